@@ -1480,13 +1480,16 @@ static_assert(std::is_trivially_copyable_v<flt_struct>, "flt_struct is cleared a
 //
 // veh[0] is the aircraft being edited, veh[1] receives an aircraft whose panel
 // is imported; a record's own weapon arrays hold its weapons. Who writes them:
-// - the aircraft file readers and writers and the new-aircraft defaults write
-//   whole records (clear, then fill);
+// - the aircraft file readers (current and previous generation) and the
+//   new-aircraft defaults write whole records: clear, then fill; the file
+//   writer only sets is_APL before it writes the image;
 // - the end-of-frame recompute (control deflections, geometry build, derived
-//   specifications and automatic settings) writes the derived and run-time
-//   fields, and the drawing state in flt;
+//   values and automatic settings) writes the derived and run-time fields;
 // - the editor's widgets write fields of veh[0] through pointers while the
 //   user clicks, drags or types.
+// flt[p] is written by the drawing of aircraft p (control requests, light
+// switches), by the deflection step (per-part and per-engine results) and by
+// the view commands and the preferences reader (position and attitude).
 // Everything runs on the main thread; no locking.
 // ===========================================================================
 extern veh_struct veh[ACF_RECORDS];
