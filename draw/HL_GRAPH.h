@@ -1,0 +1,79 @@
+// HL_GRAPH.h -- drawing primitives and text over OpenGL 1.x immediate mode.
+// 2-D calls take window-relative interface coordinates (mnw.win_x, win_y), y upwards.
+#pragma once
+#include <string>
+#include "draw/ren_struct.h"
+
+//=== palette ================================================================================
+enum { OGL_NUM_COLORS = 100 };
+extern float col_rgb[OGL_NUM_COLORS][3];    // written by OGL_fixed_palette, the art-sheet swatches and the pulse
+extern float r_manual_lighting, g_manual_lighting, b_manual_lighting;   // scale slots 0..40 only
+extern int   num_texes;                     // texture units enabled by the state switch
+extern int   o_tex[4];                      // texture bound on each unit, so repeats cost nothing
+
+void OGL_fixed_palette(void);               // the fixed slots; everything else black
+void OGL_palette_from_sheet(const unsigned char* rgba, int sheet_dx);   // slots 30..43 from the art sheet
+void OGL_assigncolor(int index, float r, float g, float b);
+
+//=== state and colour =======================================================================
+void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW);
+void OGL_setcolorINDEX(int index, float a);
+void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light);
+void OGL_setspec(float spec);
+void OGL_poly_offset(int amount);
+void OGL_scissors(float x, float y, float dx, float dy);
+void OGL_scissors_end(void);
+void OGL_sbuf(void);                        // swap buffers
+void OGL_bind(int texture, int unit);       // bind a texture slot on unit 0..3 unless already bound
+void OGL_forget_state(void);                // after a new context: nothing is assumed bound or enabled
+
+//=== projection =============================================================================
+void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_y2,
+                  float pix_x1, float pix_y1, float pix_x2, float pix_y2,
+                  float near_clip, float far_clip, float zoom);
+void OGL_2d_projection(void);               // the interface projection over the whole screen
+
+//=== 2-D drawing ============================================================================
+void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2);
+void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy);
+void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy);
+void OGL_grayrect(float x1, float y1, float x2, float y2, float rat);
+void OGL_2dquad(int tex, int col, float alp,
+                float x1, float y1, float s1, float t1, float x2, float y2, float s2, float t2,
+                float x3, float y3, float s3, float t3, float x4, float y4, float s4, float t4,
+                int num_tex, int alB);
+void OGL_plot_background(void);
+// Axis-aligned textured rectangles sent as one batch (window-relative; s, t in texels of a
+// 512-texel sheet): the widget art draws dozens of pieces per control.
+void OGL_tiles_begin(int tex, int col, float alp, int alB);
+void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float s2, float t2);
+void OGL_tiles_end(void);
+
+//=== text ===================================================================================
+void  OGL_string(int color, float x, float y, const char* input, float dx, int charset);
+void  OGL_char(float x, float y, float s_pix, float t_pix, float ds_pix, float dt_pix, int n, int charset);
+int   OGL_strtex(int charset, int color, float* s1_pix, float* t1_pix, float* ds_pix, float* dt_pix);
+void  OGL_number(int color, float x, float y, float input, int dig, int dec, int charset);
+float chr_dx(char c);
+float str_dx(const char* s);
+int   OGL_glyph_cell(unsigned char c);      // font cell of a character, -1 when it has none
+
+// Text and number layout without drawing: every glyph as (cell, pen x, pen y) in screen-relative
+// interface pixels. The drawing calls above use these, and tests read them directly.
+struct OGL_glyph { int cell; float x, y; };
+int OGL_layout_string(const char* input, float x0, float y0, float dx, int charset,
+                      OGL_glyph* out, int max_out);
+int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int charset,
+                      OGL_glyph* out, int max_out);
+int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
+
+//=== 3-D helpers ============================================================================
+void  OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3],
+                    float s1, float t1, float s2, float t2);
+void  find_normal_vects(const float a[3], const float b[3], float out[3]);
+float pythag(float x, float y, float z);
+void  OGL_multi_st(float s, float t);
+void  OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
+
+//=== read-back, for tests and paint templates ===============================================
+int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // screen pixels, bottom row first

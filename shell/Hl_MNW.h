@@ -1,0 +1,120 @@
+// Hl_MNW.h -- the platform shell: start-up, the window and GL context, the frame loop, alerts.
+// Results are ints: 1 success, 0 failure.
+#pragma once
+#include <string>
+#include <cstdio>
+#include "shell/mnw_struct.h"
+#include "shell/con_struct.h"
+#include "shell/stl_struct.h"
+
+//=== process-wide state ===================================================================
+extern int g_done;                          // the frame loop runs while 0; Quit and fatal alerts set it
+extern int g_OGL_inited;                    // 1 once the window and GL context exist
+
+// Folders, each ending in a separator; relative parts use ':' and become '/' at open time.
+// Written once by MACIBM_build_paths at start.
+extern std::string app_path, wrk_path;
+extern std::string gen_path, res_path, afl_path, wpn_path, acf_path, sit_path, mov_path, log_path,
+    fms_path, gam_path, tra_path, car_path, spa_path, reg_path, wav_path, bmp_path, pla_path,
+    cus_path, aut_path, ear_path, mar_path, men_path, txt_path, key_path;
+
+extern FILE* dat;                           // "Data.out"
+extern FILE* xer;                           // "Error.out": GL report and fatal alert locations
+
+extern float         lookup_sin[361], lookup_cos[361];   // whole degrees 0..360
+extern unsigned char win_gamma[256];
+extern unsigned char* scratch_array;        // 1024 x 1024 RGBA staging image for textures
+
+// Capabilities found by the GL probe at start.
+extern int tex_clamp_avail, add_env_avail, dis_fog_avail, tex_comp_avail;
+
+//=== start-up and shutdown ==================================================================
+int  WinMain(int has_prev_instance);        // the whole program; returns 0
+void MACIBM_init(void);                     // start-up steps up to the first window
+void MACIBM_zero_records(void);             // every global record back to zero
+void MACIBM_build_paths(const char* app_folder);   // app_folder ends in '/'
+void MACIBM_open_logs(void);                // "Data.out" and "Error.out" in the program folder
+void MACIBM_res_defaults(void);             // requested resolution defaults and the *_now copy
+void MACIBM_compute_offsets(void);          // x_off, y_off and the screen rectangle from *_now
+int  MACIBM_setres(int init_call);          // 1 switch to the *_now mode, 0 restore; 0 if refused
+int  MACIBM_getcontext(void);               // window + GL context; 1 ok
+void MACIBM_probe_gl(void);                 // capability flags and the "Error.out" report
+void MACIBM_fixed_gl_state(void);
+void MACIBM_startwind(int new_top_win, const char* reason);
+void MACIBM_update_back_texes(void);        // background texture (slot 480) from scratch_array
+void MACIBM_event_proc(void);               // one frame
+void MACIBM_finishup(int is_normal_exit);
+void MACIBM_showinit(const char* message);  // start-up progress panel; swaps buffers
+
+//=== start-up steps that other modules fill ================================================
+void MACIBM_zero_model_records(void);       // veh, flt, set and the other model records
+void MACIBM_start_workers(void);            // the worker pool
+void MACIBM_stop_workers(void);
+void MACIBM_read_res_prefs(void);           // resolution preferences into the *_req and *_now fields
+void MACIBM_read_editor_prefs(void);        // editor preferences into set
+void MACIBM_write_prefs(void);              // both preference files, at a normal exit
+void MACIBM_choose_language(void);          // the language-choice alert
+void MACIBM_setup_text(void);               // menus and numbered text of mnw.lang
+void MACIBM_start_movies(void);
+void MACIBM_stop_movies(void);
+void MACIBM_movie_frame(void);
+void MACIBM_load_instruments(void);         // instrument bitmaps into their slots
+void MACIBM_load_last_aircraft(void);       // the aircraft (and weapon) edited last
+void MACIBM_close_popup_slot(void);         // no pop-up list open
+void MACIBM_menu_hover(void);               // an open menu follows the mouse across the titles
+void MACIBM_draw_menus(void);               // menu bar and open menu
+void MACIBM_quit_requested(void);           // the window's close box
+int  MACIBM_cursor_shown(void);             // the system cursor is visible
+void MACIBM_help_box_rect(float* x, float* y, float* w, float* h);   // where the help box goes
+void MACIBM_sys_push_paint(void);
+
+//=== the window procedure, fed by the platform pump =========================================
+enum {
+    IBM_MSG_CREATE = 1, IBM_MSG_DESTROY, IBM_MSG_PAINT, IBM_MSG_KEYDOWN, IBM_MSG_KEYUP,
+    IBM_MSG_MOUSEMOVE, IBM_MSG_BUTTONDOWN, IBM_MSG_BUTTONUP, IBM_MSG_WHEEL
+};
+// KEYDOWN: wparam = virtual key code, lparam = character typed (0 none).
+// MOUSEMOVE: wparam = x, lparam = y in screen pixels from the top-left. WHEEL: wparam = delta (120/notch).
+int  IBM_handlewin(int message, int wparam, int lparam);
+
+// Menus and keys; their full behaviour arrives with the menu and command code.
+void MACIBM_handleclick(int is_popup);
+void MACIBM_handlekey(int vkey, int chr);
+
+// The editor's screen function, called once per frame unless a modal window is up.
+void APPLICATION_update(void);
+
+//=== time ===================================================================================
+float time_sec(void);                       // seconds of the process clock
+int   intround(float x);                    // round to nearest
+extern double g_fake_time;                  // tests: when >= 0, time_sec returns it
+
+//=== alerts =================================================================================
+void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, const char* C_string3,
+                    const char* C_string4, int type, const char* file, int line);
+#define MACIBM_alert(close_to, s1, s2, s3, s4, type) \
+    __MACIBM_alert((close_to), (s1), (s2), (s3), (s4), (type), __FILE__, __LINE__)
+
+// Tests and fuzzers: called for every alert before it is shown. For the fatal kind 17 a hook may
+// throw to unwind back to the test instead of stopping the process.
+typedef void (*MACIBM_alert_hook_fn)(int type, const char* s1, const char* s2, const char* s3,
+                                     const char* s4, const char* file, int line);
+extern MACIBM_alert_hook_fn g_alert_hook;
+
+//=== the platform layer (SDL); only MACIBM_sdl.cpp knows what lies beneath ==================
+int    MACIBM_sys_init(void);               // video subsystem; 1 ok
+int    MACIBM_sys_mode_available(int dx, int dy, int bits);   // -1 query failed, 0 no, 1 yes
+int    MACIBM_sys_create_window(int dx, int dy, int bits, int fullscreen);  // GL context too; 1 ok
+int    MACIBM_sys_depth_bits(void);         // depth buffer actually obtained
+void*  MACIBM_sys_gl_proc(const char* name);
+void   MACIBM_sys_pump(void);               // every waiting event through IBM_handlewin
+void   MACIBM_sys_swap(void);
+double MACIBM_sys_seconds(void);
+void   MACIBM_sys_show_cursor(int show);
+void   MACIBM_sys_message_box(const char* title, const char* text);
+void   MACIBM_sys_close(void);              // release the window and context
+// Tests drive the program through real window events.
+void   MACIBM_sys_push_mouse_move(int x, int y);
+void   MACIBM_sys_push_button(int down);
+void   MACIBM_sys_push_wheel(int notches);
+void   MACIBM_sys_push_key(int down, int sdl_keycode_or_char);

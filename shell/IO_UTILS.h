@@ -1,0 +1,59 @@
+// IO_UTILS.h -- paths, typed files and memory-mapped files.
+// Results are ints: 1 success, 0 failure.
+#pragma once
+#include <string>
+#include <cstdio>
+
+//=== paths ==================================================================================
+// Paths inside the program use ':' between folders. At open time they become host paths, and
+// aircraft made elsewhere may spell a folder or file in any letter case, so each component is
+// matched without regard to case when the exact name is missing.
+std::string IO_host_path(const std::string& path);
+FILE* IO_fopen(const std::string& path, const char* mode);          // IO_host_path, then fopen
+int   IO_file_exists(const std::string& path);
+int   IO_make_folders(const std::string& path);                     // every folder of a file's path
+int   lo_case_strcmp_len(const char* a, const char* b, int len);    // 0 when equal ignoring case
+
+//=== memory-mapped files ====================================================================
+class XMappedFile {
+public:
+    XMappedFile(const char* inFileName, unsigned char** MAP_add);
+    ~XMappedFile();
+    XMappedFile(const XMappedFile&) = delete;
+    XMappedFile& operator=(const XMappedFile&) = delete;
+
+    unsigned char* retry(const char* path);  // release the current view and map path afresh
+    unsigned char* begin() const { return mBegin; }
+    unsigned char* end() const { return mEnd; }
+    long size() const { return (long)(mEnd - mBegin); }
+    int ok() const { return mBegin != nullptr; }
+
+private:
+    void release();
+    unsigned char* mBegin = nullptr;
+    unsigned char* mEnd = nullptr;
+    int   mFile = -1;                        // file descriptor
+    void* mFileMapping = nullptr;            // the mapping (same address as mBegin on this host)
+    long  mMappedSize = 0;
+};
+
+//=== typed headers and scanners over mapped files ===========================================
+// The read position *c_use and the size c_max travel with every scanner; none reads past c_max.
+extern int rev_inf_bin;                     // 1: the file being read is big-endian ("a")
+extern std::string IO_notice_text;          // notice line of a type 22/23 header, as last read
+
+// -1 when s holds any character other than digits, '+' or '-'; otherwise the decimal value of
+// its digits (signs are ignored).
+int str_to_int(const std::string& s);
+
+// Check the typed header of a mapped file and leave *c_use on its first data byte, *c_max at
+// its size. A req_version_str beginning "NOT AERODECK" accepts any non-empty foreign file.
+int MAP_check_file(int ftype, XMappedFile* MAP_file, unsigned char* MAP_add, int* c_use, int* c_max,
+                   const char* req_version_str);
+
+// Little-endian fields (big-endian when rev_inf_bin). At the end of the data each returns 0 and
+// leaves *c_use at c_max.
+unsigned char  BIN_MAP_chr_scan(const unsigned char* MAP_add, int* c_use, int c_max);
+unsigned short BIN_MAP_shr_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 2 bytes
+unsigned int   BIN_MAP_int_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 4 bytes, unsigned
+int            BIN_MAP_lon_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 4 bytes, signed

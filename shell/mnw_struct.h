@@ -1,0 +1,61 @@
+// mnw_struct.h -- the shell's window, screen, mouse, keyboard and timing record.
+#pragma once
+
+// Window codes that the shell itself knows about; the editor windows own the rest.
+enum {
+    MNW_WIN_START  = -1,    // start screen, before the first frame
+    MNW_WIN_MAIN   = 0,
+    MNW_WIN_ALERT  = 996,
+    MNW_WIN_SAVEQ  = 997,   // save prompt
+    MNW_WIN_OPEN   = 998,
+    MNW_WIN_SAVE   = 999
+};
+
+struct mnw_struct {
+    void* window;                           // the one top-level window (SDL_Window*, opaque here)
+    int   top_win;                          // code of the window being drawn; -1 before the first frame
+    int   menu_up;                          // open menu, -1 none
+    float win_x, win_y, win_dx, win_dy;     // current window in interface space
+
+    int   cursor_type;                      // 0 arrow, 1 hidden, 2..11 drawn cursors; reset every frame
+
+    int   x_res_now, y_res_now, col_res_now, set_res_now;
+    int   tex_res;
+    int   x_res_req, y_res_req, col_res_req, set_res_req;
+    float x_off, y_off;                     // where the 1024 x 768 interface sits on the screen
+    float xy_scale;
+    float x1_pix, y1_pix, x2_pix, y2_pix;   // the whole screen in interface coordinates
+
+    // mouse, y upwards, relative to the current window
+    float mx, my;
+    int   mouse_clicked, mouse_double_clicked, mouse_lifted;
+    int   now_dragging, delay_dragging;
+    int   mouse_wheel;                      // accumulated notches; the consumer resets it
+    int   mouse_is_joy;
+    float m_move_time, m_down_time;
+
+    // keyboard
+    int   key_hit, any_key_is_down, return_hit;
+    int   entry_field;                      // text field holding the keyboard, -1 none
+
+    int   lang;                             // interface language 0..6, -1 until chosen
+    int   keylist_up;
+    int   paused;
+    int   check_sys_event;                  // raised by a kind-14 alert until dismissed
+
+    // movie layer
+    int   has_QT_movie, movie_in_prog, movie_dx, movie_dy;
+    float movie_framerate;
+
+    // timing
+    float prd_FM, prd_UI;                   // adaptive frame periods, seconds
+    float rt_rat_FM, rt_rat_UI;
+    float real_time;                        // seconds since the first painted frame
+    float pulse_alpha;
+    int   puff01, puff02, puff05, puff1, puff2, puff5, puff10, puff20, puff40;
+};
+
+// mnw: defined in Hl_MNW.cpp. The shell's message pump and frame procedure write the input and
+// timing fields; MACIBM_startwind writes top_win and win_*; widgets write only cursor_type and
+// entry_field; the preferences reader writes the *_req fields and lang. Everyone else reads.
+extern mnw_struct mnw;

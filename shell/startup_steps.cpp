@@ -1,0 +1,65 @@
+// startup_steps.cpp -- the start-up, frame and shutdown steps whose modules are still to come.
+// Each is a named call site so that the module that owns the step replaces its body here and the
+// order of start-up stays in one place (Hl_MNW.cpp).
+#include "shell/Hl_MNW.h"
+#include "shell/MACIBM_keys.h"
+#include "editor/HL_BTN.h"
+#include "draw/HL_GRAPH.h"
+#include <cctype>
+#include <cstring>
+
+void MACIBM_zero_model_records(void) {}     // the aircraft and settings records arrive with the model
+void MACIBM_start_workers(void) {}          // the worker pool arrives with its own module
+void MACIBM_stop_workers(void) {}
+void MACIBM_read_res_prefs(void) {}         // preferences: until then the defaults stand
+void MACIBM_read_editor_prefs(void) {}
+void MACIBM_write_prefs(void) {}
+void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
+void MACIBM_setup_text(void) {}             // the text file comes with the localized text
+void MACIBM_start_movies(void) {}           // movie layer
+void MACIBM_stop_movies(void) {}
+void MACIBM_movie_frame(void) {}
+void MACIBM_load_instruments(void) {}       // instrument catalogue
+void MACIBM_load_last_aircraft(void) {}     // aircraft files
+void MACIBM_close_popup_slot(void) {}       // menus
+void MACIBM_menu_hover(void) {}
+void MACIBM_draw_menus(void) {}
+void MACIBM_handleclick(int is_popup) { (void)is_popup; }
+void MACIBM_handlekey(int vkey, int chr) { (void)vkey; (void)chr; }
+
+// Closing the window is the Quit command; with nothing to save yet it simply ends the loop.
+void MACIBM_quit_requested(void) { g_done = 1; }
+
+int MACIBM_shifted_char(int c, int shift)
+{
+    if (!shift) return c;
+    if (c >= 'a' && c <= 'z') return toupper(c);
+    static const char plain[] = "1234567890-=[]\\;',./`";
+    static const char shifted[] = "!@#$%^&*()_+{}|:\"<>?~";
+    const char* p = strchr(plain, c);
+    return p ? shifted[p - plain] : c;
+}
+
+//=== start-up progress panel ================================================================
+void MACIBM_showinit(const char* message)
+{
+    static int calls;
+    if (!g_OGL_inited && !mnw.window) return;
+    calls++;
+    float p = calls / 100.0f;
+    p = p < 0.02f ? 0.02f : (p > 1.0f ? 1.0f : p);
+
+    // The panel sits at fixed screen places whatever window is current.
+    float wx = mnw.win_x, wy = mnw.win_y;
+    mnw.win_x = mnw.win_y = 0;
+    OGL_2d_projection();
+    if (mnw.top_win == -1) OGL_plot_background();
+    else OGL_fillrect(30, 1.0f, mnw.x1_pix, mnw.y1_pix, mnw.x2_pix - mnw.x1_pix, mnw.y2_pix - mnw.y1_pix);
+    BTN_frame2(15, 10, 31, 310, 206, "");
+    OGL_string(45, 22, 215, "Wing-Wright, the aircraft designer of Skyvane", 280, 100);
+    BTN_frame1(4, 512, 15, 1008, 45);
+    BTN_frame1(5, 8 + 504 * p, 15, 1008 * p, 45);
+    OGL_string(57, 22, 65, message, 280, 100);
+    mnw.win_x = wx; mnw.win_y = wy;
+    OGL_sbuf();
+}

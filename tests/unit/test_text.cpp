@@ -1,0 +1,158 @@
+// Text and number layout: which glyph lands in which cell, and where lines wrap.
+#include <gtest/gtest.h>
+#include "draw/HL_GRAPH.h"
+#include "editor/HL_BTN.h"
+#include "tests/support/ww_test.h"
+#include <string>
+
+static std::string cells_to_text(const OGL_glyph* g, int n)
+{
+    static const char punct[] = "!@#$%^&*()-_+=[]|\\':;<.>,?/`";
+    std::string s;
+    for (int i = 0; i < n; i++) {
+        int c = g[i].cell;
+        if (c == 0) s += ' ';
+        else if (c <= 10) s += char('0' + c - 1);
+        else if (c <= 62) s += char(c % 2 ? 'A' + (c - 11) / 2 : 'a' + (c - 12) / 2);
+        else s += punct[c - 63];
+    }
+    return s;
+}
+
+TEST(GlyphMap, CellsFollowTheFontSheetOrder)
+{
+    EXPECT_EQ(OGL_glyph_cell(' '), 0);
+    EXPECT_EQ(OGL_glyph_cell('0'), 1);
+    EXPECT_EQ(OGL_glyph_cell('9'), 10);
+    EXPECT_EQ(OGL_glyph_cell('A'), 11);
+    EXPECT_EQ(OGL_glyph_cell('a'), 12);
+    EXPECT_EQ(OGL_glyph_cell('Z'), 61);
+    EXPECT_EQ(OGL_glyph_cell('z'), 62);
+    EXPECT_EQ(OGL_glyph_cell('!'), 63);
+    EXPECT_EQ(OGL_glyph_cell('.'), 85);
+    EXPECT_EQ(OGL_glyph_cell('`'), 90);
+    for (int c : {(int)'"', (int)'{', (int)'}', (int)'~', 200}) EXPECT_EQ(OGL_glyph_cell((unsigned char)c), -1) << c;
+}
+
+TEST(GlyphMap, ProportionalAdvances)
+{
+    const struct { const char* chars; float w; } rows[] = {
+        {",.", 2}, {"!':;`Iil", 3}, {" ()*[]frt|", 4}, {"$/?EFJLScjks", 5},
+        {"+-=\\^_0123456789BKPRZabdeghnopquvxyz", 6}, {"<>ACDGHNTUVXY", 7}, {"#%&OQmw", 8}, {"@MW", 9},
+        {"\"{}~", 0},
+    };
+    for (const auto& r : rows)
+        for (const char* p = r.chars; *p; p++) EXPECT_EQ(chr_dx(*p), r.w) << *p;
+    EXPECT_EQ(chr_dx('\n'), 0);
+    EXPECT_EQ(chr_dx((char)0xC3), 0);
+    EXPECT_EQ(str_dx("Mil"), 15);
+}
+
+TEST(NumberLayout, DigitsPointAndThousandsMarkSitBetweenCells)
+{
+    OGL_glyph g[24];
+    int n = OGL_layout_number(1234.5f, 100, 50, 6, 2, 102, g, 24);
+    ASSERT_EQ(n, 8);
+    EXPECT_EQ(cells_to_text(g, 6), "123450");
+    for (int k = 0; k < 6; k++) EXPECT_EQ(g[k].x, 100 + 10 * k);
+    EXPECT_EQ(cells_to_text(g + 6, 1), ".");
+    EXPECT_EQ(g[6].x, 100 - 10 + 10 * 4.5f);          // between the fourth and fifth digit
+    EXPECT_EQ(cells_to_text(g + 7, 1), ",");
+    EXPECT_EQ(g[7].x, 100 - 10 + 10 * 1.5f);          // between the first and second digit
+}
+
+TEST(NumberLayout, TooManyDigitsFallsBackToMantissaAndExponent)
+{
+    OGL_glyph g[24];
+    int n = OGL_layout_number(1234.5f, 0, 0, 3, 2, 101, g, 24);
+    ASSERT_EQ(n, 6);
+    EXPECT_EQ(cells_to_text(g, 6), "123.x3");
+    EXPECT_EQ(g[3].x, -6 + 1.5f * 6 + 2);            // the point, one pixel lower
+    EXPECT_EQ(g[3].y, -1);
+    EXPECT_EQ(g[4].x, 18);
+    EXPECT_EQ(g[5].x, 24);
+}
+
+TEST(NumberLayout, ZeroPaddingSignAndRounding)
+{
+    OGL_glyph g[24];
+    int n = OGL_layout_number(-7.25f, 0, 0, 4, 1, 102, g, 24);
+    EXPECT_EQ(cells_to_text(g, n), "-0073.");        // 7.25 rounds to 7.3 (72.5 + 0.5)
+    EXPECT_EQ(g[0].x, -10 + 1);
+
+    n = OGL_layout_number(-0.01f, 0, 0, 3, 1, 102, g, 24);   // scaled 0.1: no minus sign
+    EXPECT_EQ(cells_to_text(g, n), "000.");
+
+    n = OGL_layout_number(5.0f, 0, 0, 9, 0, 101, g, 24);     // marks every three integer digits
+    EXPECT_EQ(cells_to_text(g, n), "000000005,,");
+}
+
+TEST(StringLayout, NoWrapAtOrAbove9999)
+{
+    OGL_glyph g[64];
+    int n = OGL_layout_string("one two\nthree", 0, 0, 9999, 100, g, 64);
+    EXPECT_EQ(n, 12);                                  // the line feed draws nothing
+    for (int i = 0; i < n; i++) EXPECT_EQ(g[i].y, 0);
+}
+
+TEST(StringLayout, WrapsAtWidthAndAtLineFeed)
+{
+    OGL_glyph g[64];
+    int n = OGL_layout_string("ab\ncd", 10, 20, 100, 101, g, 64);
+    ASSERT_EQ(n, 4);
+    EXPECT_EQ(g[2].x, 10);
+    EXPECT_EQ(g[2].y, 10);
+
+    // "aaaa bbbb": after the space the next word (4 characters, estimated 24 px) would pass 30.
+    n = OGL_layout_string("aaaa bbbb", 0, 0, 30, 101, g, 64);
+    ASSERT_EQ(n, 9);
+    EXPECT_EQ(g[5].x, 0);
+    EXPECT_EQ(g[5].y, -10);
+    EXPECT_EQ(g[4].y, 0);                              // the space stays on the first line
+
+    // Fixed advances in charsets 101 and 102, proportional in 100.
+    n = OGL_layout_string("Wi", 0, 0, 9999, 100, g, 64);
+    EXPECT_EQ(g[1].x, 9);
+    n = OGL_layout_string("Wi", 0, 0, 9999, 102, g, 64);
+    EXPECT_EQ(g[1].x, 10);
+}
+
+TEST(StringLayout, KoreanTakesTwoBytesPerGlyph)
+{
+    OGL_glyph g[8];
+    const char s[] = {2, 3, 1, 1, 0};
+    int n = OGL_layout_string(s, 0, 0, 9999, 103, g, 8);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(g[0].cell, 1 * 127 + 2);
+    EXPECT_EQ(g[1].cell, 0);
+    EXPECT_EQ(g[1].x, 15);
+}
+
+TEST(StringLayout, BadCharsetIsFatal)
+{
+    ww_catch_alerts();
+    OGL_glyph g[4];
+    EXPECT_THROW(OGL_layout_string("x", 0, 0, 9999, 104, g, 4), ww_fatal);
+    EXPECT_EQ(g_test_alerts.back().lines[0], "String proc with bad charset!");
+    try {
+        OGL_layout_number(1, 0, 0, 3, 0, 100, g, 4);
+        FAIL() << "a proportional charset must not print numbers";
+    } catch (const ww_fatal& f) {
+        EXPECT_EQ(f.lines[0], "Numbers must be mono-spaced!");
+        EXPECT_EQ(f.lines[1], "This is because we increment by a constant step size for each digit.");
+    }
+}
+
+TEST(Bars, CapsAndTiledMiddleCoverTheLength)
+{
+    BTN_span s[64];
+    // cap 10, source 51: middle tiles of 31; length 100 -> 80 between the caps -> 3 tiles, the last cut.
+    int n = BTN_bar_spans(100, 10, 51, s, 64);
+    ASSERT_EQ(n, 5);
+    EXPECT_EQ(s[0].x1, 0);  EXPECT_EQ(s[0].x2, 10); EXPECT_EQ(s[0].s2, 10);
+    EXPECT_EQ(s[3].x1, 72); EXPECT_EQ(s[3].x2, 90); EXPECT_EQ(s[3].s1, 10); EXPECT_EQ(s[3].s2, 28);
+    EXPECT_EQ(s[4].x1, 90); EXPECT_EQ(s[4].x2, 100); EXPECT_EQ(s[4].s1, 41); EXPECT_EQ(s[4].s2, 51);
+    float covered = 0;
+    for (int i = 0; i < n; i++) covered += s[i].x2 - s[i].x1;
+    EXPECT_EQ(covered, 100);
+}
