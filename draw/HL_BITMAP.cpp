@@ -1,0 +1,590 @@
+// HL_BITMAP.cpp -- pictures into texture slots, and the 24-bit BMP writer.
+//
+// Every load goes through one staging buffer, scratch_array, rows bottom first (the order GL
+// wants), tex_dx_tot pixels apart. Files are memory-mapped and never read past their end; a file
+// that exists but cannot be a picture of its kind stops the program with a fatal alert, while a
+// missing file only returns 0 so callers can fall back to a default picture.
+#include "draw/HL_BITMAP.h"
+#include "draw/HL_GRAPH.h"
+#include "draw/ogl.h"
+#include "shell/Hl_MNW.h"
+#include "shell/IO_UTILS.h"
+#include <png.h>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+enum { TEX_MAX_DIM = 1024, TEX_BUF_BYTES = TEX_MAX_DIM * TEX_MAX_DIM * 4 };
+
+static unsigned char s_scratch_raw[TEX_BUF_BYTES];
+static unsigned char s_scratch_temp[TEX_BUF_BYTES];
+unsigned char* scratch_array_raw = s_scratch_raw;
+unsigned char* scratch_array_temp = s_scratch_temp;
+
+//=== range checks ===========================================================================
+int check_dx(int dx, const std::string& path)
+{
+    if (dx >= 1 && dx <= TEX_MAX_DIM) return 1;
+    MACIBM_alert(0, "Trying to create a texture either less than 1 or greater than 1024!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_dy(int dy, const std::string& path)
+{
+    if (dy >= 1 && dy <= TEX_MAX_DIM) return 1;
+    MACIBM_alert(0, "Trying to create a texture either less than 1 or greater than 1024!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_type(int type, const std::string& path)
+{
+    if (type >= -104 && type <= -100) return 1;
+    MACIBM_alert(0, "Trying to creata an invalid texture type!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_index(int index, const std::string& path)
+{
+    if (index >= 0 && index < REN_NUM_TEX) return 1;
+    MACIBM_alert(0, "Trying to bind too low or high a texture index!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_filter_type(int filter_type, const std::string& path)
+{
+    if (filter_type >= -113 && filter_type <= -107) return 1;
+    MACIBM_alert(0, "Trying to bind an invalid filter type!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_bytes(int bytes, const std::string& path)
+{
+    if (bytes >= 1 && bytes <= 4) return 1;
+    MACIBM_alert(0, "Trying to bind too low or high a number of bytes!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+int check_rgb_type(int rgb_type, const std::string& path)
+{
+    if (rgb_type == GL_ALPHA || rgb_type == GL_RGB || rgb_type == GL_RGBA) return 1;
+    MACIBM_alert(0, "Trying to bind an invalid RGB type!", path.c_str(), "", "", 17);
+    return 0;
+}
+
+//=== codes ==================================================================================
+static int filter_has_mips(int f) { return f == -108 || f == -111 || f == -112 || f == -113; }
+static int filter_is_key(int f) { return f == -109 || f == -111; }
+static int filter_is_bright(int f) { return f == -110 || f == -112; }
+
+static int tex_bytes(int type, int filter_type)
+{
+    if (type <= -102) return 4;
+    if (filter_type == -113) return 1;
+    if (filter_type >= -112 && filter_type <= -109) return 4;
+    return 3;
+}
+
+static int gl_format(int bytes) { return bytes == 1 ? GL_ALPHA : bytes == 4 ? GL_RGBA : GL_RGB; }
+
+// Types -103 and -104 leave the picture in the temporary buffer, so a caller can compose it with
+// whatever scratch_array already holds.
+static unsigned char* dest_buffer(int type) { return type == -103 || type == -104 ? scratch_array_temp : scratch_array; }
+
+// The loaders' name rule: the last four characters (the extension) give way to ext.
+static std::string with_ext(const std::string& path, const char* ext)
+{
+    std::string p = path;
+    if (p.size() > 4) p.resize(p.size() - 4);
+    return p + ext;
+}
+
+static int pow2_at_least(int v)
+{
+    int p = 1;
+    while (p < v && p < TEX_MAX_DIM) p <<= 1;
+    return p;
+}
+
+static int is_pow2(int v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// The padded margin of a staged picture is zeroed so what GL filters into the visible edge (and
+// into the smaller mip levels) is the same whatever was loaded before.
+static void clear_padding(unsigned char* dst, int w, int h, int full_w, int full_h, int bytes)
+{
+    if (full_w > w)
+        for (int y = 0; y < h; y++) memset(dst + ((size_t)y * full_w + w) * bytes, 0, (size_t)(full_w - w) * bytes);
+    if (full_h > h) memset(dst + (size_t)h * full_w * bytes, 0, (size_t)(full_h - h) * full_w * bytes);
+}
+
+//=== sizes ==================================================================================
+float get_scale(const std::string& path, int index, int type, int* dx, int* dy, int* x_os, int* y_os, int* full_width)
+{
+    *x_os = *y_os = 0;
+    if (!check_index(index, path) || !check_type(type, path)) return 1.0f;
+    const int vis_x = *dx, vis_y = *dy;
+    if (!check_dx(vis_x, path) || !check_dy(vis_y, path)) return 1.0f;
+    int tot_x = vis_x, tot_y = vis_y;
+    if (type == -100 || type == -101) {
+        tot_x = pow2_at_least(vis_x);
+        tot_y = pow2_at_least(vis_y);
+    }
+    if (!check_dx(tot_x, path) || !check_dy(tot_y, path)) return 1.0f;
+    ren.tex_dx_vis[index] = (float)vis_x;
+    ren.tex_dy_vis[index] = (float)vis_y;
+    ren.tex_dx_tot[index] = (float)tot_x;
+    ren.tex_dy_tot[index] = (float)tot_y;
+    *full_width = tot_x;
+    return 1.0f;
+}
+
+//=== PNG ====================================================================================
+namespace {
+struct png_source { const unsigned char* cur; const unsigned char* end; };
+struct png_failure { int have; char msg[256]; };
+
+enum png_outcome { PNG_DONE, PNG_NO_READER, PNG_NO_INFO, PNG_BAD_SIGNATURE, PNG_BAD_SIZE, PNG_GAVE_UP };
+
+struct png_job {
+    const unsigned char* data;
+    size_t size;
+    int channels;              // 3 or 4 decoded per pixel into scratch_array_raw
+    int width, height;
+    int has_alpha;             // the file carries alpha (its own channel or a tRNS chunk)
+    png_failure failure;
+};
+}
+
+void png_buffered_read_func(png_struct_def* png_ptr, unsigned char* data, size_t length)
+{
+    png_source* src = (png_source*)png_get_io_ptr(png_ptr);
+    if (!src || (size_t)(src->end - src->cur) < length) png_error(png_ptr, "PNG Read Error, overran end of buffer!");
+    memcpy(data, src->cur, length);
+    src->cur += length;
+}
+
+// libpng is C: an exception must never pass through it. The message is kept and control jumps
+// back to the loader, which tears libpng down before raising the alert.
+void my_error(png_struct_def* png_ptr, const char* message)
+{
+    png_failure* f = (png_failure*)png_get_error_ptr(png_ptr);
+    if (f && !f->have) {
+        snprintf(f->msg, sizeof f->msg, "%s", message ? message : "");
+        f->have = 1;
+    }
+    png_longjmp(png_ptr, 1);
+}
+
+void my_warning(png_struct_def* png_ptr, const char* message)
+{
+    (void)png_ptr;
+    (void)message;
+}
+
+// Decode the whole picture into scratch_array_raw, top row first, job->channels per pixel.
+// Nothing else is touched, so a failure leaves every slot and the staging buffer as they were.
+static png_outcome decode_png(png_job* job)
+{
+    if (png_sig_cmp((png_const_bytep)job->data, 0, 8) != 0) return PNG_BAD_SIGNATURE;
+
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job->failure, my_error, my_warning);
+    if (!png) return PNG_NO_READER;
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return PNG_NO_INFO;
+    }
+    png_source src = {job->data, job->data + job->size};
+    png_bytep rows[TEX_MAX_DIM];
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return PNG_GAVE_UP;
+    }
+    png_set_read_fn(png, &src, png_buffered_read_func);
+    png_read_info(png, info);
+
+    job->width = (int)png_get_image_width(png, info);
+    job->height = (int)png_get_image_height(png, info);
+    if (job->width < 1 || job->width > TEX_MAX_DIM || job->height < 1 || job->height > TEX_MAX_DIM) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return PNG_BAD_SIZE;
+    }
+    const int color = png_get_color_type(png, info);
+    const int depth = png_get_bit_depth(png, info);
+
+    png_set_interlace_handling(png);
+    double file_gamma;
+    if (!png_get_gAMA(png, info, &file_gamma)) file_gamma = 0.5555555555555556;   // the old Mac encoding
+    png_set_gamma(png, 2.2, file_gamma);
+
+    job->has_alpha = (color & PNG_COLOR_MASK_ALPHA) != 0;
+    if (color == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (color == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
+    if (png_get_valid(png, info, PNG_INFO_tRNS)) {
+        png_set_tRNS_to_alpha(png);
+        job->has_alpha = 1;
+    }
+    if (depth == 16) png_set_strip_16(png);
+    if (depth < 8) png_set_packing(png);
+    if (color == PNG_COLOR_TYPE_GRAY || color == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
+    if (job->channels == 4 && !job->has_alpha) png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    if (job->channels == 3 && job->has_alpha) png_set_strip_alpha(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != (size_t)job->width * job->channels) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return PNG_GAVE_UP;
+    }
+
+    const size_t row_bytes = (size_t)job->width * job->channels;
+    for (int i = 0; i < job->height; i++) rows[i] = scratch_array_raw + i * row_bytes;
+    png_read_image(png, rows);
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return PNG_DONE;
+}
+
+int load_png_into_scratch(const std::string& path, int index, int type, int bytes, int* full_width)
+{
+    if (!check_index(index, path) || !check_type(type, path) || !check_bytes(bytes, path)) return 0;
+    const std::string png_path = with_ext(path, ".png");
+    unsigned char* data = nullptr;
+    XMappedFile map(png_path.c_str(), &data);
+    if (!data || map.size() < 8) return 0;    // no PNG: the BMP of the same name may still be there
+
+    png_job job{};
+    job.data = data;
+    job.size = (size_t)map.size();
+    job.channels = bytes == 3 ? 3 : 4;         // one- and two-byte pictures are reduced from RGBA below
+    const char* p = png_path.c_str();
+    switch (decode_png(&job)) {
+    case PNG_DONE: break;
+    case PNG_NO_READER:     MACIBM_alert(0, "PING-FILE ERROR!", "!png_ptr", p, "", 17); return 0;
+    case PNG_NO_INFO:       MACIBM_alert(0, "PING-FILE ERROR!", "!info_ptr", p, "", 17); return 0;
+    case PNG_BAD_SIGNATURE: MACIBM_alert(0, "PING-FILE ERROR!", "is_png=!png_sig_cmp(png_io_buf,0,8)", p, "", 17); return 0;
+    case PNG_BAD_SIZE:
+        check_dx(job.width, png_path);
+        check_dy(job.height, png_path);
+        return 0;
+    case PNG_GAVE_UP:
+        if (job.failure.have) MACIBM_alert(0, "PNG error!", job.failure.msg, p, "", 17);
+        else MACIBM_alert(0, "PING-FILE ERROR!", "setjmp(png_ptr->jmpbuf", p, "", 17);
+        return 0;
+    }
+
+    int dx = job.width, dy = job.height, x_os, y_os, fw = 0;
+    get_scale(png_path, index, type, &dx, &dy, &x_os, &y_os, &fw);
+    if (fw < job.width) return 0;
+
+    // PNG rows run downwards, the staging buffer's upwards.
+    unsigned char* dst = dest_buffer(type);
+    const int w = job.width, h = job.height, ch = job.channels;
+    for (int i = 0; i < h; i++) {
+        const unsigned char* s = scratch_array_raw + (size_t)i * w * ch;
+        unsigned char* d = dst + (size_t)(h - 1 - i) * fw * bytes;
+        if (bytes == ch) {
+            memcpy(d, s, (size_t)w * bytes);
+            continue;
+        }
+        // One byte: the file's alpha where it has one, else its brightness; two: brightness, alpha.
+        for (int x = 0; x < w; x++, s += 4) {
+            const unsigned char lum = (unsigned char)((s[0] + s[1] + s[2]) / 3);
+            if (bytes == 1) *d++ = job.has_alpha ? s[3] : lum;
+            else { *d++ = lum; *d++ = s[3]; }
+        }
+    }
+    if (type == -100 || type == -101) clear_padding(dst, w, h, fw, (int)ren.tex_dy_tot[index], bytes);
+    *full_width = fw;
+    return 1;
+}
+
+//=== BMP ====================================================================================
+int load_bmp_into_scratch(const std::string& path, int index, int type, int bytes, int filter_type, int* full_width)
+{
+    if (!check_index(index, path) || !check_type(type, path) || !check_bytes(bytes, path) ||
+        !check_filter_type(filter_type, path))
+        return 0;
+    const std::string bmp_file = with_ext(path, ".bmp");
+    const char* p = bmp_file.c_str();
+    unsigned char* data = nullptr;
+    XMappedFile map(p, &data);
+    int c_use = 0, c_max = 0;
+    // A missing or empty file is no picture at all, which is the callers' cue for a default.
+    if (!MAP_check_file(16, &map, data, &c_use, &c_max, "NOT AERODECK")) return 0;
+
+    // The header is little-endian whatever byte order the last typed file had.
+    const int saved_rev = rev_inf_bin;
+    rev_inf_bin = 0;
+    const unsigned short file_type = BIN_MAP_shr_scan(data, &c_use, c_max);
+    const unsigned int file_size = BIN_MAP_int_scan(data, &c_use, c_max);
+    const unsigned short reserved1 = BIN_MAP_shr_scan(data, &c_use, c_max);
+    const unsigned short reserved2 = BIN_MAP_shr_scan(data, &c_use, c_max);
+    const unsigned int data_offset = BIN_MAP_int_scan(data, &c_use, c_max);
+    const unsigned int header_size = BIN_MAP_int_scan(data, &c_use, c_max);
+    const int width = BIN_MAP_lon_scan(data, &c_use, c_max);
+    const int height = BIN_MAP_lon_scan(data, &c_use, c_max);
+    const unsigned short planes = BIN_MAP_shr_scan(data, &c_use, c_max);
+    const unsigned short bit_count = BIN_MAP_shr_scan(data, &c_use, c_max);
+    const unsigned int compression = BIN_MAP_int_scan(data, &c_use, c_max);
+    const unsigned int image_size = BIN_MAP_int_scan(data, &c_use, c_max);
+    const int x_res = BIN_MAP_lon_scan(data, &c_use, c_max);
+    const int y_res = BIN_MAP_lon_scan(data, &c_use, c_max);
+    const unsigned int colors_used = BIN_MAP_int_scan(data, &c_use, c_max);
+    const unsigned int colors_important = BIN_MAP_int_scan(data, &c_use, c_max);
+    rev_inf_bin = saved_rev;
+    // Read to walk the header; the pixel rows are taken to follow it directly.
+    (void)file_size; (void)reserved1; (void)reserved2; (void)data_offset; (void)header_size; (void)planes;
+    (void)image_size; (void)x_res; (void)y_res; (void)colors_used; (void)colors_important;
+
+    const int header_end = 54;
+    if (c_max < header_end || file_type != 0x4D42) {
+        MACIBM_alert(0, "Trying to read a texture bitmap that is not a bitmap", p, "", "", 17);
+        return 0;
+    }
+    if (width > TEX_MAX_DIM) { MACIBM_alert(0, "Bitmap too wide! (max is 1024)", p, "", "", 17); return 0; }
+    if (height > TEX_MAX_DIM) { MACIBM_alert(0, "Bitmap too tall! (max is 1024)", p, "", "", 17); return 0; }
+    if (bit_count != 24) { MACIBM_alert(0, "Wrong bitmap color depth for texture!", "We need 24-bit color.", p, "", 17); return 0; }
+    if (compression != 0) { MACIBM_alert(0, "Bitmap is compressed!", p, "", "", 17); return 0; }
+    if (!check_dx(width, bmp_file) || !check_dy(height, bmp_file)) return 0;
+
+    // Rows are padded to whole words; the last row needs only its pixels.
+    const long row_bytes = (3L * width + 3) & ~3L;
+    if ((long)c_max < header_end + row_bytes * (height - 1) + 3L * width) {
+        MACIBM_alert(0, "Trying to read a texture bitmap that is not a bitmap", p, "", "", 17);
+        return 0;
+    }
+
+    int dx = width, dy = height, x_os, y_os, fw = 0;
+    get_scale(bmp_file, index, type, &dx, &dy, &x_os, &y_os, &fw);
+    if (fw < width) return 0;
+
+    // Aircraft paint and panel pictures always key out magenta.
+    const int filter = index >= 424 && index <= 467 ? -109 : filter_type;
+    const int key = filter_is_key(filter), bright = filter_is_bright(filter);
+    unsigned char* dst = dest_buffer(type);
+    for (int y = 0; y < height; y++) {                 // BMP rows already run upwards
+        if (((size_t)y * fw + width) * bytes > (size_t)TEX_BUF_BYTES) continue;
+        const unsigned char* s = data + header_end + y * row_bytes;
+        unsigned char* d = dst + (size_t)y * fw * bytes;
+        for (int x = 0; x < width; x++, s += 3) {
+            const unsigned char r = win_gamma[s[2]], g = win_gamma[s[1]], b = win_gamma[s[0]];
+            const unsigned char lum = (unsigned char)((r + g + b) / 3);
+            unsigned char a;
+            if (key) a = s[2] == 255 && s[1] == 0 && s[0] == 255 ? 0 : 255;   // the colour as painted
+            else if (bright) a = lum;
+            else a = bytes <= 2 ? lum : 255;
+            switch (bytes) {
+            case 4: d[0] = r; d[1] = g; d[2] = b; d[3] = a; d += 4; break;
+            case 3: d[0] = r; d[1] = g; d[2] = b; d += 3; break;
+            case 2: d[0] = lum; d[1] = a; d += 2; break;
+            default: *d++ = a; break;
+            }
+        }
+    }
+    if (type == -100 || type == -101) clear_padding(dst, width, height, fw, (int)ren.tex_dy_tot[index], bytes);
+    *full_width = fw;
+    return 1;
+}
+
+//=== upload =================================================================================
+// Wrap is chosen by slot: tiling pictures (paint, scenery, object textures) repeat, sprites and
+// interface art clamp so their borders do not pick up the opposite edge.
+static int slot_repeats(int s)
+{
+    return s < 49 || (s >= 50 && s <= 175) || s == 196 || s == 197 || s == 198 || (s >= 203 && s <= 206) ||
+           (s >= 208 && s <= 211) || s == 216 || s == 217 || s == 219 || s == 220 || s == 223 ||
+           (s >= 251 && s <= 376) || s == 378 || (s >= 380 && s <= 385) || (s >= 400 && s <= 410) ||
+           (s >= 421 && s <= 423) || s == 477 || (s >= 500 && s <= 999);
+}
+
+static int have_anisotropy(void)
+{
+    static int known = -1;
+    if (known < 0) {
+        const char* ext = (const char*)glGetString(GL_EXTENSIONS);
+        if (!ext) return 0;
+        known = strstr(ext, "GL_EXT_texture_filter_anisotropic") != nullptr;
+    }
+    return known;
+}
+
+// Fully transparent texels take the mean colour of the visible texels in the 5 x 5 square
+// around them, so linear filtering and mip levels fade an edge into its own colour instead of
+// into black. Sums run over a 5-row window per column, then a 5-column window along the row.
+static void bleed_edges(unsigned char* a, int w, int h)
+{
+    const size_t n = (size_t)w * h;
+    size_t first = 0;
+    while (first < n && a[first * 4 + 3] != 0) first++;
+    if (first == n) return;
+
+    static int col[TEX_MAX_DIM][4];                    // r, g, b, count of visible texels per column
+    memset(col, 0, sizeof(int) * 4 * w);
+    auto add_row = [&](int y, int sign) {
+        if (y < 0 || y >= h) return;
+        const unsigned char* p = a + (size_t)y * w * 4;
+        for (int x = 0; x < w; x++, p += 4) {
+            if (!p[3]) continue;
+            col[x][0] += sign * p[0]; col[x][1] += sign * p[1]; col[x][2] += sign * p[2]; col[x][3] += sign;
+        }
+    };
+    for (int y = 0; y <= 2; y++) add_row(y, 1);
+    for (int y = 0; y < h; y++) {
+        unsigned char* row = a + (size_t)y * w * 4;
+        int any = 0;
+        for (int x = 0; x < w && !any; x++) any = row[x * 4 + 3] == 0;
+        if (any) {
+            int s[4] = {0, 0, 0, 0};
+            for (int x = 0; x <= 2 && x < w; x++)
+                for (int c = 0; c < 4; c++) s[c] += col[x][c];
+            for (int x = 0; x < w; x++) {
+                unsigned char* t = row + x * 4;
+                if (t[3] == 0 && s[3] > 0)
+                    for (int c = 0; c < 3; c++) t[c] = (unsigned char)((s[c] + s[3] / 2) / s[3]);
+                if (x - 2 >= 0) for (int c = 0; c < 4; c++) s[c] -= col[x - 2][c];
+                if (x + 3 < w) for (int c = 0; c < 4; c++) s[c] += col[x + 3][c];
+            }
+        }
+        add_row(y - 2, -1);
+        add_row(y + 3, 1);
+    }
+}
+
+void OGL_load_tex(const std::string& path, int index, int reduction, int filter_type, int rgb_type, unsigned char* array)
+{
+    if (!check_index(index, path) || !check_filter_type(filter_type, path) || !check_rgb_type(rgb_type, path)) return;
+    const int bytes = rgb_type == GL_ALPHA ? 1 : rgb_type == GL_RGB ? 3 : 4;
+    if (!check_bytes(bytes, path)) return;
+    const int w = (int)ren.tex_dx_tot[index], h = (int)ren.tex_dy_tot[index];
+    if (!check_dx(w, path) || !check_dy(h, path)) return;
+    if (!is_pow2(w)) {
+        MACIBM_alert(0, "OGL_load_tex: Trying to read a texture that is not a power of 2!", path.c_str(), "", "", 17);
+        return;
+    }
+    if (!is_pow2(h)) {
+        MACIBM_alert(0, "OGL_load_tex: Trying to read a texture that is not a power of 2!", path.c_str(), "", "", 17);
+        return;
+    }
+    // The background and the slots 180-190 are drawn unfiltered or blended on purpose.
+    if (bytes == 4 && index != 480 && !(index >= 180 && index <= 190)) bleed_edges(array, w, h);
+
+    if (reduction == 0) ren.tex_vram[index] = w * h * bytes;
+    else ren.tex_vram[index] += w * h * bytes;
+
+    OGL_bind(index, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);      // 3-byte rows of small mip levels are not word-aligned
+    glTexImage2D(GL_TEXTURE_2D, reduction, rgb_type, w, h, 0, (GLenum)rgb_type, GL_UNSIGNED_BYTE, array);
+
+    const GLint wrap = slot_repeats(index) ? GL_REPEAT : tex_clamp_avail ? GL_CLAMP_TO_EDGE : GL_CLAMP;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    if (have_anisotropy())
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, index >= 364 && index <= 376 ? ren.max_iso : 1.0f);
+
+    GLint min_f = GL_LINEAR, mag_f = GL_LINEAR;
+    if (index == 468 || index == 470 || index == 471) min_f = mag_f = GL_NEAREST;   // pixel-exact interface art
+    else if (index == 480) min_f = mag_f = mnw.xy_scale <= 1.01f ? GL_NEAREST : GL_LINEAR;
+    else if (filter_has_mips(filter_type)) min_f = GL_LINEAR_MIPMAP_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, min_f);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, mag_f);
+}
+
+void OGL_mini_me(const std::string& path, int index, int filter_type, int rgb_type, unsigned char* array)
+{
+    if (!check_index(index, path) || !check_filter_type(filter_type, path) || !check_rgb_type(rgb_type, path)) return;
+    const int bytes = rgb_type == GL_ALPHA ? 1 : rgb_type == GL_RGB ? 3 : 4;
+    if (!check_bytes(bytes, path)) return;
+    const float tot_x = ren.tex_dx_tot[index], tot_y = ren.tex_dy_tot[index];
+    int w = (int)tot_x, h = (int)tot_y;
+    if (!check_dx(w, path) || !check_dy(h, path)) return;
+
+    // Each level is written over the one it came from: texel (x, y) of the new level lies at or
+    // before every texel it is made from, so a forward pass never reads what it has replaced.
+    for (int level = 1; w > 1 || h > 1; level++) {
+        const int nw = w > 1 ? w / 2 : 1, nh = h > 1 ? h / 2 : 1;
+        for (int y = 0; y < nh; y++) {
+            const int y0 = y * 2 < h ? y * 2 : h - 1, y1 = y * 2 + 1 < h ? y * 2 + 1 : h - 1;
+            for (int x = 0; x < nw; x++) {
+                const int x0 = x * 2 < w ? x * 2 : w - 1, x1 = x * 2 + 1 < w ? x * 2 + 1 : w - 1;
+                const unsigned char* a = array + ((size_t)y0 * w + x0) * bytes;
+                const unsigned char* b = array + ((size_t)y0 * w + x1) * bytes;
+                const unsigned char* c = array + ((size_t)y1 * w + x0) * bytes;
+                const unsigned char* d = array + ((size_t)y1 * w + x1) * bytes;
+                unsigned char* o = array + ((size_t)y * nw + x) * bytes;
+                for (int k = 0; k < bytes; k++) o[k] = (unsigned char)((a[k] + b[k] + c[k] + d[k]) >> 2);
+            }
+        }
+        w = nw;
+        h = nh;
+        if (!check_dx(w, path) || !check_dy(h, path)) break;
+        ren.tex_dx_tot[index] = (float)w;
+        ren.tex_dy_tot[index] = (float)h;
+        OGL_load_tex(path, index, level, filter_type, rgb_type, array);
+    }
+    ren.tex_dx_tot[index] = tot_x;
+    ren.tex_dy_tot[index] = tot_y;
+}
+
+//=== the entry point ========================================================================
+int OGL_texbmp(int type, int index, int filter_type, const std::string& hard_path)
+{
+    std::string path = hard_path;
+    if (lo_case_strcmp_len(hard_path.c_str(), app_path.c_str(), (int)app_path.size()) != 0) path = bmp_path + hard_path;
+
+    if (type == -100 && index % 5 == 0) {
+        size_t cut = hard_path.find_last_of(":/\\");
+        std::string name = cut == std::string::npos ? hard_path : hard_path.substr(cut + 1);
+        MACIBM_showinit(("Loading bitmap " + name + ".").c_str());
+    }
+
+    const int bytes = tex_bytes(type, filter_type);
+    const int format = gl_format(bytes);
+    int full_width = 0;
+    int got = load_png_into_scratch(path, index, type, bytes, &full_width);
+    if (!got) got = load_bmp_into_scratch(path, index, type, bytes, filter_type, &full_width);
+    if (!got) return 0;
+
+    if (type == -100) {
+        OGL_load_tex(path, index, 0, filter_type, format, scratch_array);
+        if (filter_has_mips(filter_type)) OGL_mini_me(path, index, filter_type, format, scratch_array);
+    }
+    return 1;
+}
+
+//=== writing ================================================================================
+static void put_le(FILE* f, unsigned int v, int n)
+{
+    for (int i = 0; i < n; i++) fputc((int)((v >> (8 * i)) & 0xFF), f);
+}
+
+int OGL_make_bmp(const std::string& path, int dx, int dy)
+{
+    if (!check_dx(dx, path) || !check_dy(dy, path)) return 0;
+    FILE* f = IO_fopen(path, "wb");
+    if (!f) return 0;
+    fputc('B', f);
+    fputc('M', f);
+    put_le(f, (unsigned int)(dx * dy * 3 + 54), 4);
+    put_le(f, 0, 2);
+    put_le(f, 0, 2);
+    put_le(f, 54, 4);
+    put_le(f, 40, 4);
+    put_le(f, (unsigned int)dx, 4);
+    put_le(f, (unsigned int)dy, 4);
+    put_le(f, 1, 2);
+    put_le(f, 24, 2);
+    for (int i = 0; i < 6; i++) put_le(f, 0, 4);   // compression, image size, resolutions, colours
+
+    // The file wants B, G, R; the staging buffer holds R, G, B and is left as it is.
+    static unsigned char row[TEX_MAX_DIM * 3];
+    int ok = 1;
+    for (int y = 0; y < dy && ok; y++) {
+        const unsigned char* s = scratch_array + (size_t)y * dx * 3;
+        for (int x = 0; x < dx; x++) {
+            row[x * 3] = s[x * 3 + 2];
+            row[x * 3 + 1] = s[x * 3 + 1];
+            row[x * 3 + 2] = s[x * 3];
+        }
+        ok = fwrite(row, 3, (size_t)dx, f) == (size_t)dx;
+    }
+    if (fclose(f) != 0) ok = 0;
+    return ok;
+}
