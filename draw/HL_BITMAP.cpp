@@ -588,3 +588,26 @@ int OGL_make_bmp(const std::string& path, int dx, int dy)
     if (fclose(f) != 0) ok = 0;
     return ok;
 }
+
+//=== read-back ==============================================================================
+int OGL_read_tex(int index, int level, OGL_tex_state* st, unsigned char* rgba)
+{
+    OGL_tex_state s{};
+    OGL_bind(index, 0);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &s.dx);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &s.dy);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_INTERNAL_FORMAT, &s.internal_format);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &s.wrap_s);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &s.wrap_t);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &s.min_filter);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &s.mag_filter);
+    s.aniso = 1.0f;
+    if (have_anisotropy()) glGetTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, &s.aniso);
+    if (st) *st = s;
+    if (s.dx <= 0 || s.dy <= 0) return 0;
+    if (rgba) {
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    }
+    return 1;
+}

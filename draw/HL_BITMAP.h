@@ -57,6 +57,13 @@ void OGL_mini_me(const std::string& path, int index, int filter_type, int rgb_ty
 // scratch_array, 3 bytes per pixel, bottom row first, as a 24-bit BMP; the buffer is unchanged.
 int OGL_make_bmp(const std::string& path, int dx, int dy);
 
+//=== read-back, for tests ==================================================================
+// What GL holds for a slot: one level's size and internal format, the slot's wrap, filters and
+// anisotropy (1 when the driver has none), and optionally the level's texels as RGBA, bottom
+// row first (dx * dy * 4 bytes). Returns 0 when that level was never uploaded.
+struct OGL_tex_state { int dx, dy, internal_format, wrap_s, wrap_t, min_filter, mag_filter; float aniso; };
+int OGL_read_tex(int index, int level, OGL_tex_state* st, unsigned char* rgba);
+
 //=== range checks: a fatal alert with the path when the value is out of range; 1 when valid ===
 int check_dx(int dx, const std::string& path);                   // 1..1024
 int check_dy(int dy, const std::string& path);                   // 1..1024

@@ -181,7 +181,17 @@ int MAP_check_file(int ftype, XMappedFile* MAP_file, unsigned char* MAP_add, int
     }
     if (d[0] != 'A' && d[0] != 'I') return 0;
     hdr_map_skip_line(d, c_use, *c_max);
-    if (*c_max - *c_use < 3 || strlen(req) < 3 || memcmp(d + *c_use, req, 3) != 0) return 0;
+    // The first three characters of the version; a shorter version must end where the file's
+    // number ends.
+    for (int i = 0; i < 3; i++) {
+        const int at = *c_use + i;
+        const unsigned char f = at < *c_max ? d[at] : 0;
+        if (i >= (int)strlen(req)) {
+            if (f >= '0' && f <= '9') return 0;
+            break;
+        }
+        if (f != (unsigned char)req[i]) return 0;
+    }
     if (ftype == 22 || ftype == 23) {
         // The number, one space, then the notice up to the end of the line.
         while (*c_use < *c_max && d[*c_use] != ' ' && !hdr_map_eol(d[*c_use])) (*c_use)++;

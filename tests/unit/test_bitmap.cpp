@@ -1,0 +1,570 @@
+// Picture decoding without a display: PNG of every kind through libpng's writer, BMP rows and
+// colour rules, the BMP writer, and every malformed picture ending in its fatal alert.
+#include <gtest/gtest.h>
+#include "draw/HL_BITMAP.h"
+#include "draw/ren_struct.h"
+#include "shell/Hl_MNW.h"
+#include "shell/IO_UTILS.h"
+#include "tests/support/tex_files.h"
+#include "tests/support/ww_test.h"
+#include <png.h>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+// GL's format codes, spelled out because tests do not include GL.
+const int FMT_ALPHA = 0x1906, FMT_RGB = 0x1907, FMT_RGBA = 0x1908, FMT_LUMINANCE = 0x1909;
+
+ww_fatal expect_fatal(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const ww_fatal& e) {
+        EXPECT_EQ(g_test_alerts.back().type, 17);
+        return e;
+    }
+    ADD_FAILURE() << "no fatal alert";
+    return ww_fatal("", "", "", "", "", 0);
+}
+
+unsigned lcg(unsigned& s)
+{
+    s = s * 1664525u + 1013904223u;
+    return s >> 8;
+}
+
+class Bitmap : public ::testing::Test {
+protected:
+    std::string dir;
+    std::string saved_app, saved_bmp;
+    void SetUp() override
+    {
+        ww_catch_alerts();
+        dir = ww_temp_dir("bitmap");
+        for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
+        rev_inf_bin = 0;
+        saved_app = app_path;
+        saved_bmp = bmp_path;
+        app_path = "";                         // full paths are used as they are
+    }
+    void TearDown() override
+    {
+        app_path = saved_app;
+        bmp_path = saved_bmp;
+    }
+    // Slot sizes that a failed load must leave alone.
+    void mark_slot(int index)
+    {
+        ren.tex_dx_vis[index] = ren.tex_dy_vis[index] = 77;
+        ren.tex_dx_tot[index] = ren.tex_dy_tot[index] = 88;
+    }
+    bool slot_marked(int index)
+    {
+        return ren.tex_dx_vis[index] == 77 && ren.tex_dy_vis[index] == 77 && ren.tex_dx_tot[index] == 88 &&
+               ren.tex_dy_tot[index] == 88;
+    }
+};
+
+// What the decoder must produce for one pixel of a test PNG, as RGBA.
+void expected_rgba(const tex_png& p, int x, int y, unsigned char out[4])
+{
+    const int ch = tex_png_channels(p.color_type);
+    const unsigned* s = &p.samples[((size_t)y * p.w + x) * ch];
+    auto to8 = [&](unsigned v) -> unsigned char {
+        if (p.bit_depth == 16) return (unsigned char)(v >> 8);
+        if (p.bit_depth == 8) return (unsigned char)v;
+        return (unsigned char)(v * 255 / ((1u << p.bit_depth) - 1));
+    };
+    out[3] = 255;
+    switch (p.color_type) {
+    case PNG_COLOR_TYPE_GRAY:
+        out[0] = out[1] = out[2] = to8(s[0]);
+        if (p.trns_color[0] >= 0 && s[0] == (unsigned)p.trns_color[0]) out[3] = 0;
+        break;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        out[0] = out[1] = out[2] = to8(s[0]);
+        out[3] = to8(s[1]);
+        break;
+    case PNG_COLOR_TYPE_RGB:
+        for (int c = 0; c < 3; c++) out[c] = to8(s[c]);
+        if (p.trns_color[0] >= 0 && s[0] == (unsigned)p.trns_color[0] && s[1] == (unsigned)p.trns_color[1] &&
+            s[2] == (unsigned)p.trns_color[2])
+            out[3] = 0;
+        break;
+    case PNG_COLOR_TYPE_PALETTE:
+        for (int c = 0; c < 3; c++) out[c] = p.palette[s[0] * 3 + c];
+        if (s[0] < p.trns_alpha.size()) out[3] = p.trns_alpha[s[0]];
+        break;
+    default:
+        for (int c = 0; c < 4; c++) out[c] = to8(s[c]);
+    }
+}
+
+// A picture with pseudo-random samples; every fifth pixel takes the transparent colour.
+tex_png make_png(int color_type, int depth, int interlace, int with_trns, unsigned seed)
+{
+    tex_png p;
+    p.w = 13;
+    p.h = 7;
+    p.color_type = color_type;
+    p.bit_depth = depth;
+    p.interlace = interlace;
+    const int ch = tex_png_channels(color_type);
+    const unsigned maxv = (1u << depth) - 1;
+    if (color_type == PNG_COLOR_TYPE_PALETTE) {
+        const int n = 1 << depth;
+        for (int i = 0; i < n * 3; i++) p.palette.push_back((unsigned char)lcg(seed));
+        if (with_trns)
+            for (int i = 0; i < (n > 1 ? n - 1 : 1); i++) p.trns_alpha.push_back((unsigned char)(i == 0 ? 0 : lcg(seed)));
+    } else if (with_trns && (color_type == PNG_COLOR_TYPE_GRAY || color_type == PNG_COLOR_TYPE_RGB)) {
+        for (int c = 0; c < 3; c++) p.trns_color[c] = (int)(lcg(seed) & maxv);
+        if (color_type == PNG_COLOR_TYPE_GRAY) p.trns_color[1] = p.trns_color[2] = p.trns_color[0];
+    }
+    for (int i = 0; i < p.w * p.h; i++) {
+        for (int c = 0; c < ch; c++) {
+            unsigned v = lcg(seed) & maxv;
+            if (i % 5 == 0 && p.trns_color[0] >= 0) v = (unsigned)p.trns_color[c];
+            if (i % 5 == 0 && color_type == PNG_COLOR_TYPE_PALETTE) v = 0;
+            p.samples.push_back(v);
+        }
+    }
+    return p;
+}
+
+// Compare the staged picture (bottom row first, rows full_width apart) with the test PNG; report
+// only the first difference.
+::testing::AssertionResult staged_matches(const tex_png& p, const unsigned char* buf, int full_width, int bytes)
+{
+    for (int y = 0; y < p.h; y++) {
+        for (int x = 0; x < p.w; x++) {
+            unsigned char e[4];
+            expected_rgba(p, x, y, e);
+            const unsigned char* got = buf + ((size_t)(p.h - 1 - y) * full_width + x) * bytes;
+            for (int c = 0; c < bytes; c++)
+                if (got[c] != e[c])
+                    return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") channel " << c << ": got "
+                                                         << (int)got[c] << ", want " << (int)e[c];
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST_F(Bitmap, PngOfEveryColourTypeDepthAndInterlaceDecodesBottomRowFirst)
+{
+    const struct { int type; std::vector<int> depths; } kinds[] = {
+        {PNG_COLOR_TYPE_GRAY, {1, 2, 4, 8, 16}}, {PNG_COLOR_TYPE_RGB, {8, 16}},       {PNG_COLOR_TYPE_PALETTE, {1, 2, 4, 8}},
+        {PNG_COLOR_TYPE_GRAY_ALPHA, {8, 16}},    {PNG_COLOR_TYPE_RGB_ALPHA, {8, 16}},
+    };
+    unsigned seed = 7;
+    for (const auto& k : kinds) {
+        for (int depth : k.depths) {
+            for (int interlace = 0; interlace <= 1; interlace++) {
+                const int can_trns = k.type == PNG_COLOR_TYPE_GRAY || k.type == PNG_COLOR_TYPE_RGB || k.type == PNG_COLOR_TYPE_PALETTE;
+                for (int trns = 0; trns <= can_trns; trns++) {
+                    SCOPED_TRACE(testing::Message() << "colour type " << k.type << ", depth " << depth << ", interlace "
+                                                    << interlace << ", tRNS " << trns);
+                    tex_png p = make_png(k.type, depth, interlace, trns, seed++);
+                    const std::string path = dir + "kind.png";
+                    ASSERT_TRUE(tex_write_png(path, p));
+
+                    // RGBA at its own size.
+                    int fw = 0;
+                    ASSERT_EQ(load_png_into_scratch(path, 7, -102, 4, &fw), 1);
+                    EXPECT_EQ(fw, 13);
+                    EXPECT_EQ(ren.tex_dx_vis[7], 13);
+                    EXPECT_EQ(ren.tex_dy_tot[7], 7);
+                    EXPECT_TRUE(staged_matches(p, scratch_array, fw, 4));
+
+                    // RGB padded to 16 x 8, the margin cleared.
+                    memset(scratch_array, 0xEE, 16 * 8 * 3);
+                    ASSERT_EQ(load_png_into_scratch(path, 7, -101, 3, &fw), 1);
+                    EXPECT_EQ(fw, 16);
+                    EXPECT_EQ(ren.tex_dx_tot[7], 16);
+                    EXPECT_EQ(ren.tex_dy_tot[7], 8);
+                    EXPECT_EQ(ren.tex_dy_vis[7], 7);
+                    EXPECT_TRUE(staged_matches(p, scratch_array, fw, 3));
+                    EXPECT_EQ(scratch_array[(0 * 16 + 13) * 3], 0);    // right margin of the bottom row
+                    EXPECT_EQ(scratch_array[(7 * 16 + 0) * 3], 0);     // the row above the picture
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(Bitmap, PngWithoutGammaIsTakenAsMacEncoded)
+{
+    tex_png p;
+    p.w = 4;
+    p.color_type = PNG_COLOR_TYPE_GRAY;
+    p.samples = {0, 64, 128, 255};
+    p.gamma = 0;
+    ASSERT_TRUE(tex_write_png(dir + "g.png", p));
+    int fw;
+    ASSERT_EQ(load_png_into_scratch(dir + "g.png", 3, -102, 4, &fw), 1);
+    for (int i = 0; i < 4; i++) {
+        const double want = 255.0 * std::pow(p.samples[i] / 255.0, 1.0 / (2.2 * 0.5555555555555556));
+        EXPECT_NEAR(scratch_array[i * 4], want, 1.0) << p.samples[i];
+        EXPECT_EQ(scratch_array[i * 4 + 3], 255);
+    }
+    EXPECT_GT(scratch_array[4 * 2], 140);     // 128 brightens to about 145
+}
+
+TEST_F(Bitmap, OneByteTexturesTakeAlphaOrBrightness)
+{
+    tex_png rgba;
+    rgba.w = 2;
+    rgba.samples = {10, 20, 30, 99, 200, 100, 0, 7};
+    ASSERT_TRUE(tex_write_png(dir + "a.png", rgba));
+    int fw;
+    ASSERT_EQ(load_png_into_scratch(dir + "a.png", 3, -102, 1, &fw), 1);
+    EXPECT_EQ(scratch_array[0], 99);
+    EXPECT_EQ(scratch_array[1], 7);
+
+    tex_png rgb = rgba;
+    rgb.color_type = PNG_COLOR_TYPE_RGB;
+    rgb.samples = {10, 20, 30, 200, 100, 0};
+    ASSERT_TRUE(tex_write_png(dir + "b.png", rgb));
+    ASSERT_EQ(load_png_into_scratch(dir + "b.png", 3, -102, 1, &fw), 1);
+    EXPECT_EQ(scratch_array[0], 20);
+    EXPECT_EQ(scratch_array[1], 100);
+
+    tex_bmp b;
+    b.w = 2;
+    b.rgb = {10, 20, 30, 200, 100, 0};
+    ASSERT_TRUE(tex_write_bmp(dir + "c.bmp", b));
+    ASSERT_EQ(load_bmp_into_scratch(dir + "c.bmp", 3, -102, 1, -113, &fw), 1);
+    EXPECT_EQ(scratch_array[0], 20);
+    EXPECT_EQ(scratch_array[1], 100);
+}
+
+TEST_F(Bitmap, BmpNameFindsThePngAndMissingPicturesAreQuiet)
+{
+    app_path = dir;
+    bmp_path = dir + "Resources:bitmaps:";
+    ASSERT_EQ(system(("mkdir -p '" + dir + "Resources/bitmaps/sub'").c_str()), 0);
+    const std::string folder = dir + "Resources/bitmaps/sub/";
+
+    tex_png red;
+    red.w = red.h = 2;
+    red.color_type = PNG_COLOR_TYPE_RGB;
+    red.samples = {255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0};
+    tex_bmp blue;
+    blue.w = blue.h = 2;
+    blue.rgb = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255};
+    ASSERT_TRUE(tex_write_png(folder + "pic.png", red));
+    ASSERT_TRUE(tex_write_bmp(folder + "pic.bmp", blue));
+
+    // A name relative to the bitmap folder, and a full one in another letter case.
+    ASSERT_EQ(OGL_texbmp(-101, 11, -107, "sub:pic.bmp"), 1);
+    EXPECT_EQ(scratch_array[0], 255);
+    EXPECT_EQ(scratch_array[2], 0);
+    std::string upper = folder + "PIC.BMP";
+    for (char& c : upper) c = (char)toupper((unsigned char)c);
+    ASSERT_EQ(OGL_texbmp(-101, 11, -107, upper), 1);
+    EXPECT_EQ(scratch_array[0], 255);
+
+    unlink((folder + "pic.png").c_str());
+    ASSERT_EQ(OGL_texbmp(-101, 11, -107, "sub:pic.bmp"), 1);
+    EXPECT_EQ(scratch_array[0], 0);
+    EXPECT_EQ(scratch_array[2], 255);
+
+    unlink((folder + "pic.bmp").c_str());
+    mark_slot(11);
+    EXPECT_EQ(OGL_texbmp(-101, 11, -107, "sub:pic.bmp"), 0);
+    EXPECT_TRUE(slot_marked(11));
+
+    // Too short to be a PNG: not one, and no BMP either.
+    ASSERT_TRUE(tex_write_file(folder + "tiny.png", {0x89, 'P', 'N', 'G'}));
+    EXPECT_EQ(OGL_texbmp(-101, 11, -107, "sub:tiny.png"), 0);
+    ASSERT_TRUE(tex_write_file(folder + "empty.bmp", {}));
+    EXPECT_EQ(OGL_texbmp(-101, 11, -107, "sub:empty.bmp"), 0);
+    EXPECT_TRUE(slot_marked(11));
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(Bitmap, BmpRowsOf300And301PixelsPadToWholeWordsInTheFileAnd512InTheTexture)
+{
+    for (int w : {300, 301}) {
+        SCOPED_TRACE(w);
+        tex_bmp b;
+        b.w = w;
+        b.h = 3;
+        for (int y = 0; y < b.h; y++)
+            for (int x = 0; x < w; x++) {
+                b.rgb.push_back((unsigned char)x);
+                b.rgb.push_back((unsigned char)(x >> 8 | y << 4));
+                b.rgb.push_back((unsigned char)(255 - x));
+            }
+        const std::string path = dir + "wide.bmp";
+        ASSERT_TRUE(tex_write_bmp(path, b));
+        EXPECT_EQ((long)tex_read_file(path).size(), 54 + (w == 300 ? 900 : 904) * 3);
+
+        int fw;
+        ASSERT_EQ(load_bmp_into_scratch(path, 20, -101, 3, -107, &fw), 1);
+        EXPECT_EQ(fw, 512);
+        EXPECT_EQ(ren.tex_dx_vis[20], w);
+        EXPECT_EQ(ren.tex_dx_tot[20], 512);
+        EXPECT_EQ(ren.tex_dy_tot[20], 4);
+        int bad = 0;
+        for (int y = 0; y < b.h; y++)
+            for (int x = 0; x < w; x++)
+                for (int c = 0; c < 3; c++)
+                    bad += scratch_array[((size_t)y * 512 + x) * 3 + c] != b.rgb[((size_t)y * w + x) * 3 + c];
+        EXPECT_EQ(bad, 0);
+        EXPECT_EQ(scratch_array[(2 * 512 + w) * 3], 0);
+    }
+}
+
+TEST_F(Bitmap, BmpColourKeyBrightnessAlphaAndGamma)
+{
+    for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)(i / 2);
+    tex_bmp b;
+    b.w = 4;
+    b.rgb = {255, 0, 255, 254, 0, 255, 90, 60, 30, 255, 255, 255};
+    ASSERT_TRUE(tex_write_bmp(dir + "k.bmp", b));
+    int fw;
+    auto px = [&](int i) { return std::vector<int>(scratch_array + i * 4, scratch_array + i * 4 + 4); };
+
+    // The key is the colour as painted, before gamma; the stored colour is after it.
+    for (int f : {-109, -111}) {
+        ASSERT_EQ(load_bmp_into_scratch(dir + "k.bmp", 600, -102, 4, f, &fw), 1);
+        EXPECT_EQ(px(0), (std::vector<int>{127, 0, 127, 0}));
+        EXPECT_EQ(px(1), (std::vector<int>{127, 0, 127, 255}));
+        EXPECT_EQ(px(2), (std::vector<int>{45, 30, 15, 255}));
+    }
+    for (int f : {-110, -112}) {
+        ASSERT_EQ(load_bmp_into_scratch(dir + "k.bmp", 600, -102, 4, f, &fw), 1);
+        EXPECT_EQ(px(2), (std::vector<int>{45, 30, 15, 30}));
+        EXPECT_EQ(px(3), (std::vector<int>{127, 127, 127, 127}));
+    }
+    ASSERT_EQ(load_bmp_into_scratch(dir + "k.bmp", 600, -102, 4, -107, &fw), 1);
+    EXPECT_EQ(px(0)[3], 255);
+    // Paint and panel slots key out magenta whatever filter is asked for.
+    for (int slot : {424, 467}) {
+        ASSERT_EQ(load_bmp_into_scratch(dir + "k.bmp", slot, -102, 4, -107, &fw), 1);
+        EXPECT_EQ(px(0)[3], 0) << slot;
+    }
+    ASSERT_EQ(load_bmp_into_scratch(dir + "k.bmp", 468, -102, 4, -107, &fw), 1);
+    EXPECT_EQ(px(0)[3], 255);
+}
+
+TEST_F(Bitmap, TemporaryTypesLeaveTheStagingBufferAlone)
+{
+    tex_png p;
+    p.w = p.h = 2;
+    p.samples = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    ASSERT_TRUE(tex_write_png(dir + "t.png", p));
+    tex_bmp b;
+    b.w = b.h = 2;
+    b.rgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    ASSERT_TRUE(tex_write_bmp(dir + "u.bmp", b));
+    for (int type : {-103, -104}) {
+        memset(scratch_array, 0xAB, 64);
+        memset(scratch_array_temp, 0, 64);
+        int fw;
+        ASSERT_EQ(load_png_into_scratch(dir + "t.png", 5, type, 4, &fw), 1);
+        EXPECT_EQ(scratch_array_temp[0], 9);      // bottom row first
+        EXPECT_EQ(scratch_array_temp[15], 8);
+        ASSERT_EQ(load_bmp_into_scratch(dir + "u.bmp", 5, type, 4, -107, &fw), 1);
+        EXPECT_EQ(scratch_array_temp[4], 4);
+        for (int i = 0; i < 64; i++) ASSERT_EQ(scratch_array[i], 0xAB);
+    }
+}
+
+TEST_F(Bitmap, WrittenBmpHasItsHeaderAndReadsBack)
+{
+    const int dx = 8, dy = 4;
+    for (int i = 0; i < dx * dy * 3; i++) scratch_array[i] = (unsigned char)(i * 7);
+    std::vector<unsigned char> before(scratch_array, scratch_array + dx * dy * 3);
+    ASSERT_EQ(OGL_make_bmp(dir + "out.bmp", dx, dy), 1);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), scratch_array));
+
+    std::vector<unsigned char> f = tex_read_file(dir + "out.bmp");
+    ASSERT_EQ(f.size(), 54u + dx * dy * 3);
+    auto u32 = [&](int o) { return (unsigned)(f[o] | f[o + 1] << 8 | f[o + 2] << 16 | f[o + 3] << 24); };
+    auto u16 = [&](int o) { return (unsigned)(f[o] | f[o + 1] << 8); };
+    EXPECT_EQ(f[0], 'B');
+    EXPECT_EQ(f[1], 'M');
+    EXPECT_EQ(u32(2), 54u + dx * dy * 3);
+    EXPECT_EQ(u16(6), 0u);
+    EXPECT_EQ(u16(8), 0u);
+    EXPECT_EQ(u32(10), 54u);
+    EXPECT_EQ(u32(14), 40u);
+    EXPECT_EQ(u32(18), (unsigned)dx);
+    EXPECT_EQ(u32(22), (unsigned)dy);
+    EXPECT_EQ(u16(26), 1u);
+    EXPECT_EQ(u16(28), 24u);
+    for (int o = 30; o < 54; o += 4) EXPECT_EQ(u32(o), 0u) << o;
+    EXPECT_EQ(f[54], before[2]);              // B, G, R in the file
+    EXPECT_EQ(f[56], before[0]);
+
+    int fw;
+    ASSERT_EQ(load_bmp_into_scratch(dir + "out.bmp", 9, -102, 3, -107, &fw), 1);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), scratch_array));
+
+    ASSERT_EQ(OGL_make_bmp(dir + "paint.bmp", 1024, 256), 1);
+    EXPECT_EQ(tex_read_file(dir + "paint.bmp").size(), 54u + 1024 * 256 * 3);
+}
+
+TEST_F(Bitmap, MalformedPicturesAreFatalAndLoadNothing)
+{
+    struct fatal_case {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::vector<std::string> lines;     // "@" stands for the path
+    };
+    auto bmp = [](int w, int h, int bits, int comp, long cut, unsigned short magic, int with_pixels) {
+        return [=](const std::string& path) {
+            tex_bmp b;
+            b.w = w;
+            b.h = h;
+            b.bit_count = (unsigned short)bits;
+            b.compression = (unsigned)comp;
+            b.cut = cut;
+            b.magic = magic;
+            if (with_pixels) b.rgb.assign((size_t)w * h * 3, 100);
+            ASSERT_TRUE(tex_write_bmp(path, b));
+        };
+    };
+    auto noisy_png = [&](int w, int h) {
+        tex_png p;
+        p.w = w;
+        p.h = h;
+        unsigned s = 3;
+        for (int i = 0; i < w * h * 4; i++) p.samples.push_back(lcg(s) & 255);
+        return p;
+    };
+    auto png_bytes = [&](int w, int h) {
+        EXPECT_TRUE(tex_write_png(dir + "src.png", noisy_png(w, h)));
+        return tex_read_file(dir + "src.png");
+    };
+    const std::string not_a_bitmap = "Trying to read a texture bitmap that is not a bitmap";
+    const std::string bad_size = "Trying to create a texture either less than 1 or greater than 1024!";
+    const fatal_case cases[] = {
+        {"w2048.bmp", bmp(2048, 4, 24, 0, -1, 0x4D42, 0), {"Bitmap too wide! (max is 1024)", "@"}},
+        {"h2000.bmp", bmp(16, 2000, 24, 0, -1, 0x4D42, 0), {"Bitmap too tall! (max is 1024)", "@"}},
+        {"8bit.bmp", bmp(4, 4, 8, 0, -1, 0x4D42, 1), {"Wrong bitmap color depth for texture!", "We need 24-bit color.", "@"}},
+        {"rle.bmp", bmp(4, 4, 24, 1, -1, 0x4D42, 1), {"Bitmap is compressed!", "@"}},
+        {"magic.bmp", bmp(4, 4, 24, 0, -1, 0x5858, 1), {not_a_bitmap, "@"}},
+        {"short.bmp", bmp(4, 4, 24, 0, 20, 0x4D42, 1), {not_a_bitmap, "@"}},
+        {"cut.bmp", bmp(4, 4, 24, 0, 54 + 30, 0x4D42, 1), {not_a_bitmap, "@"}},
+        {"w0.bmp", bmp(0, 4, 24, 0, -1, 0x4D42, 1), {bad_size, "@"}},
+        {"hneg.bmp", bmp(4, -4, 24, 0, -1, 0x4D42, 0), {bad_size, "@"}},
+        {"sig.png", [](const std::string& p) { ASSERT_TRUE(tex_write_file(p, std::vector<unsigned char>(12, 'x'))); },
+         {"PING-FILE ERROR!", "is_png=!png_sig_cmp(png_io_buf,0,8)", "@"}},
+        {"half.png",
+         [&](const std::string& p) {
+             auto v = png_bytes(64, 64);
+             v.resize(v.size() / 2);
+             ASSERT_TRUE(tex_write_file(p, v));
+         },
+         {"PNG error!", "PNG Read Error, overran end of buffer!", "@"}},
+        {"noend.png",
+         [&](const std::string& p) {
+             auto v = png_bytes(8, 8);
+             v.resize(v.size() - 12);        // IEND gone
+             ASSERT_TRUE(tex_write_file(p, v));
+         },
+         {"PNG error!", "PNG Read Error, overran end of buffer!", "@"}},
+        {"crc.png",
+         [&](const std::string& p) {
+             auto v = png_bytes(8, 8);
+             v[8 + 8 + 13] ^= 1;              // IHDR's CRC
+             ASSERT_TRUE(tex_write_file(p, v));
+         },
+         {"PNG error!", "IHDR: CRC error", "@"}},
+        {"w1100.png",
+         [&](const std::string& p) {
+             tex_png q;
+             q.w = 1100;
+             q.color_type = PNG_COLOR_TYPE_GRAY;
+             q.samples.assign(1100, 9);
+             ASSERT_TRUE(tex_write_png(p, q));
+         },
+         {bad_size, "@"}},
+    };
+    for (const fatal_case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir + c.name;
+        c.make(path);
+        mark_slot(30);
+        memset(scratch_array, 0x5A, 4096);
+        memset(scratch_array_temp, 0x5A, 4096);
+        ww_fatal e = expect_fatal([&] { OGL_texbmp(-101, 30, -109, path); });
+        for (size_t i = 0; i < 4; i++) {
+            std::string want = i < c.lines.size() ? c.lines[i] : "";
+            EXPECT_EQ(e.lines[i], want == "@" ? path : want) << "line " << i + 1;
+        }
+        EXPECT_NE(e.file.find("HL_BITMAP"), std::string::npos);
+        EXPECT_TRUE(slot_marked(30));
+        int untouched = 1;
+        for (int i = 0; i < 4096; i++) untouched &= scratch_array[i] == 0x5A;
+        EXPECT_TRUE(untouched);
+    }
+}
+
+TEST_F(Bitmap, RangeChecksAlertWithTheirMessageAndThePath)
+{
+    const struct {
+        std::function<int(int, const std::string&)> check;
+        std::vector<int> good, bad;
+        const char* message;
+    } checks[] = {
+        {check_dx, {1, 1024}, {0, 1025, -3}, "Trying to create a texture either less than 1 or greater than 1024!"},
+        {check_dy, {1, 1024}, {0, 1025}, "Trying to create a texture either less than 1 or greater than 1024!"},
+        {check_type, {-104, -100}, {-105, -99}, "Trying to creata an invalid texture type!"},
+        {check_index, {0, 9141}, {-1, 9142}, "Trying to bind too low or high a texture index!"},
+        {check_filter_type, {-113, -107}, {-114, -106}, "Trying to bind an invalid filter type!"},
+        {check_bytes, {1, 4}, {0, 5}, "Trying to bind too low or high a number of bytes!"},
+        {check_rgb_type, {FMT_ALPHA, FMT_RGB, FMT_RGBA}, {FMT_LUMINANCE, 0}, "Trying to bind an invalid RGB type!"},
+    };
+    for (const auto& c : checks) {
+        SCOPED_TRACE(c.message);
+        for (int v : c.good) EXPECT_EQ(c.check(v, "p"), 1) << v;
+        EXPECT_TRUE(g_test_alerts.empty());
+        for (int v : c.bad) {
+            ww_fatal e = expect_fatal([&] { c.check(v, "some:path.bmp"); });
+            EXPECT_EQ(e.lines[0], c.message) << v;
+            EXPECT_EQ(e.lines[1], "some:path.bmp");
+        }
+        g_test_alerts.clear();
+    }
+
+    // The loaders check their arguments before they look for the file.
+    int fw;
+    EXPECT_EQ(expect_fatal([&] { load_png_into_scratch("none", 9142, -100, 4, &fw); }).lines[0],
+              "Trying to bind too low or high a texture index!");
+    EXPECT_EQ(expect_fatal([&] { load_png_into_scratch("none", 1, -99, 4, &fw); }).lines[0],
+              "Trying to creata an invalid texture type!");
+    EXPECT_EQ(expect_fatal([&] { load_bmp_into_scratch("none", 1, -100, 5, -107, &fw); }).lines[0],
+              "Trying to bind too low or high a number of bytes!");
+    EXPECT_EQ(expect_fatal([&] { load_bmp_into_scratch("none", 1, -100, 3, -106, &fw); }).lines[0],
+              "Trying to bind an invalid filter type!");
+    EXPECT_EQ(expect_fatal([&] { OGL_texbmp(-101, 1, -114, dir + "none.bmp"); }).lines[0],
+              "Trying to bind an invalid filter type!");
+}
+
+TEST_F(Bitmap, ScaleRecordsVisibleAndPowerOfTwoSizes)
+{
+    const struct { int type, dx, dy, tot_x, tot_y; } rows[] = {
+        {-100, 300, 1, 512, 1}, {-101, 513, 1024, 1024, 1024}, {-100, 64, 65, 64, 128},
+        {-102, 300, 7, 300, 7}, {-103, 5, 3, 5, 3},             {-104, 1024, 2, 1024, 2},
+    };
+    for (const auto& r : rows) {
+        int dx = r.dx, dy = r.dy, xo = -1, yo = -1, fw = 0;
+        EXPECT_EQ(get_scale("p", 40, r.type, &dx, &dy, &xo, &yo, &fw), 1.0f);
+        EXPECT_EQ(ren.tex_dx_vis[40], r.dx);
+        EXPECT_EQ(ren.tex_dy_vis[40], r.dy);
+        EXPECT_EQ(ren.tex_dx_tot[40], r.tot_x);
+        EXPECT_EQ(ren.tex_dy_tot[40], r.tot_y);
+        EXPECT_EQ(fw, r.tot_x);
+        EXPECT_EQ(xo, 0);
+        EXPECT_EQ(yo, 0);
+    }
+}
