@@ -53,18 +53,25 @@ T load_le(const std::vector<unsigned char>& bytes, std::size_t at)
     return v;
 }
 
-std::vector<unsigned char> write_and_read_file(const void* data, std::size_t n)
+// Everything written to a stream so far, read back from its start.
+std::vector<unsigned char> read_back(std::FILE* f)
 {
-    std::FILE* f = std::tmpfile();
-    EXPECT_NE(f, nullptr);
-    if (!f) return {};
-    EXPECT_EQ(std::fwrite(data, 1, n, f), n);
     std::fflush(f);
     std::fseek(f, 0, SEEK_END);
     long size = std::ftell(f);
     std::rewind(f);
     std::vector<unsigned char> back(size > 0 ? std::size_t(size) : 0);
     EXPECT_EQ(std::fread(back.data(), 1, back.size(), f), back.size());
+    return back;
+}
+
+std::vector<unsigned char> write_and_read_file(const void* data, std::size_t n)
+{
+    std::FILE* f = std::tmpfile();
+    EXPECT_NE(f, nullptr);
+    if (!f) return {};
+    EXPECT_EQ(std::fwrite(data, 1, n, f), n);
+    std::vector<unsigned char> back = read_back(f);
     std::fclose(f);
     return back;
 }
@@ -187,15 +194,13 @@ TEST(Records, SettingsImageSitsInThePreferencesFileAsStored)
     view->dob_z = -10.0;
     view->phi = -30.0f;
 
-    std::vector<unsigned char> prefs;
-    auto put = [&](const void* p, std::size_t n) {
-        const auto* b = static_cast<const unsigned char*>(p);
-        prefs.insert(prefs.end(), b, b + n);
-    };
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    auto put = [f](const void* p, std::size_t n) { EXPECT_EQ(std::fwrite(p, 1, n, f), n); };
     const int version = 740;
     put("i", 1);
     put(&version, 4);
-    EXPECT_EQ(prefs.size(), std::size_t(PRF_SET_OFFSET));
+    EXPECT_EQ(std::ftell(f), PRF_SET_OFFSET);
     put(s.get(), sizeof(set_struct));
     put(acf->name, sizeof acf->name);
     put(acf->path, sizeof acf->path);
@@ -205,8 +210,8 @@ TEST(Records, SettingsImageSitsInThePreferencesFileAsStored)
     put(&view->the, 4);
     put(&view->psi, 4);
     put(&view->phi, 4);
-
-    std::vector<unsigned char> file = write_and_read_file(prefs.data(), prefs.size());
+    std::vector<unsigned char> file = read_back(f);
+    std::fclose(f);
     ASSERT_EQ(file.size(), std::size_t(PRF_FILE_BYTES));
 
     auto back = cleared<set_struct>();
