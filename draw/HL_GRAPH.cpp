@@ -1,6 +1,7 @@
 // HL_GRAPH.cpp -- drawing primitives and text over OpenGL 1.x immediate mode.
 #include "draw/HL_GRAPH.h"
 #include "draw/ogl.h"
+#include "draw/art_layout.h"
 #include "shell/Hl_MNW.h"
 #include <cmath>
 #include <cstring>
@@ -544,19 +545,23 @@ int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba)
     return glGetError() == GL_NO_ERROR;
 }
 
-// Swatch texel (s, t) of interface colour i (slots 30..34, 36..43 in order).
-static int OGL_swatch_s(int i) { (void)i; return 0; }
-static int OGL_swatch_t(int i) { (void)i; return 0; }
+int OGL_read_front_pixels(int x, int y, int dx, int dy, unsigned char* rgba)
+{
+    glReadBuffer(GL_FRONT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, dx, dy, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glReadBuffer(GL_BACK);
+    return glGetError() == GL_NO_ERROR;
+}
 
 //=== interface colours from the art sheet ===================================================
 // The sheet carries one swatch texel per interface colour, so restyling the interface means
 // redrawing the sheet, never touching code.
 void OGL_palette_from_sheet(const unsigned char* rgba, int sheet_dx)
 {
-    static const int slots[13] = {30, 31, 32, 33, 34, 36, 37, 38, 39, 40, 41, 42, 43};
-    for (int i = 0; i < 13; i++) {
-        const unsigned char* p = rgba + 4 * ((size_t)OGL_swatch_t(i) * sheet_dx + OGL_swatch_s(i));
-        OGL_assigncolor(slots[i], p[0] / 255.0f, p[1] / 255.0f, p[2] / 255.0f);
+    for (const ART_swatch& w : ART_SWATCHES) {
+        const unsigned char* p = rgba + 4 * ((size_t)w.t * sheet_dx + w.s);
+        OGL_assigncolor(w.slot, p[0] / 255.0f, p[1] / 255.0f, p[2] / 255.0f);
     }
     for (int c = 0; c < 3; c++) col_rgb[35][c] = (col_rgb[31][c] + col_rgb[34][c]) * 0.5f;
 }

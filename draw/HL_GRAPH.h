@@ -76,4 +76,5 @@ void  OGL_multi_st(float s, float t);
 void  OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
 
 //=== read-back, for tests and paint templates ===============================================
-int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // screen pixels, bottom row first
+int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // back buffer, bottom row first
+int OGL_read_front_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // what the last swap showed

@@ -1,5 +1,7 @@
 // alert.cpp -- messages to the designer and the fatal stop.
 #include "shell/Hl_MNW.h"
+#include "shell/XException.h"
+#include "support/HL_THREAD.h"
 #include <cstdlib>
 #include <string>
 
@@ -13,6 +15,9 @@ void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, 
     (void)close_to;
     const char* s[4] = {C_string1 ? C_string1 : "", C_string2 ? C_string2 : "",
                         C_string3 ? C_string3 : "", C_string4 ? C_string4 : ""};
+    // A worker thread may not draw or stop the program: the alert goes back to the call that
+    // raised it, for the thread pool to record.
+    if (THREAD_on_worker()) throw XException(s[0], s[1], s[2], s[3], file, line);
     if (g_alert_hook) g_alert_hook(type, s[0], s[1], s[2], s[3], file, line);
     if (s_alert_up) return;
 

@@ -5,19 +5,40 @@
 #include "shell/MACIBM_keys.h"
 #include "editor/HL_BTN.h"
 #include "draw/HL_GRAPH.h"
+#include "support/HL_MOVIE.h"
+#include "support/HL_THREAD.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
 #include <cctype>
 #include <cstring>
 
-void MACIBM_zero_model_records(void) {}     // the aircraft and settings records arrive with the model
-void MACIBM_start_workers(void) {}          // the worker pool arrives with its own module
-void MACIBM_stop_workers(void) {}
+void MACIBM_zero_model_records(void)
+{
+    memset(veh, 0, sizeof veh);
+    memset(flt, 0, sizeof flt);
+    memset(&set, 0, sizeof set);
+}
+
+void MACIBM_start_workers(void) { THREAD_Init(); }
+void MACIBM_stop_workers(void) { THREAD_Cleanup(); }
 void MACIBM_read_res_prefs(void) {}         // preferences: until then the defaults stand
-void MACIBM_read_editor_prefs(void) {}
+void MACIBM_read_editor_prefs(void)
+{
+    ren.zoom_act = 1.0f;
+    set.fuse_zoom = 1.0f;
+    set.fuse_osx = set.fuse_osy = 0;
+    set.interface_x = 512;
+    set.interface_y = 384;
+    set.show_panel = set.show_editor = 1;
+    // the editor preferences file is read here once its reader exists
+    set.has_t_pln_fuse_top = set.has_t_pln_fuse_lft = set.has_t_pln_totl_any = 0;
+    set.wpn_mod = 0;
+}
 void MACIBM_write_prefs(void) {}
 void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
 void MACIBM_setup_text(void) {}             // the text file comes with the localized text
-void MACIBM_start_movies(void) {}           // movie layer
-void MACIBM_stop_movies(void) {}
+void MACIBM_start_movies(void) { MOV_init(); }
+void MACIBM_stop_movies(void) { MOV_close(); }
 void MACIBM_movie_frame(void) {}
 void MACIBM_load_instruments(void) {}       // instrument catalogue
 void MACIBM_load_last_aircraft(void) {}     // aircraft files

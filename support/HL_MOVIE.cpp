@@ -1,0 +1,16 @@
+// HL_MOVIE.cpp -- the movie layer.
+#include "support/HL_MOVIE.h"
+#include "shell/Hl_MNW.h"
+
+// The movie library (QuickTime) does not exist on this host. The program then runs as on a
+// machine without it: no movies, no capture texture, and no message about it.
+void MOV_init(void)
+{
+    mnw.has_QT_movie = 0;
+}
+
+// Nothing was entered at start-up; a recording, were one ever under way, simply stops.
+void MOV_close(void)
+{
+    mnw.movie_in_prog = 0;
+}

@@ -1,0 +1,284 @@
+// The real program under Xvfb: start-up, frames driven by real window events, pixels read back.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "draw/HL_GRAPH.h"
+#include "editor/HL_BTN.h"
+#include "tests/support/ww_test.h"
+#include <fstream>
+#include <sstream>
+#include <vector>
+#include <cstring>
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        g_fake_time = -1;
+        g_test_frame_hook = nullptr;
+    }
+    void TearDown() override
+    {
+        g_fake_time = -1;
+        g_test_frame_hook = nullptr;
+    }
+    // Frames at fake clock times, so that timing rules can be checked exactly.
+    void frame_at(double t)
+    {
+        g_fake_time = t;
+        MACIBM_event_proc();
+    }
+};
+
+TEST_F(Frame, StartUpReportsTheGraphicsAndShowsTheStartScreen)
+{
+    EXPECT_EQ(g_OGL_inited, 1);
+    EXPECT_EQ(mnw.top_win, 0);               // the start screen becomes the main view on the first frame
+    EXPECT_EQ(mnw.x_res_now, 1024);
+    EXPECT_EQ(mnw.y_res_now, 768);
+    EXPECT_EQ(ren.tex_dx_tot[REN_TEX_INTERFACE], 512);
+    EXPECT_GT(ren.num_tex_units, 0);
+    fflush(xer);
+    std::ifstream f(app_path + "Error.out");
+    std::stringstream ss;
+    ss << f.rdbuf();
+    std::string log = ss.str();
+    for (const char* label : {"OpenGL Situation:\n", "\nOpenGL Vendor    :", "\nOpenGL Render    :", "\nOpenGL Version   :",
+                              "\nOpenGL Extensions:", "\nfound_opengl_12  :", "\nfound_clamp_SGI  :", "\nfound_clamp_ARB  :",
+                              "\nfound_mul_tex    :", "\nfound_env_add    :", "\nfound_dis_fog    :", "\nnum_tex_units    :",
+                              "\nmax_iso_filtering:", "\nmax texture size :", "\ndepth buffer bits:"})
+        EXPECT_NE(log.find(label), std::string::npos) << label;
+    // The interface colours come from the art sheet; 35 is the mean of 31 and 34.
+    for (int c = 0; c < 3; c++) EXPECT_FLOAT_EQ(col_rgb[35][c], (col_rgb[31][c] + col_rgb[34][c]) * 0.5f);
+}
+
+TEST_F(Frame, DoubleClickOnlyWithinAQuarterSecond)
+{
+    frame_at(100.0);
+    MACIBM_sys_push_button(1); frame_at(100.1);
+    EXPECT_EQ(mnw.mouse_clicked, 1);
+    EXPECT_EQ(mnw.now_dragging, 1);
+    MACIBM_sys_push_button(0); frame_at(100.15);
+    EXPECT_EQ(mnw.now_dragging, 0);
+    MACIBM_sys_push_button(1); frame_at(100.3);      // 0.2 s after the previous press
+    EXPECT_EQ(mnw.mouse_double_clicked, 1);
+    frame_at(100.31);
+    EXPECT_EQ(mnw.mouse_clicked, 0);
+    EXPECT_EQ(mnw.mouse_double_clicked, 0);          // that frame only
+    MACIBM_sys_push_button(0); frame_at(100.4);
+    MACIBM_sys_push_button(1); frame_at(100.6);      // 0.3 s: too slow
+    EXPECT_EQ(mnw.mouse_clicked, 1);
+    EXPECT_EQ(mnw.mouse_double_clicked, 0);
+    MACIBM_sys_push_button(0); frame_at(100.7);
+}
+
+TEST_F(Frame, DragDelayAfterAQuarterSecondHeld)
+{
+    MACIBM_sys_push_button(1); frame_at(200.0);
+    frame_at(200.2);
+    EXPECT_EQ(mnw.delay_dragging, 0);
+    frame_at(200.3);
+    EXPECT_EQ(mnw.delay_dragging, 1);
+    MACIBM_sys_push_button(0); frame_at(200.4);
+    EXPECT_EQ(mnw.delay_dragging, 0);
+    EXPECT_EQ(mnw.now_dragging, 0);
+    EXPECT_EQ(mnw.mouse_lifted, 1);
+}
+
+TEST_F(Frame, WheelNotchesAccumulateUntilConsumed)
+{
+    mnw.mouse_wheel = 0;
+    MACIBM_sys_push_wheel(2); frame_at(300.0);
+    MACIBM_sys_push_wheel(1); frame_at(300.1);
+    frame_at(300.2);
+    EXPECT_EQ(mnw.mouse_wheel, 3);
+    MACIBM_sys_push_wheel(-1); frame_at(300.3);
+    EXPECT_EQ(mnw.mouse_wheel, 2);
+    mnw.mouse_wheel = 0;
+}
+
+TEST_F(Frame, PulsesFireOncePerPeriod)
+{
+    frame_at(400.0);
+    frame_at(400.01);
+    EXPECT_EQ(mnw.puff1, 0);
+    frame_at(401.02);
+    EXPECT_EQ(mnw.puff1, 1);
+    EXPECT_EQ(mnw.puff40, 1);
+    frame_at(401.03);
+    EXPECT_EQ(mnw.puff1, 0);
+    // the pulsing colours follow sin(15 t)
+    float s = std::sin(mnw.real_time * 15.0f) * 0.3f + 0.7f;
+    EXPECT_NEAR(mnw.pulse_alpha, s, 1e-5);
+    EXPECT_NEAR(col_rgb[72][1], 0.2f * s, 1e-5);
+}
+
+TEST_F(Frame, WindowsAreCentredAndNeverBelowTheScreen)
+{
+    MACIBM_startwind(605, "test");
+    EXPECT_EQ(mnw.win_dx, 417);
+    EXPECT_EQ(mnw.win_dy, 466);
+    EXPECT_EQ(mnw.win_x, 304);                       // round(303.5)
+    EXPECT_EQ(mnw.win_y, 151);
+    EXPECT_EQ(mnw.entry_field, -1);
+    EXPECT_EQ(mnw.menu_up, -1);
+    int y_res = mnw.y_res_now;
+    mnw.y_res_now = 900;                             // a full-screen window taller than the interface
+    MACIBM_startwind(602, "test");
+    EXPECT_EQ(mnw.win_dy, 900);
+    EXPECT_EQ(mnw.win_y, 0);
+    mnw.y_res_now = y_res;
+    MACIBM_startwind(0, "test");
+    EXPECT_EQ(mnw.win_x, 0);
+}
+
+TEST_F(Frame, MouseIsInWindowCoordinatesWithYUp)
+{
+    MACIBM_startwind(605, "test");
+    ww_mouse_to(10, 20);
+    frame_at(500.0);
+    EXPECT_FLOAT_EQ(mnw.mx, 10);
+    EXPECT_FLOAT_EQ(mnw.my, 20);
+    MACIBM_startwind(0, "test");
+}
+
+static void post_help(void) { strcpy(stl.help_message, "Help for the hovered control, shown after a second of stillness."); }
+
+static long screen_sum(int x, int y, int dx, int dy)
+{
+    std::vector<unsigned char> px((size_t)dx * dy * 4);
+    OGL_read_pixels(x, y, dx, dy, px.data());
+    long sum = 0;
+    for (size_t i = 0; i < px.size(); i += 4) sum += px[i] + px[i + 1] + px[i + 2];
+    return sum;
+}
+
+TEST_F(Frame, HelpBoxAfterOneSecondOfStillness)
+{
+    g_test_frame_hook = post_help;
+    ww_mouse_to(600, 300);
+    frame_at(600.0);
+    float x, y, w, h;
+    // The help box is drawn over the frame, so read the back buffer before the swap: draw one more
+    // frame's worth by hand with the same rules.
+    frame_at(600.5);
+    MACIBM_help_box_rect(&x, &y, &w, &h);
+    EXPECT_EQ(w, 400);
+    EXPECT_EQ(h, 60);                                // 64 characters: 1 line of 50 -> 30, at least 60
+    EXPECT_EQ(x, 200);
+    EXPECT_EQ(y, 300);
+    std::vector<unsigned char> before(400 * 60 * 4), after(400 * 60 * 4);
+    OGL_read_front_pixels((int)x, (int)y, 400, 60, before.data());
+    frame_at(601.2);
+    OGL_read_front_pixels((int)x, (int)y, 400, 60, after.data());
+    EXPECT_NE(before, after) << "the help box did not appear after a second of stillness";
+    ww_mouse_to(610, 300);
+    frame_at(601.3);
+    OGL_read_front_pixels((int)x, (int)y, 400, 60, after.data());
+    EXPECT_EQ(before, after) << "the help box must go as soon as the mouse moves";
+}
+
+TEST_F(Frame, CursorHidesAfterTenStillSecondsAndReturnsOnMovement)
+{
+    ww_mouse_to(300, 300);
+    frame_at(700.0);
+    frame_at(705.0);
+    EXPECT_EQ(MACIBM_cursor_shown(), 1);
+    frame_at(710.5);
+    EXPECT_EQ(mnw.cursor_type, 1);
+    EXPECT_EQ(MACIBM_cursor_shown(), 0);
+    ww_mouse_to(302, 300);
+    frame_at(710.6);
+    EXPECT_EQ(MACIBM_cursor_shown(), 1);
+}
+
+// Draws straight into the back buffer and reads it before any swap.
+class Pixels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        MACIBM_startwind(0, "pixels");
+        OGL_2d_projection();
+        OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);      // black
+    }
+    std::vector<unsigned char> block(int x, int y, int dx, int dy)
+    {
+        std::vector<unsigned char> px((size_t)dx * dy * 4);
+        OGL_read_pixels(x, y, dx, dy, px.data());
+        return px;
+    }
+    static int lit(const std::vector<unsigned char>& px)
+    {
+        int n = 0;
+        for (size_t i = 0; i < px.size(); i += 4) n += px[i] > 128;
+        return n;
+    }
+};
+
+TEST_F(Pixels, NumberDigitsLandInTheirCells)
+{
+    OGL_number(0, 100, 100, 1234.5f, 6, 2, 102);
+    // The same glyphs drawn one by one elsewhere are the reference for each cell.
+    const char digits[] = "123450";
+    for (int k = 0; k < 6; k++) {
+        char one[2] = {digits[k], 0};
+        OGL_string(0, 100 + 10 * k, 300, one, 9999, 102);
+    }
+    OGL_string(0, 100 - 10 + 45, 200, ".", 9999, 102);
+    OGL_string(0, 100 - 10 + 15, 200, ",", 9999, 102);
+    for (int k = 0; k < 6; k++) {
+        auto got = block(100 + 10 * k, 98, 8, 11), want = block(100 + 10 * k, 298, 8, 11);
+        EXPECT_GT(lit(want), 0) << "digit " << digits[k] << " draws nothing";
+        // the number's cells also hold the point and comma, which may reach into a neighbour cell
+        EXPECT_GE(lit(got), lit(want)) << "cell " << k;
+    }
+    EXPECT_EQ(block(135, 98, 8, 4), block(135, 198, 8, 4));   // the point's lower rows
+    EXPECT_GT(lit(block(135, 98, 8, 4)) + lit(block(105, 98, 8, 4)), 0);
+}
+
+TEST_F(Pixels, TextWrapsAtTheWidthAndAtLineFeeds)
+{
+    OGL_string(0, 50, 600, "first line\nsecond", 300, 100);
+    EXPECT_GT(lit(block(50, 598, 40, 11)), 0);
+    EXPECT_GT(lit(block(50, 588, 40, 11)), 0);       // ten pixels lower
+    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
+    OGL_string(0, 50, 600, "first line\nsecond", 9999, 100);
+    EXPECT_EQ(lit(block(50, 585, 60, 11)), 0);       // no wrapping at 9999
+}
+
+TEST_F(Pixels, BarsAndPanelsCoverTheirRectangles)
+{
+    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
+    BTN_frame2(14, 200, 200, 300, 100, "");
+    // frame style 14 reaches 9 left/right, 14 below and 4 above
+    EXPECT_GT(lit(block(192, 187, 316, 117)) + (int)block(192, 187, 316, 117)[3], 0);
+    auto inside = block(250, 220, 100, 50);
+    long sum = 0;
+    for (size_t i = 0; i < inside.size(); i += 4) sum += inside[i] + inside[i + 1] + inside[i + 2];
+    EXPECT_GT(sum, 0);
+    auto outside = block(100, 100, 50, 50);
+    for (size_t i = 0; i < outside.size(); i += 4) ASSERT_EQ(outside[i] + outside[i + 1] + outside[i + 2], 0);
+}
+
+TEST_F(Pixels, ScreenshotOfTheStartScreen)
+{
+    MACIBM_startwind(-1, "screenshot");
+    OGL_2d_projection();
+    OGL_plot_background();
+    BTN_frame2(15, 10, 31, 310, 206, "");
+    OGL_string(45, 22, 215, "Wing-Wright, the aircraft designer of Skyvane", 280, 100);
+    OGL_string(57, 22, 65, "Loading bitmap interface.png. The quick brown fox jumps over the lazy dog 0123456789", 280, 100);
+    OGL_number(40, 400, 300, 1234.5f, 6, 2, 102);
+    OGL_number(40, 400, 280, -56.78f, 5, 2, 101);
+    OGL_number(40, 400, 260, 123456789.0f, 4, 0, 102);
+    BTN_frame1(9, 450, 240, 80, 45);
+    BTN_frame1(2, 450, 200, 100, 45);
+    BTN_frame1(4, 512, 15, 1008, 45);
+    BTN_frame1(5, 8 + 504 * 0.4f, 15, 1008 * 0.4f, 45);
+    std::vector<unsigned char> px(1024 * 768 * 4);
+    ASSERT_TRUE(OGL_read_pixels(0, 0, 1024, 768, px.data()));
+    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-start.png", 1024, 768, px.data()));
+    MACIBM_startwind(0, "screenshot");
+    (void)screen_sum;
+}

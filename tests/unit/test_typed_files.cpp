@@ -1,0 +1,376 @@
+// Typed files: the header of every data file, line ends of every kind, the scanners of the global
+// input stream, file names and folder separators, and the text scanners over memory.
+#include <gtest/gtest.h>
+#include "shell/IO_TYPED.h"
+#include "shell/Hl_MNW.h"
+#include "tests/support/ww_test.h"
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <vector>
+
+static void write_bytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream f(path, std::ios::binary);
+    f.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+static std::string read_bytes(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+static bool exists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+static std::string line_scan(int stop_at_comma = 0)
+{
+    char buf[64];
+    str_scan(buf, sizeof buf, stop_at_comma);
+    return buf;
+}
+
+class TypedFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_catch_alerts();
+        dir = ww_temp_dir("typed");
+    }
+    void TearDown() override
+    {
+        IO_inf_close();
+        IO_ouf_close();
+        IO_notice_text.clear();
+    }
+    std::string dir;
+};
+
+TEST_F(TypedFiles, BinaryHeaderRecordsTheWritersByteOrder)
+{
+    // Written by a big-endian machine: "a", then 740 and 5 most significant byte first.
+    std::string p = dir + "big.acf";
+    write_bytes(p, std::string("a\x00\x00\x02\xE4\x00\x00\x00\x05", 9));
+    rev_inf_bin = 0;
+    ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
+    EXPECT_EQ(rev_inf_bin, 1);
+    EXPECT_EQ(inf_is_bin[inf_use], 1);
+    EXPECT_EQ(int_scan(p), 5);
+
+    // The same from a little-endian machine.
+    write_bytes(p, std::string("i\xE4\x02\x00\x00\x05\x00\x00\x00", 9));
+    ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
+    EXPECT_EQ(rev_inf_bin, 0);
+    EXPECT_EQ(int_scan(p), 5);
+
+    // Neither marker, or a text marker on a binary type: not a typed file.
+    write_bytes(p, std::string("I\xE4\x02\x00\x00", 5));
+    EXPECT_EQ(inf_open(p, 4, 740, 1), 0);
+    EXPECT_EQ(inf, nullptr);
+    EXPECT_EQ(inf_open(dir + "missing.acf", 4, 740, 1), 0);
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
+{
+    // The terminator after the marker is remembered; CR LF counts as one line end.
+    for (const char* eol : {"\r", "\n", "\r\n"}) {
+        SCOPED_TRACE(testing::Message() << "terminator " << (int)eol[0] << (eol[1] ? " LF" : ""));
+        std::string e = eol;
+        std::string p = dir + "lines.txt";
+        write_bytes(p, "I" + e + "740 version" + e + "  first line" + e + e + "left, right" + e + "12 after" + e +
+                           "last without end");
+        ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
+        EXPECT_EQ(x_eln, eol[0]);
+        EXPECT_TRUE(eoln(eol[0]));
+        EXPECT_FALSE(eoln('x'));
+        EXPECT_EQ(line_scan(), "first line");
+        EXPECT_EQ(line_scan(), "");
+        EXPECT_EQ(line_scan(1), "left");
+        EXPECT_EQ(line_scan(1), "right");
+        EXPECT_EQ(int_scan(p), 12);
+        EXPECT_EQ(line_scan(), "after");
+        std::string rest;
+        str_scan_to_EOL(&rest);
+        EXPECT_EQ(rest, "last without end");
+        EXPECT_EQ(check_scan(p), 1);
+        EXPECT_TRUE(eoln('x'));                 // the file has ended
+    }
+
+    // Two-character line ends of another kind are skipped when the reader says so.
+    std::string p = dir + "lfcr.txt";
+    write_bytes(p, "I\n740 version\nab\n\rcd\n\r");
+    ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
+    extra_char_eoln = 1;
+    EXPECT_EQ(line_scan(), "ab");
+    EXPECT_EQ(line_scan(), "cd");
+    extra_char_eoln = 0;
+
+    // A long line keeps what fits and the next scan starts on the next line.
+    write_bytes(p, "I\n740 version\n" + std::string(100, 'x') + "\nnext\n");
+    ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
+    char small[8];
+    str_scan(small, sizeof small, 0);
+    EXPECT_STREQ(small, "xxxxxxx");
+    EXPECT_EQ(line_scan(), "next");
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
+{
+    std::string p = dir + "v.txt";
+    // Type 20 has no header at all; a version of 0 or less checks no version line.
+    write_bytes(p, "hello\n");
+    ASSERT_EQ(inf_open(p, 20, 740, 1), 1);
+    EXPECT_EQ(line_scan(), "hello");
+    write_bytes(p, "A\nhello\n");
+    ASSERT_EQ(inf_open(p, 0, 0, 1), 1);
+    EXPECT_EQ(line_scan(), "hello");
+    ASSERT_EQ(inf_open(p, 0, -1, 1), 1);
+    EXPECT_EQ(line_scan(), "hello");
+    write_bytes(p, "X\nhello\n");
+    EXPECT_EQ(inf_open(p, 0, 0, 1), 0);
+
+    // A wrong version: quietly refused, or fatal when the caller asks for the alert.
+    write_bytes(p, "I\n700 version\nbody\n");
+    EXPECT_EQ(inf_open(p, 0, 740, 0), 0);
+    EXPECT_EQ(inf, nullptr);
+    EXPECT_TRUE(g_test_alerts.empty());
+    try {
+        inf_open(p, 0, 740, 1);
+        FAIL() << "a wrong version with the alert flag is fatal";
+    } catch (const ww_fatal& f) {
+        EXPECT_EQ(f.lines[0], "The following file is the wrong version for this version of Skyvane:");
+        EXPECT_EQ(f.lines[1], p);
+        EXPECT_EQ(f.lines[2], "Throw that file away.");
+        EXPECT_EQ(f.lines[3], "You may have to re-install Skyvane from the CD into a new folder, and throw away this "
+                              "folder, if you cannot update or delete this file.");
+    }
+    std::string b = dir + "v.wpn";
+    write_bytes(b, std::string("i\x02\x00\x00\x00", 5));
+    EXPECT_EQ(inf_open(b, 3, 1, 0), 0);
+    EXPECT_THROW(inf_open(b, 3, 1, 1), ww_fatal);
+
+    // A version line that holds no number is a scanning error naming the file.
+    write_bytes(p, "I\nseven hundred version\n");
+    try {
+        inf_open(p, 0, 740, 0);
+        FAIL() << "a non-numeric version line is fatal";
+    } catch (const ww_fatal& f) {
+        EXPECT_EQ(f.lines[0], "File-scanning error!");
+        EXPECT_EQ(f.lines[1], "");
+        EXPECT_EQ(f.lines[2], "file:");
+        EXPECT_EQ(f.lines[3], p);
+    }
+    EXPECT_EQ(inf, nullptr);
+    // So is a binary header cut short inside its version.
+    write_bytes(b, std::string("a\x00\x00", 3));
+    EXPECT_THROW(inf_open(b, 3, 1, 0), ww_fatal);
+}
+
+TEST_F(TypedFiles, FailedScansAreQuietOnlyForPrefsAndChecklist)
+{
+    std::string p = dir + "s.txt";
+    for (const char* quiet : {"prefs", "checklist"}) {
+        write_bytes(p, "I\n740 version\n3\nnot a number\n");
+        ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
+        EXPECT_EQ(int_scan(quiet), 3);
+        int_scan(quiet);
+        EXPECT_EQ(inf, nullptr);
+        EXPECT_EQ(check_scan(quiet), 0);
+        EXPECT_TRUE(g_test_alerts.empty());
+    }
+    // Anyone else gets the fatal alert, also for reading past the end.
+    write_bytes(p, "I\n740 version\n3");
+    ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
+    EXPECT_EQ(int_scan("data"), 3);
+    EXPECT_THROW(int_scan("data"), ww_fatal);
+    ASSERT_EQ(g_test_alerts.size(), 1u);
+    EXPECT_EQ(g_test_alerts[0].lines[3], "data");
+    // With nothing open every scan fails safely.
+    char buf[4] = "xyz";
+    str_scan(buf, sizeof buf, 0);
+    EXPECT_STREQ(buf, "");
+    EXPECT_EQ(check_scan("prefs"), 0);
+
+    // Binary strings are fixed-size fields; a short one is a failed scan.
+    std::string b = dir + "s.wpn";
+    write_bytes(b, std::string("i\x01\x00\x00\x00" "abcd" "ef", 11));
+    ASSERT_EQ(inf_open(b, 3, 1, 1), 1);
+    char field[4];
+    str_scan(field, 4, 0);
+    EXPECT_EQ(std::string(field, 4), "abcd");
+    EXPECT_EQ(check_scan("prefs"), 1);
+    str_scan(field, 4, 0);
+    EXPECT_EQ(std::string(field, 4), std::string("ef\0\0", 4));
+    EXPECT_EQ(check_scan("prefs"), 0);
+}
+
+TEST_F(TypedFiles, WrittenHeadersAreByteExactAndReadBack)
+{
+    ASSERT_EQ(mkdir((dir + "Sub").c_str(), 0755), 0);
+    // ":" folders and an upper-case extension: a "/" path with the extension in lower case.
+    ASSERT_EQ(ouf_open(dir + "Sub:Plane.ACF", 4, 740), 1);
+    int32_t body = 0x01020304;
+    fwrite(&body, 4, 1, ouf);
+    EXPECT_EQ(IO_ouf_close(), 1);
+    EXPECT_FALSE(exists(dir + "Sub/Plane.ACF"));
+    EXPECT_EQ(read_bytes(dir + "Sub/Plane.acf"), std::string("i\xE4\x02\x00\x00\x04\x03\x02\x01", 9));
+    ASSERT_EQ(inf_open(dir + "Sub:Plane.acf", 4, 740, 1), 1);
+    EXPECT_EQ(int_scan("acf"), 0x01020304);
+
+    ASSERT_EQ(ouf_open(dir + "Res.prf", 0, 740), 1);
+    fprintf(ouf, "%d\n%s\n", 1024, "a line");
+    EXPECT_EQ(IO_ouf_close(), 1);
+    EXPECT_EQ(read_bytes(dir + "Res.prf"), "I\n740 version\n1024\na line\n");
+    ASSERT_EQ(inf_open(dir + "Res.prf", 0, 740, 1), 1);
+    EXPECT_EQ(int_scan("prefs"), 1024);
+    EXPECT_EQ(line_scan(), "");                 // the rest of the number's line
+    EXPECT_EQ(line_scan(), "a line");
+
+    // Types 22 and 23 carry the notice text in place of the word "version".
+    IO_notice_text = "Made with Wing-Wright";
+    ASSERT_EQ(ouf_open(dir + "note", 22, 740), 1);
+    IO_ouf_close();
+    EXPECT_EQ(read_bytes(dir + "note"), "I\n740 Made with Wing-Wright\n");
+    IO_notice_text.clear();
+    ASSERT_EQ(inf_open(dir + "note", 22, 740, 1), 1);
+    EXPECT_EQ(IO_notice_text, "Made with Wing-Wright");
+
+    // Type 20 has no header; type 21 is binary without an extension.
+    ASSERT_EQ(ouf_open(dir + "raw", 20, 740), 1);
+    IO_ouf_close();
+    EXPECT_EQ(read_bytes(dir + "raw"), "");
+    ASSERT_EQ(ouf_open(dir + "set", 21, 740), 1);
+    IO_ouf_close();
+    EXPECT_EQ(read_bytes(dir + "set"), std::string("i\xE4\x02\x00\x00", 5));
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+// The save alert is not fatal; a dialog cannot be answered here, so the hook unwinds instead.
+struct typed_alert { ww_alert_record rec; };
+static void throwing_hook(int type, const char* s1, const char* s2, const char* s3, const char* s4, const char*, int)
+{
+    throw typed_alert{{type, {s1, s2, s3, s4}}};
+}
+
+TEST_F(TypedFiles, AFileThatCannotBeCreatedRaisesTheSaveAlert)
+{
+    g_alert_hook = throwing_hook;
+    try {
+        ouf_open(dir + "No such folder:Plane.acf", 4, 740);
+        ww_catch_alerts();
+        FAIL() << "no save alert";
+    } catch (const typed_alert& a) {
+        ww_catch_alerts();
+        EXPECT_EQ(a.rec.type, 16);
+        EXPECT_EQ(a.rec.lines[0], "I could not save the file! Could the directory that the file sits in be missing? Or "
+                                  "flagged as READ-ONLY by the operating system? (Windows machines typically do this).");
+        EXPECT_EQ(a.rec.lines[1], dir + "No such folder/Plane.acf");
+        EXPECT_EQ(a.rec.lines[2], "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!");
+        EXPECT_EQ(a.rec.lines[3], "Try putting this app in the background and then flag the file as NOT read-only, or "
+                                  "creating the folder listed in the path above.");
+    }
+    EXPECT_EQ(ouf, nullptr);
+    EXPECT_EQ(IO_ouf_close(), 0);
+}
+
+TEST(TypedNames, ExtensionsAndModes)
+{
+    std::string n = "Cessna.acf";
+    set_ext(&n, 3);
+    EXPECT_EQ(n, "Cessna.WPN");
+    for (const char* shortname : {"abc", "abcd"}) {
+        n = shortname;
+        EXPECT_EQ(nuke_ext(&n), 0);
+        EXPECT_EQ(n, shortname);
+        set_ext(&n, 3);
+        EXPECT_EQ(n, std::string(shortname) + ".WPN");
+    }
+    n = "abcdefgh";                             // no extension: still loses four characters
+    set_ext(&n, 3);
+    EXPECT_EQ(n, "abcd.WPN");
+    n = "wing.afl";
+    EXPECT_EQ(nuke_ext(&n), 1);
+    EXPECT_EQ(n, "wing");
+    n = "notes.txt";
+    set_ext(&n, 20);
+    EXPECT_EQ(n, "notes");
+    const char* ext[] = {"", "", ".AFL", ".WPN", ".ACF", ".OBJ", ".SIT", ".SMO", ".TXT", ".FMS", ".GAM", ".TRA",
+                         ".CAR", ".SPA", ".REG", ".WAV", ".BMP", ".BMP", "", "", "", "", "", ""};
+    for (int t = 0; t < 24; t++) {
+        n = "x";
+        set_ext(&n, t);
+        EXPECT_EQ(n, std::string("x") + ext[t]) << "type " << t;
+        bool bin = t == 3 || t == 4 || t == 11 || t == 12 || t == 13 || t == 16 || t == 17 || t == 21;
+        EXPECT_EQ(ftype_is_bin(t), bin ? 1 : 0) << "type " << t;
+    }
+}
+
+TEST(TypedPaths, SeparatorsAndFolders)
+{
+    std::string p = "C:Aircraft:General Aviation\\c172/x.acf";
+    set_dir_chars(&p);
+    EXPECT_EQ(p, "C:Aircraft/General Aviation/c172/x.acf");
+    char c[] = "::a:b";
+    set_dir_chars(c);
+    EXPECT_STREQ(c, "::a/b");
+    std::string tiny = ":";
+    set_dir_chars(&tiny);
+    EXPECT_EQ(tiny, ":");
+
+    std::string out;
+    get_path_with_path(&out, "Aircraft:General:c172.acf");
+    EXPECT_EQ(out, "Aircraft:General:");
+    get_path_with_path(&out, "/opt/x.acf");
+    EXPECT_EQ(out, "/opt/");
+    get_path_with_path(&out, "plane.acf");
+    EXPECT_EQ(out, "p");
+    get_path_with_path(&out, ":plane.acf");     // a separator only at the very start does not count
+    EXPECT_EQ(out, ":");
+    get_path_with_path(&out, "");
+    EXPECT_EQ(out, "");
+    EXPECT_TRUE(is_a_dir_char(':') && is_a_dir_char('/') && is_a_dir_char('\\'));
+    EXPECT_FALSE(is_a_dir_char('.'));
+}
+
+TEST(TypedMemory, TextScannersStopAtTheEnd)
+{
+    std::string text = "  OBJ\t 700\r\n\r\n  name with spaces \nlast";
+    // An exact-size heap copy, so that a read past the end is caught by the address checker.
+    std::vector<unsigned char> d(text.begin(), text.end());
+    int c_use = 0, c_max = (int)d.size();
+    std::string s;
+    EXPECT_EQ(TXT_MAP_str_scan_space(d.data(), &c_use, c_max, &s), 3);
+    EXPECT_EQ(s, "OBJ");
+    EXPECT_EQ(TXT_MAP_str_scan_space(d.data(), &c_use, c_max, nullptr), 3);
+    EXPECT_TRUE(TXT_MAP_eoln(d.data(), c_use));
+    TXT_MAP_finish_line(d.data(), &c_use, c_max);
+    EXPECT_EQ(TXT_MAP_str_scan_eoln(d.data(), &c_use, c_max, &s), 17);
+    EXPECT_EQ(s, "name with spaces ");
+    EXPECT_EQ(TXT_MAP_str_scan_eoln(d.data(), &c_use, c_max, &s), 4);
+    EXPECT_EQ(s, "last");
+    EXPECT_EQ(c_use, c_max);
+    EXPECT_EQ(TXT_MAP_str_scan_space(d.data(), &c_use, c_max, &s), 0);
+    EXPECT_EQ(s, "");
+    TXT_MAP_finish_line(d.data(), &c_use, c_max);
+    EXPECT_EQ(c_use, c_max);
+
+    // A NUL ends a line too; a position outside the data reads nothing.
+    std::vector<unsigned char> z = {'a', 0, 'b'};
+    c_use = 0;
+    EXPECT_EQ(TXT_MAP_str_scan_eoln(z.data(), &c_use, 3, &s), 1);
+    EXPECT_EQ(c_use, 2);
+    c_use = 7;
+    EXPECT_EQ(TXT_MAP_str_scan_eoln(z.data(), &c_use, 3, &s), 0);
+    EXPECT_EQ(c_use, 3);
+    c_use = 0;
+    EXPECT_EQ(TXT_MAP_str_scan_space(nullptr, &c_use, 3, &s), 0);
+}
