@@ -1,0 +1,330 @@
+// Pictures uploaded into real GL textures and read back: mip chains, colour key and edge
+// bleeding, wrap and filter per slot, and the fatal upload checks.
+#include <gtest/gtest.h>
+#include "draw/HL_BITMAP.h"
+#include "draw/HL_GRAPH.h"
+#include "shell/Hl_MNW.h"
+#include "tests/support/tex_files.h"
+#include "tests/support/ww_test.h"
+#include <png.h>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// GL's codes, spelled out because tests do not include GL.
+const int GL_ALPHA_ = 0x1906, GL_ALPHA8_ = 0x803C, GL_RGB_ = 0x1907, GL_RGB8_ = 0x8051, GL_RGBA_ = 0x1908,
+          GL_RGBA8_ = 0x8058, GL_LUMINANCE_ = 0x1909;
+const int GL_NEAREST_ = 0x2600, GL_LINEAR_ = 0x2601, GL_LINEAR_MIPMAP_LINEAR_ = 0x2703;
+const int GL_REPEAT_ = 0x2901, GL_CLAMP_TO_EDGE_ = 0x812F;
+
+class Textures : public ::testing::Test {
+protected:
+    static int saved_units;
+    static void SetUpTestSuite()
+    {
+        if (!mnw.window) {
+            ASSERT_EQ(MACIBM_sys_init(), 1);
+            ASSERT_EQ(MACIBM_sys_create_window(1024, 768, 32, 0), 1);
+            MACIBM_probe_gl();
+        }
+        OGL_forget_state();
+        saved_units = ren.num_tex_units;
+        ren.num_tex_units = 1;
+    }
+    static void TearDownTestSuite()
+    {
+        ren.num_tex_units = saved_units;
+        OGL_forget_state();
+    }
+
+    std::string dir, saved_app;
+    float saved_scale = 1;
+    void SetUp() override
+    {
+        ww_catch_alerts();
+        dir = ww_temp_dir("textures");
+        for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
+        saved_app = app_path;
+        app_path = "";
+        saved_scale = mnw.xy_scale;
+        mnw.xy_scale = 1.0f;
+    }
+    void TearDown() override
+    {
+        app_path = saved_app;
+        mnw.xy_scale = saved_scale;
+    }
+
+    std::string write_bmp(const char* name, int w, int h, const std::function<void(int, int, unsigned char*)>& colour)
+    {
+        tex_bmp b;
+        b.w = w;
+        b.h = h;
+        b.rgb.resize((size_t)w * h * 3);
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++) colour(x, y, &b.rgb[((size_t)y * w + x) * 3]);
+        const std::string path = dir + name;
+        EXPECT_TRUE(tex_write_bmp(path, b));
+        return path;
+    }
+
+    std::vector<unsigned char> level(int slot, int lv, OGL_tex_state* st)
+    {
+        OGL_tex_state s{};
+        EXPECT_EQ(OGL_read_tex(slot, lv, &s, nullptr), 1) << "slot " << slot << " level " << lv;
+        std::vector<unsigned char> px((size_t)(s.dx > 0 ? s.dx : 1) * (s.dy > 0 ? s.dy : 1) * 4);
+        OGL_read_tex(slot, lv, &s, px.data());
+        if (st) *st = s;
+        return px;
+    }
+};
+int Textures::saved_units;
+
+ww_fatal expect_fatal(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const ww_fatal& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no fatal alert";
+    return ww_fatal("", "", "", "", "", 0);
+}
+
+// Each texel of the next level is the truncated mean of the 2 x 2 block beneath it (the last
+// row or column repeated where the level above is one texel thin).
+::testing::AssertionResult is_half_of(const std::vector<unsigned char>& big, int bw, int bh,
+                                      const std::vector<unsigned char>& small, int sw, int sh, int channels)
+{
+    for (int y = 0; y < sh; y++)
+        for (int x = 0; x < sw; x++) {
+            const int x0 = std::min(2 * x, bw - 1), x1 = std::min(2 * x + 1, bw - 1);
+            const int y0 = std::min(2 * y, bh - 1), y1 = std::min(2 * y + 1, bh - 1);
+            for (int c = 0; c < channels; c++) {
+                int sum = big[((size_t)y0 * bw + x0) * 4 + c] + big[((size_t)y0 * bw + x1) * 4 + c] +
+                          big[((size_t)y1 * bw + x0) * 4 + c] + big[((size_t)y1 * bw + x1) * 4 + c];
+                int got = small[((size_t)y * sw + x) * 4 + c];
+                if (got != sum / 4)
+                    return ::testing::AssertionFailure() << "texel (" << x << "," << y << ") channel " << c << ": " << got
+                                                         << " not " << sum / 4;
+            }
+        }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST_F(Textures, MipChainHalvesToOneTexelAndCountsEveryLevel)
+{
+    unsigned seed = 11;
+    auto noise = [&](int, int, unsigned char* p) {
+        for (int c = 0; c < 3; c++) p[c] = (unsigned char)((seed = seed * 1664525u + 1013904223u) >> 24);
+    };
+    const std::string path = write_bmp("mip.bmp", 300, 200, noise);
+    ASSERT_EQ(OGL_texbmp(-100, 501, -108, path), 1);
+    EXPECT_EQ(ren.tex_dx_vis[501], 300);
+    EXPECT_EQ(ren.tex_dy_vis[501], 200);
+    EXPECT_EQ(ren.tex_dx_tot[501], 512);       // restored after the smaller levels
+    EXPECT_EQ(ren.tex_dy_tot[501], 256);
+
+    int vram = 0;
+    std::vector<unsigned char> prev;
+    int pw = 0, ph = 0;
+    for (int lv = 0; lv <= 9; lv++) {
+        SCOPED_TRACE(lv);
+        OGL_tex_state st;
+        std::vector<unsigned char> px = level(501, lv, &st);
+        EXPECT_EQ(st.dx, std::max(1, 512 >> lv));
+        EXPECT_EQ(st.dy, std::max(1, 256 >> lv));
+        EXPECT_TRUE(st.internal_format == GL_RGB_ || st.internal_format == GL_RGB8_) << std::hex << st.internal_format;
+        if (lv > 0) {
+            EXPECT_TRUE(is_half_of(prev, pw, ph, px, st.dx, st.dy, 3));
+        }
+        vram += st.dx * st.dy * 3;
+        prev = px;
+        pw = st.dx;
+        ph = st.dy;
+        if (lv == 0) {
+            EXPECT_EQ(st.wrap_s, GL_REPEAT_);
+            EXPECT_EQ(st.min_filter, GL_LINEAR_MIPMAP_LINEAR_);
+            EXPECT_EQ(st.mag_filter, GL_LINEAR_);
+            EXPECT_EQ(px[(0 * 512 + 300) * 4], 0);     // the margin is cleared
+        }
+    }
+    EXPECT_EQ(OGL_read_tex(501, 10, nullptr, nullptr), 0);
+    EXPECT_EQ(ren.tex_vram[501], vram);
+    EXPECT_EQ(vram, (512 * 256 + 256 * 128 + 128 * 64 + 64 * 32 + 32 * 16 + 16 * 8 + 8 * 4 + 4 * 2 + 2 * 1 + 1) * 3);
+
+    // A tall thin picture runs out of width first; its last levels average pairs, not quads.
+    const std::string thin = write_bmp("thin.bmp", 3, 10, noise);
+    ASSERT_EQ(OGL_texbmp(-100, 502, -108, thin), 1);
+    prev = level(502, 0, nullptr);
+    pw = 4;
+    ph = 16;
+    for (int lv = 1; lv <= 4; lv++) {
+        SCOPED_TRACE(lv);
+        OGL_tex_state st;
+        std::vector<unsigned char> px = level(502, lv, &st);
+        EXPECT_EQ(st.dx, std::max(1, 4 >> lv));
+        EXPECT_EQ(st.dy, 16 >> lv);
+        EXPECT_TRUE(is_half_of(prev, pw, ph, px, st.dx, st.dy, 3));
+        prev = px;
+        pw = st.dx;
+        ph = st.dy;
+    }
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(Textures, MagentaKeyedTexelsTakeTheirNeighboursColour)
+{
+    // Transparent magenta everywhere but two painted texels.
+    auto paint = [](int x, int y, unsigned char* p) {
+        p[0] = 255; p[1] = 0; p[2] = 255;
+        if (x == 2 && y == 2) { p[0] = 200; p[1] = 100; p[2] = 0; }
+        if (x == 3 && y == 2) { p[0] = 100; p[1] = 50; p[2] = 41; }
+    };
+    const std::string path = write_bmp("key.bmp", 8, 8, paint);
+    auto texel = [](const std::vector<unsigned char>& px, int x, int y) {
+        return std::vector<int>(px.begin() + (y * 8 + x) * 4, px.begin() + (y * 8 + x) * 4 + 4);
+    };
+
+    ASSERT_EQ(OGL_texbmp(-100, 531, -109, path), 1);
+    OGL_tex_state st;
+    std::vector<unsigned char> px = level(531, 0, &st);
+    EXPECT_TRUE(st.internal_format == GL_RGBA_ || st.internal_format == GL_RGBA8_);
+    EXPECT_EQ(texel(px, 2, 2), (std::vector<int>{200, 100, 0, 255}));
+    EXPECT_EQ(texel(px, 3, 2), (std::vector<int>{100, 50, 41, 255}));
+    EXPECT_EQ(texel(px, 0, 0), (std::vector<int>{200, 100, 0, 0}));       // sees only (2, 2)
+    EXPECT_EQ(texel(px, 4, 4), (std::vector<int>{150, 75, 21, 0}));       // sees both: the rounded mean
+    EXPECT_EQ(texel(px, 5, 0), (std::vector<int>{100, 50, 41, 0}));       // sees only (3, 2)
+    EXPECT_EQ(texel(px, 7, 7), (std::vector<int>{255, 0, 255, 0}));       // sees neither
+
+    // Slots 180-190 keep their keyed texels as painted.
+    ASSERT_EQ(OGL_texbmp(-100, 186, -109, path), 1);
+    px = level(186, 0, nullptr);
+    EXPECT_EQ(texel(px, 0, 0), (std::vector<int>{255, 0, 255, 0}));
+
+    // The cleared margin of a padded picture takes the colour of the edge it borders.
+    const std::string solid = write_bmp("solid.bmp", 6, 6, [](int, int, unsigned char* p) { p[0] = 10; p[1] = 20; p[2] = 30; });
+    ASSERT_EQ(OGL_texbmp(-100, 532, -109, solid), 1);
+    px = level(532, 0, nullptr);
+    EXPECT_EQ(texel(px, 6, 0), (std::vector<int>{10, 20, 30, 0}));
+    EXPECT_EQ(texel(px, 7, 7), (std::vector<int>{10, 20, 30, 0}));
+    EXPECT_EQ(texel(px, 5, 5), (std::vector<int>{10, 20, 30, 255}));
+}
+
+TEST_F(Textures, BrightnessAlphaAndOneByteAlphaTextures)
+{
+    const std::string path = write_bmp("lum.bmp", 4, 4, [](int x, int, unsigned char* p) {
+        p[0] = (unsigned char)(x * 60); p[1] = (unsigned char)(x * 30); p[2] = 0;
+    });
+    ASSERT_EQ(OGL_texbmp(-100, 601, -110, path), 1);
+    std::vector<unsigned char> px = level(601, 0, nullptr);
+    for (int x = 1; x < 4; x++) EXPECT_EQ(px[x * 4 + 3], (x * 60 + x * 30) / 3) << x;
+
+    tex_png g;
+    g.w = g.h = 4;
+    g.color_type = PNG_COLOR_TYPE_GRAY;
+    for (int i = 0; i < 16; i++) g.samples.push_back((unsigned)(i * 16));
+    ASSERT_TRUE(tex_write_png(dir + "a.png", g));
+    ASSERT_EQ(OGL_texbmp(-100, 602, -113, dir + "a.png"), 1);
+    OGL_tex_state st;
+    px = level(602, 0, &st);
+    EXPECT_TRUE(st.internal_format == GL_ALPHA_ || st.internal_format == GL_ALPHA8_) << std::hex << st.internal_format;
+    EXPECT_EQ(px[3], 12 * 16);                  // bottom row first
+    EXPECT_EQ(px[(3 * 4 + 3) * 4 + 3], 3 * 16);
+    EXPECT_EQ(ren.tex_vram[602], 16 + 4 + 1);
+    EXPECT_EQ(OGL_read_tex(602, 2, nullptr, nullptr), 1);
+}
+
+TEST_F(Textures, PalettedPngWithTransparencyUploadsAsRgba)
+{
+    tex_png p;
+    p.w = p.h = 4;
+    p.color_type = PNG_COLOR_TYPE_PALETTE;
+    p.bit_depth = 2;
+    p.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
+    p.trns_alpha = {0, 128, 255};
+    for (int i = 0; i < 16; i++) p.samples.push_back((unsigned)(i % 4));
+    ASSERT_TRUE(tex_write_png(dir + "pal.png", p));
+    // Asked for by its BMP name, as aircraft files name their paint.
+    ASSERT_EQ(OGL_texbmp(-100, 503, -109, dir + "pal.bmp"), 1);
+    OGL_tex_state st;
+    std::vector<unsigned char> px = level(503, 0, &st);
+    EXPECT_TRUE(st.internal_format == GL_RGBA_ || st.internal_format == GL_RGBA8_);
+    const int want_alpha[4] = {0, 128, 255, 255};
+    for (int x = 0; x < 4; x++) EXPECT_EQ(px[x * 4 + 3], want_alpha[x]) << x;
+    EXPECT_EQ(px[1 * 4 + 1], 255);              // green, half transparent
+    EXPECT_EQ(px[3 * 4 + 0], 9);
+}
+
+TEST_F(Textures, WrapFilterAndAnisotropyFollowTheSlot)
+{
+    const std::string path = write_bmp("p.bmp", 2, 2, [](int, int, unsigned char* p) { p[0] = p[1] = p[2] = 90; });
+    const struct { int slot, filter, wrap, min_f, mag_f; } rows[] = {
+        {48, -107, GL_REPEAT_, GL_LINEAR_, GL_LINEAR_},        {49, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {175, -107, GL_REPEAT_, GL_LINEAR_, GL_LINEAR_},       {176, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {198, -107, GL_REPEAT_, GL_LINEAR_, GL_LINEAR_},       {207, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {364, -107, GL_REPEAT_, GL_LINEAR_, GL_LINEAR_},       {377, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {423, -107, GL_REPEAT_, GL_LINEAR_, GL_LINEAR_},       {424, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {468, -108, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_}, {470, -107, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_},
+        {471, -107, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_}, {469, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
+        {477, -111, GL_REPEAT_, GL_LINEAR_MIPMAP_LINEAR_, GL_LINEAR_}, {999, -112, GL_REPEAT_, GL_LINEAR_MIPMAP_LINEAR_, GL_LINEAR_},
+        {1000, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_}, {480, -107, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.slot);
+        ASSERT_EQ(OGL_texbmp(-100, r.slot, r.filter, path), 1);
+        OGL_tex_state st;
+        ASSERT_EQ(OGL_read_tex(r.slot, 0, &st, nullptr), 1);
+        EXPECT_EQ(st.wrap_s, r.wrap);
+        EXPECT_EQ(st.wrap_t, r.wrap);
+        EXPECT_EQ(st.min_filter, r.min_f);
+        EXPECT_EQ(st.mag_filter, r.mag_f);
+        EXPECT_EQ(st.aniso, r.slot == 364 ? ren.max_iso : 1.0f);
+    }
+    // The window background is only smoothed when the interface is scaled.
+    mnw.xy_scale = 1.25f;
+    ASSERT_EQ(OGL_texbmp(-100, 480, -107, path), 1);
+    OGL_tex_state st;
+    OGL_read_tex(480, 0, &st, nullptr);
+    EXPECT_EQ(st.mag_filter, GL_LINEAR_);
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+TEST_F(Textures, UploadChecksAreFatalAndMissingPicturesLeaveTheSlot)
+{
+    const std::string path = write_bmp("ok.bmp", 4, 4, [](int, int, unsigned char* p) { p[0] = p[1] = p[2] = 7; });
+    ASSERT_EQ(OGL_texbmp(-100, 506, -107, path), 1);
+    const float vis = ren.tex_dx_vis[506];
+    const int vram = ren.tex_vram[506];
+    EXPECT_EQ(OGL_texbmp(-100, 506, -107, dir + "missing.bmp"), 0);
+    EXPECT_EQ(ren.tex_dx_vis[506], vis);
+    EXPECT_EQ(ren.tex_vram[506], vram);
+    OGL_tex_state st;
+    std::vector<unsigned char> px = level(506, 0, &st);
+    EXPECT_EQ(st.dx, 4);
+    EXPECT_EQ(px[0], 7);
+    EXPECT_TRUE(g_test_alerts.empty());
+
+    const std::string npot = "OGL_load_tex: Trying to read a texture that is not a power of 2!";
+    ren.tex_dx_tot[507] = 300;
+    ren.tex_dy_tot[507] = 256;
+    ww_fatal e = expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); });
+    EXPECT_EQ(e.lines[0], npot);
+    EXPECT_EQ(e.lines[1], "x:y.bmp");
+    ren.tex_dx_tot[507] = 256;
+    ren.tex_dy_tot[507] = 100;
+    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); }).lines[0], npot);
+    ren.tex_dy_tot[507] = 2048;
+    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); }).lines[0],
+              "Trying to create a texture either less than 1 or greater than 1024!");
+    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 506, 0, -107, GL_LUMINANCE_, scratch_array); }).lines[0],
+              "Trying to bind an invalid RGB type!");
+    EXPECT_EQ(expect_fatal([&] { OGL_mini_me("x:y.bmp", 506, -106, GL_RGB_, scratch_array); }).lines[0],
+              "Trying to bind an invalid filter type!");
+    EXPECT_EQ(expect_fatal([&] { OGL_mini_me("x:y.bmp", -1, -108, GL_RGB_, scratch_array); }).lines[0],
+              "Trying to bind too low or high a texture index!");
+    EXPECT_EQ(OGL_read_tex(507, 0, nullptr, nullptr), 0);     // nothing reached GL
+}
