@@ -1,0 +1,325 @@
+// The interface art: the pixel faces fit the text code's spacing, the layout keeps every piece
+// of the sheet apart, and the generated pictures hold what the loaders and the palette expect.
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "draw/HL_GRAPH.h"
+#include "draw/art_layout.h"
+#include "tools/mkart/pixel_font.h"
+
+namespace {
+
+const std::string kFontDir   = std::string(WW_SOURCE_DIR) + "data/art/";
+const std::string kBitmapDir = std::string(WW_AERODECK_DIR) + "Resources/bitmaps/";
+
+PixelFont load_face(const char* name)
+{
+    PixelFont f;
+    std::string err;
+    EXPECT_TRUE(load_pixel_font(kFontDir + name, f, err)) << err;
+    return f;
+}
+
+//=== faces ==================================================================================
+
+TEST(ArtFont, BothFacesHoldEveryCellInTheProgramsOrder)
+{
+    for (const char* name : {"font_prop.txt", "font_mono.txt"}) {
+        PixelFont f = load_face(name);
+        ASSERT_EQ(f.glyphs.size(), size_t(ART_FONT_CELL_COUNT)) << name;
+        for (int cell = 0; cell < ART_FONT_CELL_COUNT; ++cell) {
+            char ch = ART_FONT_CHARS[cell];
+            EXPECT_EQ(OGL_glyph_cell((unsigned char)ch), cell) << "character '" << ch << "'";
+            EXPECT_EQ(f.glyphs[cell].ch, ch);
+            // Every printable cell has ink, and only the space is blank.
+            EXPECT_EQ(f.glyphs[cell].ink_right() == 0, ch == ' ') << name << " '" << ch << "'";
+        }
+    }
+}
+
+TEST(ArtFont, ProportionalGlyphsLeaveAColumnBeforeTheNextLetter)
+{
+    PixelFont f = load_face("font_prop.txt");
+    for (const PixelGlyph& g : f.glyphs) {
+        int advance = int(chr_dx(g.ch));
+        ASSERT_GT(advance, 0) << "'" << g.ch << "'";
+        int room = advance >= 9 ? ART_FONT_CELL_W : advance - 1;
+        EXPECT_LE(g.ink_right(), room) << "'" << g.ch << "' is " << g.ink_right() << " wide for advance " << advance;
+    }
+}
+
+TEST(ArtFont, MonospacedGlyphsStayApartAtSixPixels)
+{
+    PixelFont f = load_face("font_mono.txt");
+    for (const PixelGlyph& g : f.glyphs) EXPECT_LE(g.ink_right(), 5) << "'" << g.ch << "'";
+}
+
+TEST(ArtFont, OnlyDescendersReachBelowTheBaseline)
+{
+    for (const char* name : {"font_prop.txt", "font_mono.txt"}) {
+        PixelFont f = load_face(name);
+        for (const PixelGlyph& g : f.glyphs) {
+            if (!std::isalnum((unsigned char)g.ch)) continue;
+            bool descends = std::strchr("gjpqy", g.ch) != nullptr;
+            EXPECT_EQ(g.ink_bottom() < ART_FONT_BASELINE_ROW, descends) << name << " '" << g.ch << "'";
+            if (!descends) {
+                EXPECT_EQ(g.ink_bottom(), ART_FONT_BASELINE_ROW) << name << " '" << g.ch << "' floats";
+            }
+        }
+    }
+}
+
+// The number printer puts the decimal point and the thousands commas half an advance after a
+// digit; in both monospaced charsets their ink must fall where no digit has ink.
+TEST(ArtFont, NumberPunctuationFallsBetweenDigits)
+{
+    PixelFont f = load_face("font_mono.txt");
+    for (int charset : {101, 102}) {
+        OGL_glyph g[24];
+        int n = OGL_layout_number(-1234567.25f, 100, 50, 9, 2, charset, g, 24);
+        ASSERT_GT(n, 9);
+        std::vector<int> digit_cols, mark_cols;
+        for (int i = 0; i < n; ++i) {
+            const PixelGlyph& pg = f.glyphs[g[i].cell];
+            bool mark = pg.ch == '.' || pg.ch == ',';
+            if (!mark && !std::isdigit((unsigned char)pg.ch)) continue;
+            for (int x = 0; x < ART_FONT_CELL_W; ++x)
+                for (int row = ART_FONT_BASELINE_ROW; row < ART_FONT_CELL_H; ++row)
+                    if (pg.ink(x, row)) (mark ? mark_cols : digit_cols).push_back(int(g[i].x) + x);
+        }
+        ASSERT_FALSE(mark_cols.empty());
+        for (int c : mark_cols)
+            EXPECT_EQ(std::count(digit_cols.begin(), digit_cols.end(), c), 0) << "charset " << charset << " column " << c;
+    }
+}
+
+//=== layout =================================================================================
+
+struct Placed {
+    std::string name;
+    ART_rect    r;
+};
+
+std::vector<Placed> everything_on_the_sheet()
+{
+    std::vector<Placed> v;
+    auto face = [&](const char* n, int s, int t) {
+        int rows = (ART_FONT_CELL_COUNT + ART_FONT_CELLS_PER_ROW - 1) / ART_FONT_CELLS_PER_ROW;
+        v.push_back({n, {s, t, ART_FONT_CELL_W * ART_FONT_CELLS_PER_ROW, ART_FONT_CELL_H * rows}});
+    };
+    face("proportional face", ART_FONT_PROP_S, ART_FONT_PROP_T);
+    face("monospaced face", ART_FONT_MONO_S, ART_FONT_MONO_T);
+    for (const ART_bar& b : ART_BARS) v.push_back({"bar " + std::to_string(b.style), {b.s, b.t, b.src, b.height}});
+    v.push_back({"scroll track", {ART_BAR_VERT6.s, ART_BAR_VERT6.t, ART_BAR_VERT6.height, ART_BAR_VERT6.src}});
+    for (const ART_panel& p : ART_PANELS) v.push_back({"panel " + std::to_string(p.style), {p.s, p.t, p.size, p.size}});
+    const std::pair<const char*, ART_rect> elements[] = {
+        {"check box", ART_CHECK_BOX}, {"tick", ART_CHECK_TICK}, {"radio", ART_RADIO_BOX}, {"radio dot", ART_RADIO_DOT},
+        {"arrow inc", ART_ARROW_INC}, {"arrow dec", ART_ARROW_DEC}, {"small inc", ART_ARROW_INC_SMALL},
+        {"small dec", ART_ARROW_DEC_SMALL}, {"tab on", ART_TAB_SELECTED}, {"tab off", ART_TAB_UNSELECTED},
+        {"file button", ART_FILE_BUTTON}, {"close", ART_CLOSE_BOX}, {"close pressed", ART_CLOSE_BOX_PRESSED},
+        {"show panel off", ART_ICON_SHOW_PANEL_OFF}, {"show panel on", ART_ICON_SHOW_PANEL_ON},
+        {"folder up off", ART_ICON_FOLDER_UP_OFF}, {"folder up on", ART_ICON_FOLDER_UP_ON},
+        {"minimize off", ART_ICON_MINIMIZE_OFF}, {"minimize on", ART_ICON_MINIMIZE_ON},
+        {"frame 18", ART_PICTURE_FRAME_18}, {"frame 18 on", ART_PICTURE_FRAME_18_ON},
+        {"frame 26", ART_PICTURE_FRAME_26}, {"frame 26 on", ART_PICTURE_FRAME_26_ON},
+        {"scroll up", ART_SCROLL_UP}, {"scroll down", ART_SCROLL_DOWN}, {"thumb", ART_SCROLL_THUMB},
+        {"submenu arrow", ART_MENU_SUBMENU_ARROW}, {"folder icon", ART_LIST_ICON_FOLDER},
+        {"aircraft icon", ART_LIST_ICON_AIRCRAFT}, {"airfoil icon", ART_LIST_ICON_AIRFOIL},
+        {"weapon icon", ART_LIST_ICON_WEAPON}, {"bitmap icon", ART_LIST_ICON_BITMAP}, {"file icon", ART_LIST_ICON_FILE},
+    };
+    for (const auto& [n, r] : elements) v.push_back({n, r});
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 6; ++col)
+            v.push_back({"cursor " + std::to_string(col) + "," + std::to_string(row), ART_cursor_cell(col, row)});
+    const int half = ART_SWATCH_BLOCK / 2;
+    for (const ART_swatch& w : ART_SWATCHES)
+        v.push_back({"swatch " + std::to_string(w.slot), {w.s - half, w.t - half, ART_SWATCH_BLOCK, ART_SWATCH_BLOCK}});
+    return v;
+}
+
+TEST(ArtLayout, NoTwoPiecesShareATexel)
+{
+    auto v = everything_on_the_sheet();
+    for (size_t i = 0; i < v.size(); ++i) {
+        const ART_rect& a = v[i].r;
+        // Strips whose top row lies past the sheet are read with the edge row repeated.
+        EXPECT_TRUE(a.s >= 0 && a.t >= 0 && a.s2() <= ART_SHEET_SIZE && a.t2() <= ART_SHEET_SIZE + 1) << v[i].name;
+        for (size_t j = i + 1; j < v.size(); ++j) {
+            const ART_rect& b = v[j].r;
+            bool apart = a.s2() <= b.s || b.s2() <= a.s || a.t2() <= b.t || b.t2() <= a.t;
+            EXPECT_TRUE(apart) << v[i].name << " overlaps " << v[j].name;
+        }
+    }
+}
+
+TEST(ArtLayout, EverySwatchSlotIsThereExceptTheComputedOne)
+{
+    for (int slot = 30; slot <= 43; ++slot) EXPECT_EQ(ART_find_swatch(slot) != nullptr, slot != 35) << slot;
+}
+
+//=== generated files ========================================================================
+
+struct Png {
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;                              // top row first, as stored
+    const uint8_t* texel(int s, int t) const { return &rgba[(size_t(h - 1 - t) * w + s) * 4]; }
+};
+
+bool read_png(const std::string& path, Png& out)
+{
+    png_image img{};
+    img.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&img, path.c_str())) return false;
+    img.format = PNG_FORMAT_RGBA;
+    out.w = int(img.width);
+    out.h = int(img.height);
+    out.rgba.resize(PNG_IMAGE_SIZE(img));
+    return png_image_finish_read(&img, nullptr, out.rgba.data(), 0, nullptr) != 0;
+}
+
+class ArtSheet : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ok = read_png(kBitmapDir + "interface.png", sheet);
+    }
+    static inline Png  sheet;
+    static inline bool ok = false;
+};
+
+TEST_F(ArtSheet, IsA512SquareRgbaPicture)
+{
+    ASSERT_TRUE(ok) << "cannot read " << kBitmapDir << "interface.png";
+    EXPECT_EQ(sheet.w, ART_SHEET_SIZE);
+    EXPECT_EQ(sheet.h, ART_SHEET_SIZE);
+}
+
+TEST_F(ArtSheet, SwatchesReadAsThePaletteTheyStandFor)
+{
+    ASSERT_TRUE(ok);
+    for (const ART_swatch& w : ART_SWATCHES) {
+        const uint8_t* p = sheet.texel(w.s, w.t);
+        EXPECT_EQ(p[0], w.r) << "slot " << w.slot;
+        EXPECT_EQ(p[1], w.g) << "slot " << w.slot;
+        EXPECT_EQ(p[2], w.b) << "slot " << w.slot;
+        EXPECT_EQ(p[3], 255) << "slot " << w.slot;
+    }
+}
+
+TEST_F(ArtSheet, GlyphCellsAreWhiteInkOnClear)
+{
+    ASSERT_TRUE(ok);
+    const std::pair<const char*, std::pair<int, int>> faces[] = {
+        {"font_prop.txt", {ART_FONT_PROP_S, ART_FONT_PROP_T}}, {"font_mono.txt", {ART_FONT_MONO_S, ART_FONT_MONO_T}}};
+    for (const auto& [name, origin] : faces) {
+        PixelFont f = load_face(name);
+        for (int cell = 0; cell < ART_FONT_CELL_COUNT; ++cell) {
+            ART_rect r = ART_font_cell(origin.first, origin.second, cell);
+            for (int row = 0; row < r.h; ++row)
+                for (int x = 0; x < r.w; ++x) {
+                    const uint8_t* p = sheet.texel(r.s + x, r.t + row);
+                    bool ink = f.glyphs[cell].ink(x, row);
+                    ASSERT_EQ(p[3], ink ? 255 : 0) << name << " '" << ART_FONT_CHARS[cell] << "' " << x << "," << row;
+                    if (ink) {
+                        ASSERT_TRUE(p[0] == 255 && p[1] == 255 && p[2] == 255);
+                    }
+                }
+        }
+    }
+}
+
+// Stretching repeats the middle of a bar or panel; any difference along it would show as a seam.
+TEST_F(ArtSheet, StretchedMiddlesRepeatWithoutSeams)
+{
+    ASSERT_TRUE(ok);
+    auto same = [&](int s1, int t1, int s2, int t2) { return std::memcmp(sheet.texel(s1, t1), sheet.texel(s2, t2), 4) == 0; };
+    for (const ART_bar& b : ART_BARS)
+        for (int t = b.t; t < std::min(b.t + b.height, ART_SHEET_SIZE); ++t)
+            for (int s = b.s + b.cap + 1; s < b.s + b.src - b.cap; ++s)
+                ASSERT_TRUE(same(s, t, b.s + b.cap, t)) << "bar " << b.style << " at " << s << "," << t;
+    const ART_bar& v = ART_BAR_VERT6;
+    for (int t = v.t + v.cap + 1; t < v.t + v.src - v.cap; ++t)
+        for (int s = v.s; s < v.s + v.height; ++s) ASSERT_TRUE(same(s, t, s, v.t + v.cap)) << "scroll track at " << t;
+    for (const ART_panel& p : ART_PANELS) {
+        const int b = ART_panel_border(p.size);
+        for (int t = p.t; t < p.t + p.size; ++t)
+            for (int s = p.s + b + 1; s < p.s + p.size - b; ++s)
+                ASSERT_TRUE(same(s, t, p.s + b, t)) << "panel " << p.style << " column " << s;
+        for (int t = p.t + b + 1; t < p.t + p.size - b; ++t)
+            for (int s = p.s; s < p.s + p.size; ++s)
+                ASSERT_TRUE(same(s, t, s, p.t + b)) << "panel " << p.style << " row " << t;
+        // The middle is opaque: panels are filled, not see-through.
+        EXPECT_EQ(sheet.texel(p.s + p.size / 2, p.t + p.size / 2)[3], 255) << "panel " << p.style;
+    }
+}
+
+// A loaded BMP: the fields the texture loader reads, and the pixel data that follows them.
+struct Bmp {
+    int w = 0, h = 0, bits = 0, compression = -1;
+    std::vector<uint8_t> bytes;
+    bool read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return false;
+        auto u32 = [&](int at) { return int(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24); };
+        w = u32(18); h = u32(22); bits = bytes[28] | bytes[29] << 8; compression = u32(30);
+        return true;
+    }
+    int row_bytes() const { return (w * 3 + 3) & ~3; }
+    const uint8_t* bgr(int x, int y) const { return &bytes[54 + size_t(y) * row_bytes() + x * 3]; }   // y from the bottom
+};
+
+bool power_of_two(int n) { return n > 0 && (n & (n - 1)) == 0; }
+
+TEST(ArtPictures, AreUncompressed24BitBitmapsOfTheExpectedSizes)
+{
+    struct { const char* name; int w, h; bool pow2; } want[] = {
+        {"intro.bmp", ART_INTRO_W, ART_INTRO_H, false},
+        {"blank.bmp", ART_BLANK_SIZE, ART_BLANK_SIZE, true},
+        {"world/lites/lights.bmp", ART_LITES_W, ART_LITES_H, true},
+        {"world/overlays/prop_disc.bmp", ART_PROP_DISC_SIZE, ART_PROP_DISC_SIZE, true},
+    };
+    for (const auto& p : want) {
+        Bmp b;
+        ASSERT_TRUE(b.read(kBitmapDir + p.name)) << p.name;
+        EXPECT_EQ(b.w, p.w) << p.name;
+        EXPECT_EQ(b.h, p.h) << p.name;
+        EXPECT_EQ(b.bits, 24) << p.name;
+        EXPECT_EQ(b.compression, 0) << p.name;
+        EXPECT_EQ(b.bytes.size(), 54 + size_t(b.row_bytes()) * b.h) << p.name;
+        if (p.pow2) {
+            EXPECT_TRUE(power_of_two(b.w) && power_of_two(b.h)) << p.name;
+        }
+    }
+}
+
+TEST(ArtPictures, BlankIsWhiteAndSpritesFadeToBlackInsideTheirCells)
+{
+    Bmp blank, lights;
+    ASSERT_TRUE(blank.read(kBitmapDir + "blank.bmp"));
+    for (int y = 0; y < blank.h; ++y)
+        for (int x = 0; x < blank.w; ++x) EXPECT_EQ(blank.bgr(x, y)[0] + blank.bgr(x, y)[1] + blank.bgr(x, y)[2], 765);
+
+    ASSERT_TRUE(lights.read(kBitmapDir + "world/lites/lights.bmp"));
+    for (const ART_rect& r : {ART_LITE_ORDINARY, ART_LITE_STROBE, ART_LITE_SHADOW}) {
+        const uint8_t* centre = lights.bgr(r.s + r.w / 2, r.t + r.h / 2);
+        EXPECT_GT(centre[1], 100) << "a light is bright at its centre";
+        for (int i = 0; i < r.w; ++i)                 // the cell's rim stays dark, so nothing bleeds
+            for (const auto& [x, y] : {std::pair{r.s + i, r.t}, {r.s + i, r.t + r.h - 1}, {r.s, r.t + i}, {r.s + r.w - 1, r.t + i}})
+                EXPECT_EQ(lights.bgr(x, y)[1], 0) << x << "," << y;
+    }
+}
+
+}   // namespace
