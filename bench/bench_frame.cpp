@@ -25,9 +25,9 @@ static void minimal_frame(void)
         float x = 20 + (i % 50) * 6, y = 740 - 18 * (i / 50);
         float s = (i % 21) * 8 / 512.0f, t = 0;
         glTexCoord2f(s, t);                        glVertex2f(x, y);
-        glTexCoord2f(s + 8 / 512.0f, t);           glVertex2f(x + 8, y);
-        glTexCoord2f(s + 8 / 512.0f, 11 / 512.0f); glVertex2f(x + 8, y + 11);
         glTexCoord2f(s, 11 / 512.0f);              glVertex2f(x, y + 11);
+        glTexCoord2f(s + 8 / 512.0f, 11 / 512.0f); glVertex2f(x + 8, y + 11);
+        glTexCoord2f(s + 8 / 512.0f, t);           glVertex2f(x + 8, y);
     }
     glEnd();
     MACIBM_sys_swap();

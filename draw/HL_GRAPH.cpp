@@ -188,6 +188,7 @@ void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_
 
 void OGL_2d_projection(void) { OGL_viewport(2, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1, 1); }
 
+// Every filled shape is wound clockwise, the front-face sense the fixed GL state culls by.
 //=== 2-D drawing ============================================================================
 void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2)
 {
@@ -206,7 +207,7 @@ void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy)
     OGL_setcolorINDEX(color, alpha);
     x += mnw.win_x; y += mnw.win_y;
     glBegin(GL_QUADS);
-    glVertex2f(x, y); glVertex2f(x + dx, y); glVertex2f(x + dx, y + dy); glVertex2f(x, y + dy);
+    glVertex2f(x, y); glVertex2f(x, y + dy); glVertex2f(x + dx, y + dy); glVertex2f(x + dx, y);
     glEnd();
 }
 
@@ -248,8 +249,8 @@ void OGL_plot_background(void)
         OGL_setstate(1, 0, 3, 4, 9, 11);
         OGL_setcolorINDEX(30, 1.0f);
         glBegin(GL_QUADS);
-        glVertex2f(mnw.x1_pix, mnw.y1_pix); glVertex2f(mnw.x2_pix, mnw.y1_pix);
-        glVertex2f(mnw.x2_pix, mnw.y2_pix); glVertex2f(mnw.x1_pix, mnw.y2_pix);
+        glVertex2f(mnw.x1_pix, mnw.y1_pix); glVertex2f(mnw.x1_pix, mnw.y2_pix);
+        glVertex2f(mnw.x2_pix, mnw.y2_pix); glVertex2f(mnw.x2_pix, mnw.y1_pix);
         glEnd();
     }
     OGL_setstate(1, 1, 3, ren.current_alpha <= 0.99f ? 5 : 6, 9, 11);
@@ -257,9 +258,9 @@ void OGL_plot_background(void)
     OGL_setcolorRGBA(1, 1, 1, ren.current_alpha, 1);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0); glVertex2f(0, 0);
-    glTexCoord2f(1, 0); glVertex2f(1024, 0);
-    glTexCoord2f(1, 1); glVertex2f(1024, 1024);
     glTexCoord2f(0, 1); glVertex2f(0, 1024);
+    glTexCoord2f(1, 1); glVertex2f(1024, 1024);
+    glTexCoord2f(1, 0); glVertex2f(1024, 0);
     glEnd();
 }
 
@@ -276,9 +277,9 @@ void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float 
     const float k = 1.0f / 512.0f;
     x1 += mnw.win_x; x2 += mnw.win_x; y1 += mnw.win_y; y2 += mnw.win_y;
     glTexCoord2f(s1 * k, t1 * k); glVertex2f(x1, y1);
-    glTexCoord2f(s2 * k, t1 * k); glVertex2f(x2, y1);
-    glTexCoord2f(s2 * k, t2 * k); glVertex2f(x2, y2);
     glTexCoord2f(s1 * k, t2 * k); glVertex2f(x1, y2);
+    glTexCoord2f(s2 * k, t2 * k); glVertex2f(x2, y2);
+    glTexCoord2f(s2 * k, t1 * k); glVertex2f(x2, y1);
 }
 
 void OGL_tiles_end(void) { glEnd(); }
@@ -376,9 +377,9 @@ void OGL_char(float x, float y, float s_pix, float t_pix, float ds_pix, float dt
     float s = (s_pix + (n % per_row) * ds_pix) / 512.0f, t = (t_pix + (n / per_row) * dt_pix) / 512.0f;
     float s2 = s + ds_pix / 512.0f, t2 = t + dt_pix / 512.0f;
     glTexCoord2f(s, t);   glVertex2f(x, y);
-    glTexCoord2f(s2, t);  glVertex2f(x + ds_pix, y);
-    glTexCoord2f(s2, t2); glVertex2f(x + ds_pix, y + dt_pix);
     glTexCoord2f(s, t2);  glVertex2f(x, y + dt_pix);
+    glTexCoord2f(s2, t2); glVertex2f(x + ds_pix, y + dt_pix);
+    glTexCoord2f(s2, t);  glVertex2f(x + ds_pix, y);
 }
 
 int OGL_strtex(int charset, int color, float* s1_pix, float* t1_pix, float* ds_pix, float* dt_pix)

@@ -467,6 +467,7 @@ void MACIBM_event_proc(void)
     help_box();
     draw_cursor();
 
+    if (g_test_before_swap) g_test_before_swap();
     OGL_sbuf();
     if (mnw.movie_in_prog) MACIBM_movie_frame();
 }
@@ -486,6 +487,7 @@ void MACIBM_finishup(int is_normal_exit)
 
 //=== time ===================================================================================
 double g_fake_time = -1;
+void (*g_test_before_swap)(void);
 
 float time_sec(void)
 {

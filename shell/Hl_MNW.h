@@ -84,6 +84,7 @@ void MACIBM_handlekey(int vkey, int chr);
 // The editor's screen function, called once per frame unless a modal window is up.
 void APPLICATION_update(void);
 extern void (*g_test_frame_hook)(void);    // tests: drawn inside the editor's part of every frame
+extern void (*g_test_before_swap)(void);   // tests: the finished frame, just before it is shown
 
 //=== time ===================================================================================
 float time_sec(void);                       // seconds of the process clock
