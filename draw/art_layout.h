@@ -7,6 +7,7 @@
 // Coordinates are texels (s, t) of a 512 x 512 sheet with t counted UP FROM THE BOTTOM row,
 // as the loader stores the picture (bottom row first, GL t = 0). Every rectangle is given by
 // its bottom-left texel and its size; divide by ART_SHEET_SIZE for texture coordinates.
+// The art has soft edges and shadows in its alpha: draw it blended, with nearest filtering.
 // No GL, SDL or other project header is needed to use it.
 #pragma once
 

@@ -73,7 +73,7 @@ struct Shape {
 };
 void fill_shape(Canvas& c, const Shape& s, const PaintFn& paint);
 void fill_shape(Canvas& c, const Shape& s, RGBA colour);
-// Coverage of the shape as a canvas of the same size as `like` (colour white, alpha = coverage).
+// Coverage of the shape on a w x h canvas (colour white, alpha = coverage).
 Canvas shape_mask(const Shape& s, int w, int h);
 // Paints `colour` wherever the mask, grown by `radius` pixels, has coverage: an outline or halo
 // drawn before the mask itself.

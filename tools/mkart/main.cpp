@@ -98,6 +98,7 @@ int main(int argc, char** argv)
             part.copy_from(editor, 512 * (q % 2), 384 * (q / 2), 0, 0, 512, 384);
             ok = ok && write_png(pv / ("mock_editor_q" + std::to_string(q) + "_x2.png"), enlarge(part, 2, backdrop));
         }
+        ok = ok && write_png(pv / "mock_panel_box_x2.png", enlarge(preview_panel_box(sheet, prop, mono), 2, backdrop));
         ok = ok && write_png(pv / "mock_start.png", preview_start(sheet, intro, prop, mono));
         ok = ok && write_png(pv / "lights_x2.png", enlarge(lights, 2, rgb8(0, 0, 0)));
         ok = ok && write_png(pv / "prop_disc.png", disc);

@@ -23,6 +23,7 @@ int text_advance(char ch);                  // the proportional advance of a cha
 
 // Mock screens built from the finished sheet the way the widgets draw it, for looking at the art.
 Canvas preview_editor(const Canvas& sheet, const PixelFont& prop, const PixelFont& mono);
+Canvas preview_panel_box(const Canvas& sheet, const PixelFont& prop, const PixelFont& mono);
 Canvas preview_start(const Canvas& sheet, const Canvas& intro, const PixelFont& prop, const PixelFont& mono);
 
 // Enlarges by an integer factor with nearest sampling, over an opaque backdrop.

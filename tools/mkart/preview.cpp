@@ -310,6 +310,45 @@ Canvas preview_editor(const Canvas& sheet, const PixelFont& prop, const PixelFon
     return screen;
 }
 
+// The panel editor's floating box: its frame, the title bar holding three number fields with
+// the small arrows (labels in colour 43 there), the picture buttons and the file list.
+Canvas preview_panel_box(const Canvas& sheet, const PixelFont& prop, const PixelFont& mono)
+{
+    Canvas screen(520, 340, rgb8(90, 96, 104));     // stands for a panel bitmap behind the box
+    Mock   m{screen, sheet, prop, mono};
+    const float X = 170, Y = 20, dx_vis = 150;
+    m.frame2(18, X - dx_vis, Y, dx_vis + 332, 266);
+    m.frame1(11, X + 175, Y + 284, 332);
+    auto field = [&](float x, float y, float v, int dig, int dec, const char* label) {
+        m.frame1(9, x + 5 * dig - 1, y + 3, 10 * dig + 15);
+        for (int k = 0; k < dig; ++k) {
+            m.element(x + 10 * k + 5, y - 10, ART_ARROW_DEC_SMALL, 0);
+            m.element(x + 10 * k + 5, y + 11, ART_ARROW_INC_SMALL, 0);
+        }
+        m.text(43, x - 12 - m.width(label), y, label);
+        m.number(40, x + 4, y, v, dig, dec, 102);
+    };
+    field(X + 59, Y + 284, 1.25f, 3, 2, "size");
+    field(X + 124, Y + 284, 512, 4, 0, "x");
+    field(X + 184, Y + 284, -40, 4, 0, "y");
+    m.element(X + 266, Y + 287, ART_ICON_SHOW_PANEL_ON);
+    m.element(X + 286, Y + 287, ART_ICON_FOLDER_UP_OFF);
+    m.element(X + 306, Y + 287, ART_ICON_MINIMIZE_ON);
+    m.frame2(16, X + 20, Y + 20, 260, 220);
+    const char* rows[] = {"-PANELS-", "airspeed", "altimeter", "attitude", "clock", "compass", "fuel gauge",
+                          "heading", "turn coordinator", "vertical speed"};
+    for (int r = -5; r < 5; ++r) {
+        float ry = Y + 133 - 10 * r - 3;
+        m.element(X + 34, ry + 4, r == -5 ? ART_LIST_ICON_FOLDER : ART_LIST_ICON_BITMAP);
+        m.text(40, X + 42, ry, rows[r + 5]);
+    }
+    m.frame0(X + 296, Y + 133, 180);
+    m.element(X + 296, Y + 233, ART_SCROLL_UP, 0);
+    m.element(X + 296, Y + 33, ART_SCROLL_DOWN, 0);
+    m.element(X + 296, Y + 150, ART_SCROLL_THUMB, 0);
+    return screen;
+}
+
 // The start screen with the progress panel and trough the program draws over the picture.
 Canvas preview_start(const Canvas& sheet, const Canvas& intro, const PixelFont& prop, const PixelFont& mono)
 {

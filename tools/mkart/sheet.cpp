@@ -130,12 +130,10 @@ void draw_face(Canvas& sheet, const PixelFont& font, int s0, int t0)
 }
 
 //=== bars ===================================================================================
-Canvas bar_canvas(const ART_bar& b) { return Canvas(b.src, b.height); }
-
 Canvas draw_bar(int style)
 {
     const ART_bar& b = *ART_find_bar(style);
-    Canvas p         = bar_canvas(b);
+    Canvas p(b.src, b.height);
     const float W = float(b.src), H = float(b.height);
     switch (style) {
     case 0: {   // menu bar: spans the screen, so it is flat to both ends; its top runs off-screen
@@ -387,11 +385,14 @@ Canvas draw_icon(Icon icon, bool on, int size = 18)
     switch (icon) {
     case Icon::None:
         break;
-    case Icon::ShowPanel:   // an instrument panel: a frame with two dials
-        draw_sdf(p, 0, 0, p.w, p.h, rr(4, 5, 14, 13, 1.5f), g);
-        draw_sdf(p, 0, 0, p.w, p.h, rr(5, 6, 13, 12, 0.8f), lit ? kAccentBot : kButtonBot);
-        draw_sdf(p, 0, 0, p.w, p.h, [](float x, float y) { return std::fabs(sd_circle(x, y, 7.2f, 9, 1.9f)) - 0.55f; }, g);
-        draw_sdf(p, 0, 0, p.w, p.h, [](float x, float y) { return std::fabs(sd_circle(x, y, 10.8f, 9, 1.9f)) - 0.55f; }, g);
+    case Icon::ShowPanel:   // an instrument dial: the panel
+        draw_sdf(p, 0, 0, p.w, p.h, [](float x, float y) { return std::fabs(sd_circle(x, y, 9, 9, 5.2f)) - 0.75f; }, g);
+        stroke_polyline(p, {{9, 9}, {12.2f, 11.6f}}, 1.5f, g);
+        draw_sdf(p, 0, 0, p.w, p.h, [](float x, float y) { return sd_circle(x, y, 9, 9, 1.3f); }, g);
+        for (float a : {200.f, 270.f, 340.f}) {   // scale marks round the lower half
+            float ca = std::cos(a * 3.14159265f / 180.f), sa = std::sin(a * 3.14159265f / 180.f);
+            stroke_polyline(p, {{9 + 2.6f * ca, 9 + 2.6f * sa}, {9 + 3.4f * ca, 9 + 3.4f * sa}}, 1.f, g);
+        }
         break;
     case Icon::FolderUp: {  // a folder with an arrow pointing up out of it
         folder_glyph(p, 3.5f, 4, 14.5f, 11, on ? kFolder : kGlyphDim, on ? kFolderDark : rgb8(90, 98, 112));
