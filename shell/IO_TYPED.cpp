@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <sys/stat.h>
 
 FILE* inf;
 int   inf_is_bin[1];
@@ -151,6 +152,12 @@ int inf_open(const std::string& path_in, int type, int version, int alert_bad_ve
     // by the C library.
     inf = IO_fopen(path, "rb");
     if (!inf) return 0;
+    // A folder opens like a file here but has nothing to read.
+    struct stat st;
+    if (fstat(fileno(inf), &st) != 0 || !S_ISREG(st.st_mode)) {
+        IO_inf_close();
+        return 0;
+    }
     if (type == 20) return 1;
 
     int marker = inf_get();

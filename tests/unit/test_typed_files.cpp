@@ -75,6 +75,7 @@ TEST_F(TypedFiles, BinaryHeaderRecordsTheWritersByteOrder)
     EXPECT_EQ(inf_open(p, 4, 740, 1), 0);
     EXPECT_EQ(inf, nullptr);
     EXPECT_EQ(inf_open(dir + "missing.acf", 4, 740, 1), 0);
+    EXPECT_EQ(inf_open(dir, 20, 0, 1), 0);     // a folder is no file
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
