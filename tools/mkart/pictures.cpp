@@ -1,6 +1,8 @@
 // pictures.cpp -- the start screen, the plain paint, the light sprites and the propeller disc.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "tools/mkart/mkart.h"
@@ -139,6 +141,14 @@ Canvas draw_intro(const PixelFont& prop)
     };
     std::vector<Pt> outline;
     for (const Pt& p : planform()) outline.push_back(place(p));
+    // The program draws its start-up panel and progress trough over the picture: the drawing
+    // must stay clear of both.
+    for (const ART_rect& keep : {ART_INTRO_PROGRESS_PANEL, ART_INTRO_PROGRESS_BAR})
+        for (const Pt& p : outline)
+            if (p.x >= keep.s - 8 && p.x < keep.s2() + 8 && p.y >= keep.t - 8 && p.y < keep.t2() + 8) {
+                std::fprintf(stderr, "mkart: the start screen's aircraft runs into the progress area\n");
+                std::exit(1);
+            }
     fill_polygon(c, outline, [&](float x, float y) {
         float t = std::clamp(((x - cx) * 0.6f + (y - cy)) / 500.f + 0.5f, 0.f, 1.f);
         return with_alpha(rgb8(190, 220, 255), 0.10f + 0.12f * t);

@@ -449,12 +449,12 @@ void draw_list_icons(Canvas& sheet)
        {{'b', b}});
     RGBA g = rgb8(150, 220, 160);
     at(ART_LIST_ICON_AIRFOIL,
-       {"..........", "..........", "...gggg...", ".ggggggggg", "gggggggggg", ".ggggg....", "..........",
+       {"..........", "..........", "..........", "..gggg....", ".ggggggg..", "gggggggggg", ".gggg.....",
         "..........", "..........", ".........."},
        {{'g', g}});
     RGBA o = swatch(41), w = rgb8(220, 226, 234);
     at(ART_LIST_ICON_WEAPON,
-       {"..........", "..........", ".o......o.", ".owwwwwwwo", "owwwwwwwwwo", ".owwwwwwwo", ".o......o.",
+       {"..........", "..........", "oo........", ".owwwwww..", "owwwwwwwww", ".owwwwww..", "oo........",
         "..........", "..........", ".........."},
        {{'o', o}, {'w', w}});
     RGBA f = rgb8(150, 160, 174), s = rgb8(120, 200, 255), m = rgb8(110, 190, 120), u = rgb8(255, 214, 110);
