@@ -253,7 +253,10 @@ void OGL_plot_background(void)
         glVertex2f(mnw.x2_pix, mnw.y2_pix); glVertex2f(mnw.x2_pix, mnw.y1_pix);
         glEnd();
     }
-    OGL_setstate(1, 1, 3, ren.current_alpha <= 0.99f ? 5 : 6, 9, 11);
+    // The background texture is opaque (it is filled at alpha 255 or loaded without alpha), so at
+    // full opacity an alpha test would pass every texel: skipping it saves a per-pixel test over
+    // the whole screen each frame, a real cost on software renderers.
+    OGL_setstate(1, 1, 3, ren.current_alpha <= 0.99f ? 5 : 4, 9, 11);
     OGL_bind(REN_TEX_BACK, 0);
     OGL_setcolorRGBA(1, 1, 1, ren.current_alpha, 1);
     glBegin(GL_QUADS);
