@@ -39,8 +39,8 @@ int  THREAD_on_worker(void);       // the pool is running and the caller is not 
 void RunOneCall(int id, int (*fn)(int), int arg);
 void* XTaskProc(void* worker);          // a worker's loop; ends on a (0, 0, 0) message
 
-// Posting and collecting. Ids are chosen by the caller and must not be 0. The done event is
-// manual-reset and never cleared by the pool: clear it before posting, then wait.
+// Posting and collecting, from the main thread. Ids are chosen by the caller and must not be 0.
+// The done event is manual-reset and never cleared by the pool: clear it before posting, then wait.
 int  THREAD_PostCall(int id, int (*fn)(int), int arg);   // (0, null, 0) stops one worker; 0 or -1
 void THREAD_ClearDone(void);
 int  THREAD_WaitDone(int timeout_ms);                    // 1 when the event is set

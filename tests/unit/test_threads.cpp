@@ -6,6 +6,7 @@
 #include "shell/Hl_MNW.h"
 #include "draw/ren_struct.h"
 #include "tests/support/ww_test.h"
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
