@@ -1,0 +1,248 @@
+// Part presence, engine kinds, gear contact points, points along parts, and the scalar helpers at
+// their edges: not-a-number, negative zero, equal abscissae, wraps far out of range.
+#include <gtest/gtest.h>
+#include "geometry/PLN_PROCS.h"
+#include "model/acf_struct.h"
+#include "shell/con_struct.h"
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kInf = std::numeric_limits<float>::infinity();
+}  // namespace
+
+class Parts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MACIBM_fill_constants();
+        memset(&veh[2], 0, sizeof(veh_struct));
+        memset(&flt[2], 0, sizeof(flt_struct));
+    }
+    veh_struct& v = veh[2];
+};
+
+TEST_F(Parts, EngineKindsClassifyEveryType)
+{
+    // recip, turbo, elec, jet, rocket, prop for engn_type 0..9
+    const int expect[10][6] = {
+        {1, 0, 0, 0, 0, 1}, {1, 0, 0, 0, 0, 1}, {0, 1, 0, 0, 0, 1}, {0, 0, 1, 0, 0, 1}, {0, 0, 0, 1, 0, 0},
+        {0, 0, 0, 1, 0, 0}, {0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0},
+    };
+    for (int t = 0; t < 10; t++) {
+        v.engn_type[1] = t;
+        const int got[6] = {en_is_recip(2, 1), en_is_turbo(2, 1), en_is_elec(2, 1),
+                            en_is_jet(2, 1),   en_is_roc(2, 1),   en_is_prop(2, 1)};
+        for (int k = 0; k < 6; k++) EXPECT_EQ(got[k], expect[t][k]) << "engn_type " << t << ", predicate " << k;
+    }
+    EXPECT_EQ(en_is_prop(2, 8), 0);   // no such thrust point
+    EXPECT_EQ(en_is_recip(2, -1), 0);
+}
+
+TEST_F(Parts, PresenceOfThrustPointsByKind)
+{
+    v.num_engines = 2;
+    v.num_thrustpoints = 4;
+    v.engn_type[0] = 1;   // reciprocating, propeller
+    v.engn_type[1] = 4;   // jet: no disc
+    v.engn_type[2] = 1;   // beyond num_engines: not an engine whatever it says
+    // kinds 0..7 for parts 0..3
+    const int expect[4][8] = {
+        {1, 1, 1, 0, 0, 1, 1, 0},
+        {1, 0, 0, 1, 0, 1, 0, 0},
+        {0, 0, 0, 0, 0, 1, 1, 0},   // a thrust point without an engine still has its disc
+        {0, 0, 0, 0, 0, 1, 1, 0},
+    };
+    for (int part = 0; part < 4; part++)
+        for (int kind = 0; kind < 8; kind++)
+            EXPECT_EQ(have_this_part(2, part, kind), expect[part][kind]) << "part " << part << ", kind " << kind;
+
+    v.num_thrustpoints = 3;
+    EXPECT_EQ(have_this_part(2, 3, 6), 0);
+    EXPECT_EQ(have_this_part(2, 3, 5), 0);
+
+    // The rotor rocket is a rocket and still has a disc; a plain rocket has none.
+    v.engn_type[1] = 7;
+    EXPECT_EQ(en_is_roc(2, 1), 1);
+    EXPECT_EQ(have_this_part(2, 1, 4), 1);
+    EXPECT_EQ(have_this_part(2, 1, 6), 1);
+    EXPECT_EQ(have_this_part(2, 1, 1), 0);
+    v.engn_type[1] = 6;
+    EXPECT_EQ(have_this_part(2, 1, 6), 0);
+}
+
+TEST_F(Parts, PresenceOfOtherPartsIsTheStoredFlagWhateverTheKind)
+{
+    v.part_eq[20] = 1;
+    v.part_eq[44] = 0;
+    v.part_eq[72] = 1;
+    for (int kind : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 99}) {
+        EXPECT_EQ(have_this_part(2, 20, kind), 1) << kind;
+        EXPECT_EQ(have_this_part(2, 44, kind), 0) << kind;
+        EXPECT_EQ(have_this_part(2, 72, kind), 1) << kind;
+    }
+    EXPECT_EQ(have_this_part(2, 73, 6), 0);   // no such part
+    EXPECT_EQ(have_this_part(2, -1, 6), 0);
+}
+
+TEST_F(Parts, GearContactPointHangsFromTheAttachPoint)
+{
+    const int g = 67;
+    v.Xarm[g] = 1.0f;
+    v.Yarm[g] = -2.0f;
+    v.Zarm[g] = 3.0f;
+    v.gear_leglen[g] = 5.0f;
+    v.strut_comp[g] = 1.0f;
+
+    // Straight down, fully deployed: the compression plays no part.
+    v.gear_deploy[g] = 1.0f;
+    EXPECT_FLOAT_EQ(ret_gear_xnodef(2, g), 1.0f);
+    EXPECT_FLOAT_EQ(ret_gear_ynodef(2, g), -7.0f);
+    EXPECT_FLOAT_EQ(ret_gear_znodef(2, g), 3.0f);
+
+    // Retracted, the leg is shorter by the compression; splayed 90 degrees out it points right,
+    // and 90 degrees back it points aft (negative z here: the leg swings forward-up).
+    v.gear_deploy[g] = 0.0f;
+    v.gear_latN[g] = 90.0f;
+    EXPECT_NEAR(ret_gear_xnodef(2, g), 5.0f, 1e-5);
+    EXPECT_NEAR(ret_gear_ynodef(2, g), -2.0f, 1e-5);
+    v.gear_latN[g] = 0.0f;
+    v.gear_lonN[g] = 90.0f;
+    EXPECT_NEAR(ret_gear_ynodef(2, g), -2.0f, 1e-5);
+    EXPECT_NEAR(ret_gear_znodef(2, g), -1.0f, 1e-5);
+}
+
+TEST_F(Parts, PointsAlongBladesAndParts)
+{
+    // A blade of three 2-ft elements, the second swept 90 degrees.
+    v.els[1] = 3;
+    v.element_len[1] = 2.0f;
+    v.bladesweep[1][1] = 90.0f;
+    EXPECT_FLOAT_EQ(get_el_base_loc(2, 1, 0.0f, 'X'), 0.0f);
+    EXPECT_FLOAT_EQ(get_el_base_loc(2, 1, 0.5f, 'X'), 1.0f);
+    EXPECT_NEAR(get_el_base_loc(2, 1, 1.5f, 'X'), 2.0f, 1e-5);   // half way along the swept one
+    EXPECT_NEAR(get_el_base_loc(2, 1, 1.5f, 'Z'), 1.0f, 1e-5);
+    EXPECT_NEAR(get_el_base_loc(2, 1, 3.0f, 'X'), 4.0f, 1e-5);
+    EXPECT_NEAR(get_el_base_loc(2, 1, 9.0f, 'X'), 4.0f, 1e-5);   // held at the tip of the last element
+    EXPECT_NEAR(get_el_base_loc(2, 1, 1e30f, 'Z'), 2.0f, 1e-5);
+    EXPECT_EQ(get_el_base_loc(2, 1, 2.0f, 'Y'), 0.0f);
+    EXPECT_EQ(get_el_base_loc(2, 1, kNaN, 'X'), 0.0f);
+
+    // A damaged element count stays inside the arrays (the sanitizer build would catch a read past).
+    v.els[1] = 100000;
+    EXPECT_TRUE(std::isfinite(get_el_base_loc(2, 1, 50.0f, 'X')));
+    v.els[1] = 0;
+    EXPECT_EQ(get_el_base_loc(2, 1, 2.0f, 'X'), 0.0f);
+
+    // A left wing: 30 degrees of dihedral, no sweep, mirrored by its side sign.
+    const int w = 8;
+    v.Xarm[w] = -1.0f;
+    v.Yarm[w] = 0.5f;
+    v.Zarm[w] = 4.0f;
+    v.element_len[w] = 2.0f;
+    v.lat_sign[w] = -1.0f;
+    flt[2].cos_act_sweep[w] = 1.0f;
+    flt[2].sin_act_sweep[w] = 0.0f;
+    flt[2].cos_act_dihed[w] = std::cos(30.0f * con.degtorad);
+    flt[2].sin_act_dihed[w] = std::sin(30.0f * con.degtorad);
+    EXPECT_NEAR(get_el_base_loc(2, w, 2.0f, 'X'), -1.0f - 4.0f * std::cos(30.0f * con.degtorad), 1e-5);
+    EXPECT_NEAR(get_el_base_loc(2, w, 2.0f, 'Y'), 0.5f + 2.0f, 1e-5);
+    EXPECT_NEAR(get_el_base_loc(2, w, 2.0f, 'Z'), 4.0f, 1e-5);
+    EXPECT_NEAR(get_el_base_loc(2, w, 2.0f, 'q'), 4.0f, 1e-5);   // any other axis is Z
+}
+
+TEST_F(Parts, ClampsRangesAndSigns)
+{
+    EXPECT_EQ(fltlim(kNaN, -1.0f, 1.0f), -1.0f);
+    EXPECT_EQ(fltlim(-2.0f, -1.0f, 1.0f), -1.0f);
+    EXPECT_EQ(fltlim(2.0f, -1.0f, 1.0f), 1.0f);
+    EXPECT_EQ(fltlim(0.25f, -1.0f, 1.0f), 0.25f);
+    EXPECT_EQ(intlim(-5, 0, 9), 0);
+    EXPECT_EQ(intlim(12, 0, 9), 9);
+    EXPECT_EQ(fltrange(1.0f, 1.0f, 2.0f) + fltrange(2.0f, 1.0f, 2.0f), 2);
+    EXPECT_EQ(fltrange(kNaN, 1.0f, 2.0f), 0);
+    EXPECT_EQ(intrange(3, 0, 2), 0);
+    EXPECT_EQ(flt_box(0, 1, 0, 0, 1, 1), 1);
+    EXPECT_EQ(flt_box(1.01f, 1, 0, 0, 1, 1), 0);
+
+    EXPECT_EQ(sign(0.0f), 1.0f);
+    EXPECT_EQ(sign(-0.0f), 1.0f);
+    EXPECT_EQ(sign(-1e-30f), -1.0f);
+    EXPECT_EQ(sign(kNaN), -1.0f);
+    EXPECT_EQ(fltmax2(-0.0f, 3.0f), 3.0f);
+    EXPECT_EQ(fltmin2(-1.0f, 3.0f), -1.0f);
+    EXPECT_FLOAT_EQ(pythag(3.0f, -4.0f), 5.0f);
+
+    EXPECT_EQ(check_nan(kNaN) + check_nan(kInf) + check_nan(-kInf) + check_nan(1e10f) + check_nan(-1e10f), 5);
+    EXPECT_EQ(check_nan(9.9e9f) + check_nan(-0.0f), 0);
+}
+
+TEST_F(Parts, WrapsEndForAnyInput)
+{
+    EXPECT_EQ(intwrap(8, 0, 7), 0);
+    EXPECT_EQ(intwrap(-1, 0, 7), 7);
+    EXPECT_EQ(intwrap(-17, 0, 7), 7);
+    EXPECT_EQ(intwrap(7, 0, 7), 7);
+    EXPECT_EQ(intwrap(INT_MAX, 0, 7), INT_MAX % 8);
+    EXPECT_EQ(intwrap(INT_MIN, -3, 3), -3 + (int)(((long long)INT_MIN + 3) % 7 + 7) % 7);
+    EXPECT_EQ(intwrap(5, 3, 2), 5);   // an empty span leaves the value
+    EXPECT_EQ(intwrap(5, 9, 0), 5);   // so does one running backwards
+
+    EXPECT_FLOAT_EQ(fltwrap(370.0f, 0.0f, 360.0f), 10.0f);
+    EXPECT_FLOAT_EQ(fltwrap(-10.0f, 0.0f, 360.0f), 350.0f);
+    EXPECT_FLOAT_EQ(fltwrap(-190.0f, -180.0f, 180.0f), 170.0f);
+    EXPECT_EQ(fltwrap(360.0f, 0.0f, 360.0f), 360.0f);   // both ends belong to the range
+    EXPECT_EQ(fltwrap(5.0f, 2.0f, 2.0f), 5.0f);
+    EXPECT_EQ(fltwrap(5.0f, 9.0f, 0.0f), 5.0f);
+    float far = fltwrap(1e30f, 0.0f, 360.0f);   // one span is lost in this float's precision
+    EXPECT_TRUE(far >= 0.0f && far <= 360.0f) << far;
+    far = fltwrap(-3e20f, -180.0f, 180.0f);
+    EXPECT_TRUE(far >= -180.0f && far <= 180.0f) << far;
+    EXPECT_EQ(fltwrap(kInf, 0.0f, 360.0f), kInf);
+    EXPECT_TRUE(std::isnan(fltwrap(kNaN, 0.0f, 360.0f)));
+    EXPECT_EQ(fltwrap(5.0f, 0.0f, kInf), 5.0f);
+}
+
+TEST_F(Parts, Interpolation)
+{
+    EXPECT_EQ(interp(1.0f, 2.0f, 1.0f, 6.0f, 100.0f, 0), 4.0f);   // equal x: the mean, never a division
+    EXPECT_EQ(interp(0.0f, 0.0f, 10.0f, 100.0f, 2.5f, 0), 25.0f);
+    EXPECT_EQ(interp(0.0f, 0.0f, 10.0f, 100.0f, 20.0f, 0), 100.0f);
+    EXPECT_EQ(interp(0.0f, 0.0f, 10.0f, 100.0f, 20.0f, 1), 200.0f);
+    EXPECT_EQ(interp(0.0f, 100.0f, 10.0f, 0.0f, -5.0f, 0), 100.0f);   // falling line, held at its top
+    EXPECT_EQ(interp(0.0f, 100.0f, 10.0f, 0.0f, 15.0f, 0), 0.0f);
+    EXPECT_EQ(interp(10.0f, 0.0f, 0.0f, 100.0f, 2.5f, 0), 75.0f);     // x given backwards
+}
+
+TEST_F(Parts, NumberText)
+{
+    char buf[12];
+    int_to_str(5, buf, 3);
+    EXPECT_STREQ(buf, "005");
+    int_to_str(-12, buf, 1);
+    EXPECT_STREQ(buf, "-12");
+    int_to_str(0, buf, 0);
+    EXPECT_STREQ(buf, "0");
+    int_to_str(-7, buf, 4);
+    EXPECT_STREQ(buf, "-0007");
+    int_to_str(1234567890, buf, 15);   // never more than ten digits
+    EXPECT_STREQ(buf, "1234567890");
+    int_to_str(INT_MIN, buf, 1);
+    EXPECT_STREQ(buf, "-2147483648");
+    std::string s;
+    int_to_str(42, &s, 4);
+    EXPECT_EQ(s, "0042");
+
+    EXPECT_EQ(int_to_chr(0), '0');
+    EXPECT_EQ(int_to_chr(9), '9');
+    EXPECT_EQ(int_to_chr(10), '0');
+    EXPECT_EQ(int_to_chr(-1), '0');
+
+    stl_sprint(&s, "%.1f kts at %.0f ft", 61.5f, 8000.0f);
+    EXPECT_EQ(s, "61.5 kts at 8000 ft");
+    stl_sprint(&s, "%600.1f%f", 1.0f, 2.0f);   // longer than the buffer: cut, not overrun
+    EXPECT_EQ(s.size(), 499u);
+}
