@@ -55,6 +55,10 @@ void MACIBM_read_editor_prefs(void);        // editor preferences into set
 void MACIBM_write_prefs(void);              // both preference files, at a normal exit
 void MACIBM_choose_language(void);          // the language-choice alert
 void MACIBM_setup_text(void);               // menus and numbered text of mnw.lang
+// Glyph sheet (Korean), menus and the numbered text lines of language 0..6; a missing or damaged
+// text file is fatal. Logs the lowest unused text index to "Error.out".
+void MACIBM_setupforlang(int lang);
+void MACIBM_read_menus(const std::string& file_name);   // the menu file of mnw.lang's folder
 void MACIBM_start_movies(void);
 void MACIBM_stop_movies(void);
 void MACIBM_movie_frame(void);

@@ -3,6 +3,7 @@
 // order of start-up stays in one place (Hl_MNW.cpp).
 #include "shell/Hl_MNW.h"
 #include "shell/MACIBM_keys.h"
+#include "shell/IO_PRF.h"
 #include "editor/HL_BTN.h"
 #include "draw/HL_GRAPH.h"
 #include "support/HL_MOVIE.h"
@@ -21,7 +22,7 @@ void MACIBM_zero_model_records(void)
 
 void MACIBM_start_workers(void) { THREAD_Init(); }
 void MACIBM_stop_workers(void) { THREAD_Cleanup(); }
-void MACIBM_read_res_prefs(void) {}         // preferences: until then the defaults stand
+void MACIBM_read_res_prefs(void) { handle_prefs(PRF_KIND_RES, PRF_READ, res_path); }
 void MACIBM_read_editor_prefs(void)
 {
     ren.zoom_act = 1.0f;
@@ -30,13 +31,19 @@ void MACIBM_read_editor_prefs(void)
     set.interface_x = 512;
     set.interface_y = 384;
     set.show_panel = set.show_editor = 1;
-    // the editor preferences file is read here once its reader exists
+    handle_prefs(PRF_KIND_EDITOR, PRF_READ, gen_path);   // stored values replace the defaults above
     set.has_t_pln_fuse_top = set.has_t_pln_fuse_lft = set.has_t_pln_totl_any = 0;
     set.wpn_mod = 0;
 }
-void MACIBM_write_prefs(void) {}
+void MACIBM_write_prefs(void)
+{
+    handle_prefs(PRF_KIND_RES, PRF_WRITE, res_path);
+    handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, gen_path);
+}
 void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
-void MACIBM_setup_text(void) {}             // the text file comes with the localized text
+void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
+// The menu file of the language; the menu code fills this in. Until then the menu bar is empty.
+void MACIBM_read_menus(const std::string& file_name) { (void)file_name; }
 void MACIBM_start_movies(void) { MOV_init(); }
 void MACIBM_stop_movies(void) { MOV_close(); }
 void MACIBM_movie_frame(void) {}

@@ -1,0 +1,61 @@
+// Hl_LANG.cpp -- the interface language: the Korean glyph sheet, the menus and the numbered text
+// lines that every window title, button and label is given by.
+#include "shell/Hl_MNW.h"
+#include "shell/IO_TYPED.h"
+#include "draw/HL_BITMAP.h"
+#include "draw/ren_struct.h"
+#include <cstring>
+#include <string>
+
+// Folder of each language under the text and menu folders, by mnw.lang.
+static const char* const s_lang_folder[7] = {"english:", "french:", "german:", "italian:",
+                                             "spanish:", "korean:", "portugese:"};
+
+// The text file: "index text" lines, each index once or overridden by a later line, ending at a
+// negative index. Any fault stops the program: the interface is unusable without its words.
+static void read_text_file(const std::string& path)
+{
+    memset(stl.text, 0, sizeof stl.text);
+    if (!inf_open(path, 0, 1, 1)) {
+        MACIBM_alert(0, "Could not open text file!", path.c_str(), "", "", 17);
+        return;
+    }
+    for (;;) {
+        int index = int_scan(path);          // a line without a number is the fatal scanning error
+        if (!inf) return;
+        if (index < 0) break;
+        if (index >= STL_NUM_TEXT) {
+            IO_inf_close();
+            MACIBM_alert(0, "Too many text strings!", "", "", path.c_str(), 17);
+            return;
+        }
+        str_scan(stl.text[index], STL_TEXT_LEN, 0);
+    }
+    IO_inf_close();
+}
+
+// Translators add lines at the lowest free index; the log tells them where that is.
+static void log_lowest_free(const std::string& path)
+{
+    int lowest = 9999;
+    for (int i = 0; i < STL_NUM_TEXT; i++) {
+        if (!stl.text[i][0]) {
+            lowest = i;
+            break;
+        }
+    }
+    if (!xer) return;
+    fprintf(xer, "%s lowest free text index=%d\n", path.c_str(), lowest);
+    fflush(xer);
+}
+
+void MACIBM_setupforlang(int lang)
+{
+    // The resolution file may name a language this program does not have; English stands in.
+    if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) lang = 0;
+    if (lang == 5) OGL_texbmp(-100, REN_TEX_KOREAN, -109, men_path + "Korean:menu_text.bmp");
+    MACIBM_read_menus("Wing-Wright.txt");
+    const std::string path = txt_path + s_lang_folder[lang] + "Wing-Wright.txt";
+    read_text_file(path);
+    log_lowest_free(path);
+}
