@@ -11,10 +11,24 @@ enum {
     MNW_WIN_SAVE   = 999
 };
 
+// The menu model: menus on the bar, their submenus and, in the last slot, the pop-up of the
+// list widget. Unused boxes hold -9999.
+enum {
+    MNW_NUM_MENUS  = 1520,
+    MNW_NUM_ITEMS  = 300,                   // item slots per menu
+    MNW_POPUP_MENU = 1519                   // reserved for the pop-up list; reset at every window switch
+};
+
 struct mnw_struct {
     void* window;                           // the one top-level window (SDL_Window*, opaque here)
     int   top_win;                          // code of the window being drawn; -1 before the first frame
     int   menu_up;                          // open menu, -1 none
+    int   menu_prnt[MNW_NUM_MENUS];         // -1 on the bar, else the menu whose item opens it
+    float menux1[MNW_NUM_MENUS], menuy1[MNW_NUM_MENUS], menux2[MNW_NUM_MENUS], menuy2[MNW_NUM_MENUS];   // title box
+    int   item_code[MNW_NUM_MENUS][MNW_NUM_ITEMS];      // command code of each item
+    int   is_korean[MNW_NUM_MENUS][MNW_NUM_ITEMS];      // the item text is in the Korean glyph encoding
+    float itemx1[MNW_NUM_MENUS][MNW_NUM_ITEMS], itemy1[MNW_NUM_MENUS][MNW_NUM_ITEMS];
+    float itemx2[MNW_NUM_MENUS][MNW_NUM_ITEMS], itemy2[MNW_NUM_MENUS][MNW_NUM_ITEMS];
     float win_x, win_y, win_dx, win_dy;     // current window in interface space
 
     int   cursor_type;                      // 0 arrow, 1 hidden, 2..11 drawn cursors; reset every frame
@@ -36,6 +50,7 @@ struct mnw_struct {
 
     // keyboard
     int   key_hit, any_key_is_down, return_hit;
+    int   key_pressed;                      // the character of the last key
     int   entry_field;                      // text field holding the keyboard, -1 none
 
     int   lang;                             // interface language 0..6, -1 until chosen

@@ -49,11 +49,30 @@ void MACIBM_stop_movies(void) { MOV_close(); }
 void MACIBM_movie_frame(void) {}
 void MACIBM_load_instruments(void) {}       // instrument catalogue
 void MACIBM_load_last_aircraft(void) {}     // aircraft files
-void MACIBM_close_popup_slot(void) {}       // menus
+// A window switch closes any pop-up list: its slot's box no longer lies anywhere on the screen.
+void MACIBM_close_popup_slot(void)
+{
+    mnw.menux1[MNW_POPUP_MENU] = mnw.menuy1[MNW_POPUP_MENU] = -1;
+    mnw.menux2[MNW_POPUP_MENU] = mnw.menuy2[MNW_POPUP_MENU] = -1;
+}
 void MACIBM_menu_hover(void) {}
 void MACIBM_draw_menus(void) {}
 void MACIBM_handleclick(int is_popup) { (void)is_popup; }
-void MACIBM_handlekey(int vkey, int chr) { (void)vkey; (void)chr; }
+// So far the keys feed the text being typed; the menu shortcuts and the editor's keys come with
+// the command code. The typing goes to g_cs_input even with no field active, because the save
+// dialog takes its name from there.
+void MACIBM_handlekey(int vkey, int chr)
+{
+    int arrow = vkey == VK_LEFT || vkey == VK_UP || vkey == VK_RIGHT || vkey == VK_DOWN;
+    // These keys also move or zoom the view, so they end the typing rather than join it.
+    int ends_entry = vkey == VK_RETURN || vkey == VK_TAB || arrow || chr == '+' || chr == '=' || chr == '-' || chr == '_';
+    if (vkey == VK_RETURN) mnw.return_hit = 1;
+    if (ends_entry) mnw.entry_field = -1;
+    mnw.key_pressed = chr;
+    if (ends_entry || vkey == VK_SHIFT) return;
+    if (vkey == VK_BACK || vkey == VK_DELETE) BTN_entry_key(1, 0);
+    else if (chr) BTN_entry_key(0, chr);
+}
 
 // Closing the window is the Quit command; with nothing to save yet it simply ends the loop.
 void MACIBM_quit_requested(void) { g_done = 1; }

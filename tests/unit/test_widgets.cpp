@@ -1,0 +1,636 @@
+// Widgets driven the way a designer drives them: this frame's mouse goes into mnw, the real
+// widget is called, and the variable it edits is checked. No display: the drawing calls it makes
+// go nowhere in this binary.
+#include <gtest/gtest.h>
+#include "editor/HL_BTN.h"
+#include "draw/HL_GRAPH.h"
+#include "shell/Hl_MNW.h"
+#include "shell/MACIBM_keys.h"
+#include "shell/dialog.h"
+#include "tests/support/ww_test.h"
+#include <cstring>
+#include <string>
+
+namespace {
+
+class Widget : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_catch_alerts();
+        mnw.menu_up = -1;
+        mnw.entry_field = -1;
+        mnw.top_win = 600;
+        mnw.win_dx = 1024;
+        mnw.win_dy = 740;
+        mnw.y_res_now = 768;
+        mnw.mouse_clicked = mnw.now_dragging = 0;
+        active_popup_code = select_popup_code = popup_menu_select = 0;
+        g_cs_input[0] = 0;
+        stl.help_message[0] = 0;
+    }
+    void TearDown() override
+    {
+        mnw.mouse_clicked = mnw.now_dragging = 0;
+        mnw.menu_up = -1;
+        mnw.entry_field = -1;
+        active_popup_code = select_popup_code = 0;
+    }
+    // One frame's mouse: where it is and whether the button went down this frame.
+    static void mouse(float x, float y, int clicked = 0)
+    {
+        mnw.mx = x;
+        mnw.my = y;
+        mnw.mouse_clicked = clicked;
+        stl.help_message[0] = 0;
+    }
+    static void click(float x, float y) { mouse(x, y, 1); }
+};
+
+using WidgetNumber = Widget;
+using WidgetLabel = Widget;
+using WidgetButton = Widget;
+using WidgetList = Widget;
+using WidgetText = Widget;
+using WidgetScroll = Widget;
+using WidgetFrame = Widget;
+
+//=== number fields ==========================================================================
+TEST_F(WidgetNumber, EachCellStepsByItsDigitAndTheResultIsClampedInTheSameCall)
+{
+    float v = 0;
+    click(105, 105);                                  // leftmost cell, upper half
+    EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 1);
+    EXPECT_FLOAT_EQ(v, 100.0f);
+    click(135, 105);                                  // rightmost cell: the tenths
+    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
+    EXPECT_FLOAT_EQ(v, 100.1f);
+    click(115, 103);                                  // y + 3 is still the upper half
+    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
+    EXPECT_FLOAT_EQ(v, 110.1f);
+    click(125, 102.9f);                               // just below: subtracts the units
+    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
+    EXPECT_FLOAT_EQ(v, 109.1f);
+    click(140, 124);                                  // the right and top edges belong to the last cell
+    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
+    EXPECT_FLOAT_EQ(v, 109.2f);
+
+    v = 950;
+    click(100, 110);
+    EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 1);
+    EXPECT_FLOAT_EQ(v, 999.9f);                       // 1050 never survives the call
+    click(100, 90);
+    BTN_flt_range(100, 100, &v, 4, 1, 900, 999.9f, "");
+    EXPECT_FLOAT_EQ(v, 900.0f);
+}
+
+TEST_F(WidgetNumber, ClicksOutsideTheWheelsOrUnderAnOpenMenuChangeNothing)
+{
+    float v = 50;
+    for (auto [x, y] : {std::pair{99.0f, 105.0f}, {141.0f, 105.0f}, {120.0f, 81.0f}, {120.0f, 125.0f}}) {
+        click(x, y);
+        EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 0) << x << "," << y;
+    }
+    mnw.menu_up = 3;
+    click(105, 105);
+    EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 0);
+    EXPECT_FLOAT_EQ(v, 50.0f);
+}
+
+TEST_F(WidgetNumber, LimitsComeFromTheDigitsAndApplyWithoutAClick)
+{
+    EXPECT_FLOAT_EQ(BTN_flt_hi(3, 0), 999.0f);
+    EXPECT_FLOAT_EQ(BTN_flt_hi(4, 1), 999.9f);
+    mouse(500, 500);
+    float v = -5000;
+    EXPECT_EQ(BTN_flt(100, 100, &v, 3, 0, 1, ""), 0);
+    EXPECT_FLOAT_EQ(v, -999.0f);
+    v = 5000;
+    BTN_flt(100, 100, &v, 3, 0, 1, "");
+    EXPECT_FLOAT_EQ(v, 999.0f);
+    v = -3;
+    BTN_flt(100, 100, &v, 3, 0, 0, "");             // unsigned: nothing below zero
+    EXPECT_FLOAT_EQ(v, 0.0f);
+    v = 1234;
+    BTN_flt_range(100, 100, &v, 4, 0, 0, 360, "");
+    EXPECT_FLOAT_EQ(v, 360.0f);
+    v = 7;
+    BTN_flt_undo(100, 100, &v, 2, 1, 0, "", "edit");
+    EXPECT_FLOAT_EQ(v, 7.0f);
+    click(100, 110);
+    EXPECT_EQ(BTN_flt_undo(100, 100, &v, 2, 1, 0, "", "edit"), 1);   // leftmost cell of 2.1: 1.0
+    EXPECT_FLOAT_EQ(v, 8.0f);
+}
+
+TEST_F(WidgetNumber, IntegerFieldsStepOnAFloatCopyAndTruncate)
+{
+    int n = 9;
+    mouse(500, 500);
+    BTN_int_range(100, 100, &n, 2, 0, 7.9f, "");
+    EXPECT_EQ(n, 7);
+    click(115, 105);                                  // units cell, upper half
+    EXPECT_EQ(BTN_int_range(100, 100, &n, 2, 0, 20, ""), 1);
+    EXPECT_EQ(n, 8);
+    click(105, 95);                                   // tens cell, lower half: -2 is limited to 0
+    BTN_int_range(100, 100, &n, 2, 0, 20, "");
+    EXPECT_EQ(n, 0);
+}
+
+TEST_F(WidgetNumber, HelpIsPostedOnlyOverTheDigits)
+{
+    const char* label = "fuel intro time|(sec) { This is how long fuel introduction takes to ramp from none to idle "
+                        "during the engine-start process.";
+    float v = 1;
+    mouse(110, 104);
+    BTN_flt(100, 100, &v, 3, 1, 0, label);
+    EXPECT_STREQ(stl.help_message,
+                 "This is how long fuel introduction takes to ramp from none to idle during the engine-start process.");
+    mouse(110, 120);                                  // over the arrows: clickable, but no help
+    BTN_flt(100, 100, &v, 3, 1, 0, label);
+    EXPECT_STREQ(stl.help_message, "");
+}
+
+//=== labels =================================================================================
+TEST_F(WidgetLabel, SplitsIntoLeftRightAndHelp)
+{
+    char l[BTN_LABEL_LEN], r[BTN_LABEL_LEN], h[BTN_LABEL_LEN];
+    label0to12h("fuel intro time|(sec) { This is how long fuel introduction takes.", l, r, h);
+    EXPECT_STREQ(l, "fuel intro time");
+    EXPECT_STREQ(r, "(sec) ");
+    EXPECT_STREQ(h, "This is how long fuel introduction takes.");
+    label0to12h("wing span", l, r, h);
+    EXPECT_STREQ(l, "wing span");
+    EXPECT_STREQ(r, "");
+    EXPECT_STREQ(h, "");
+    label0to12h("a|b|c{ say a|b", l, r, h);           // the last bar before the brace; help keeps its own
+    EXPECT_STREQ(l, "a|b");
+    EXPECT_STREQ(r, "c");
+    EXPECT_STREQ(h, "say a|b");
+    label0to12h("flaps{ degrees of flap", l, r, h);
+    EXPECT_STREQ(l, "flaps");
+    EXPECT_STREQ(r, "");
+    EXPECT_STREQ(h, "degrees of flap");
+}
+
+TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWins)
+{
+    BTN_label_layout out;
+    BTN_layout_label(88, 100, 0, "fuel intro time", &out);   // middle 7; spaces at 4 and 10
+    ASSERT_EQ(out.lines, 2);
+    EXPECT_STREQ(out.text[0], "fuel");
+    EXPECT_STREQ(out.text[1], "intro time");
+    EXPECT_FLOAT_EQ(out.y[0], 105);
+    EXPECT_FLOAT_EQ(out.y[1], 95);
+    EXPECT_FLOAT_EQ(out.x[0], 88 - str_dx("fuel"));          // each line ends at x
+    EXPECT_FLOAT_EQ(out.x[1], 88 - str_dx("intro time"));
+
+    BTN_layout_label(88, 100, 2, "engine/prop-gear", &out);  // middle 8: "/" at 6 beats "-" at 11
+    ASSERT_EQ(out.lines, 2);
+    EXPECT_STREQ(out.text[0], "engine");
+    EXPECT_STREQ(out.text[1], "prop-gear");
+    EXPECT_FLOAT_EQ(out.x[1], 88);                           // side 2 starts every line at x
+
+    BTN_layout_label(88, 100, 1, "fuel intro time", &out);   // side 1: one line, always
+    EXPECT_EQ(out.lines, 1);
+    BTN_layout_label(88, 100, 0, "twelve chars", &out);      // 12 characters are not long
+    EXPECT_EQ(out.lines, 1);
+    BTN_layout_label(88, 100, 0, "abcdefghijklm-", &out);    // the only break is the last character
+    EXPECT_EQ(out.lines, 1);
+    BTN_layout_label(88, 100, 0, "abcdefghijklmnopq", &out); // nowhere to break
+    EXPECT_EQ(out.lines, 1);
+    EXPECT_STREQ(out.text[0], "abcdefghijklmnopq");
+}
+
+TEST_F(WidgetLabel, ALeadingDashKeepsTheLabelOnOneLineWithoutTheDash)
+{
+    char l[BTN_LABEL_LEN], r[BTN_LABEL_LEN], h[BTN_LABEL_LEN];
+    label0to12h("-ground attitude|(deg)", l, r, h);
+    EXPECT_STREQ(r, "(deg)");
+    BTN_label_layout out;
+    BTN_layout_label(88, 100, 0, l, &out);
+    ASSERT_EQ(out.lines, 1);
+    EXPECT_STREQ(out.text[0], "ground attitude");
+    EXPECT_FLOAT_EQ(out.x[0], 88 - str_dx("ground attitude"));
+    EXPECT_FLOAT_EQ(out.y[0], 100);
+}
+
+//=== buttons ================================================================================
+TEST_F(WidgetButton, CheckBoxTogglesInsideItsInclusiveHitBox)
+{
+    int v = 0;
+    for (auto [x, y] : {std::pair{92.0f, 96.0f}, {108.0f, 112.0f}}) {    // opposite corners
+        click(x, y);
+        EXPECT_EQ(BTN_bool(100, 100, &v, "gear{ retracts", 0), 1);
+    }
+    EXPECT_EQ(v, 0);
+    click(100, 100);
+    BTN_bool(100, 100, &v, "", 0);
+    EXPECT_EQ(v, 1);
+    for (auto [x, y] : {std::pair{91.0f, 100.0f}, {109.0f, 100.0f}, {100.0f, 95.0f}, {100.0f, 113.0f}}) {
+        click(x, y);
+        EXPECT_EQ(BTN_bool(100, 100, &v, "", 0), 0);
+    }
+    mouse(100, 100);
+    BTN_bool(100, 100, &v, "gear{ retracts", 0);
+    EXPECT_STREQ(stl.help_message, "retracts");
+    mnw.menu_up = 2;
+    click(100, 100);
+    EXPECT_EQ(BTN_bool(100, 100, &v, "", 0), 0);
+    EXPECT_EQ(v, 1);
+}
+
+TEST_F(WidgetButton, RadioSetsItsTargetAndAReclickLeavesTheValue)
+{
+    int v = 0;
+    click(100, 100);
+    EXPECT_EQ(BTN_is_int(100, 100, &v, 3, ""), 1);
+    EXPECT_EQ(v, 3);
+    EXPECT_EQ(BTN_is_int(100, 100, &v, 3, ""), 0);
+    EXPECT_EQ(v, 3);
+    mouse(100, 100);
+    EXPECT_EQ(BTN_is_int(200, 100, &v, 4, ""), 0);    // elsewhere: nothing
+    EXPECT_EQ(v, 3);
+}
+
+TEST_F(WidgetButton, PushButtonIsAsWideAsItsLabel)
+{
+    float half = (str_dx("Cancel") + 21) * 0.5f;
+    click(300 + half, 210);
+    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 1);
+    click(300 - half, 190);
+    EXPECT_EQ(BTN_action(300, 200, 0, 1, "Cancel"), 1);   // shows the press first; no display here
+    click(300 + half + 1, 200);
+    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);
+    click(300, 211);
+    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);
+    mouse(300, 200);
+    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);   // hovering is not pressing
+}
+
+TEST_F(WidgetButton, PictureButtonAnswersInsideItsHalfSizes)
+{
+    click(109, 90);
+    EXPECT_EQ(BTN_icon(100, 100, 4, 90, 24, 90, 9, 10, 45, 0, "panel{ show the panel"), 1);
+    EXPECT_STREQ(stl.help_message, "show the panel");
+    click(110, 100);
+    EXPECT_EQ(BTN_icon(100, 100, 4, 90, 24, 90, 9, 10, 45, 1, ""), 0);
+}
+
+TEST_F(WidgetButton, TabHitBoxIsLopsidedAroundItsCentre)
+{
+    // tab 2 of row 1 in a window 740 high: centre (238, 672)
+    int tab = 0;
+    click(188, 659);
+    EXPECT_EQ(BTN_tab(2, 1, &tab, "wings"), 1);
+    EXPECT_EQ(tab, 2);
+    tab = 0;
+    for (auto [x, y] : {std::pair{187.0f, 672.0f}, {279.0f, 672.0f}, {238.0f, 686.0f}, {238.0f, 658.0f}}) {
+        click(x, y);
+        EXPECT_EQ(BTN_tab(2, 1, &tab, "wings"), 0) << x << "," << y;
+    }
+    click(278, 685);
+    BTN_tab(2, 1, &tab, "wings");
+    EXPECT_EQ(tab, 2);
+    mnw.win_dy = 500;                                 // the rows hang from the window's top
+    tab = 0;
+    click(238, 462);
+    EXPECT_EQ(BTN_tab(2, 0, &tab, "wings"), 1);
+}
+
+//=== pop-up lists ===========================================================================
+TEST_F(WidgetList, ItemsAreSeparatedByDashesAndTheSelectionIsLimited)
+{
+    std::string items[BTN_LIST_MAX];
+    EXPECT_EQ(BTN_split_list("none-left-right", "", items), 3);
+    EXPECT_EQ(items[2], "right");
+    EXPECT_EQ(BTN_split_list("", "", items), 1);
+    EXPECT_EQ(items[0], "");
+    EXPECT_EQ(BTN_split_list("a--", "", items), 3);        // empty items count too
+
+    mouse(0, 0);
+    int sel = 5;
+    BTN_textlist(300, 400, &sel, "none-left-right", "");
+    EXPECT_EQ(sel, 2);
+    sel = -1;
+    BTN_textlist(300, 400, &sel, "none-left-right", "");
+    EXPECT_EQ(sel, 0);
+    sel = 3;
+    BTN_textlist(300, 400, &sel, "", "");
+    EXPECT_EQ(sel, 0);
+}
+
+TEST_F(WidgetList, ABarOrMoreThanAHundredItemsIsAProgrammingError)
+{
+    int sel = 0;
+    try {
+        BTN_textlist(300, 400, &sel, "left|right", "gear type");
+        FAIL() << "a | in a list must stop the program";
+    } catch (const ww_fatal& f) {
+        EXPECT_EQ(f.lines[0], "Found | char in text string!");
+        EXPECT_EQ(f.lines[1], "left|right");
+        EXPECT_EQ(f.lines[2], "gear type");
+        EXPECT_EQ(f.lines[3], "HL_BTN");
+    }
+    std::string hundred = "x";
+    for (int i = 1; i < 100; i++) hundred += "-x";
+    std::string items[BTN_LIST_MAX];
+    EXPECT_EQ(BTN_split_list(hundred.c_str(), "", items), 100);
+    hundred += "-x";
+    EXPECT_THROW(BTN_textlist(300, 400, &sel, hundred.c_str(), ""), ww_fatal);
+    EXPECT_EQ(g_test_alerts.back().lines[0], "BTN_text_list overflow!");
+}
+
+TEST_F(WidgetList, AClickOpensThePopUpInSlot1519AndTheChoiceIsTakenOnTheNextCall)
+{
+    const char* list = "alpha-beta-gamma";
+    int sel = 1;
+    float w = str_dx("alpha") > str_dx("gamma") ? str_dx("alpha") : str_dx("gamma");
+    const int code = 1024 * 400 + 300;
+    click(310 + w * 0.5f + 15, 408);                  // the bar's top right corner
+    EXPECT_EQ(BTN_textlist(300, 400, &sel, list, ""), 0);
+    EXPECT_EQ(active_popup_code, code);
+    EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+    const int m = MNW_POPUP_MENU;
+    EXPECT_STREQ(stl.item_name[m][0], "alpha");
+    EXPECT_STREQ(stl.item_name[m][2], "gamma");
+    EXPECT_STREQ(stl.item_name[m][3], "");
+    EXPECT_FLOAT_EQ(mnw.itemy1[m][1], 400);           // the current item sits on the list's line
+    EXPECT_FLOAT_EQ(mnw.itemy1[m][0], 412);
+    EXPECT_FLOAT_EQ(mnw.itemy1[m][2], 388);
+    EXPECT_FLOAT_EQ(mnw.itemy2[m][2], 400);
+    EXPECT_FLOAT_EQ(mnw.itemx1[m][0], 300 - w * 0.5f - 3);
+    EXPECT_FLOAT_EQ(mnw.itemx2[m][0] - mnw.itemx1[m][0], w + 8);
+    EXPECT_FLOAT_EQ(mnw.menuy2[m] - mnw.menuy1[m], 12 * 3 + 2);
+
+    mouse(0, 0);                                      // open frames keep it open
+    BTN_textlist(300, 400, &sel, list, "");
+    EXPECT_EQ(active_popup_code, code);
+    EXPECT_EQ(sel, 1);
+
+    // What the menu code does with a click on item 2 of the slot:
+    popup_menu_select = 2;
+    select_popup_code = active_popup_code;
+    active_popup_code = 0;
+    mnw.menu_up = -1;
+    int other = 0;
+    EXPECT_EQ(BTN_textlist(300, 380, &other, list, ""), 0);   // another list ignores the choice
+    EXPECT_EQ(BTN_textlist(300, 400, &sel, list, ""), 1);
+    EXPECT_EQ(sel, 2);
+    EXPECT_EQ(select_popup_code, 0);
+    EXPECT_EQ(BTN_textlist(300, 400, &sel, list, ""), 0);
+}
+
+TEST_F(WidgetList, APopUpBelowTheScreenCreepsUpAndADismissedOneStaysClosed)
+{
+    int sel = 0;
+    click(300, 10);
+    BTN_textlist(300, 5, &sel, "a-b-c", "");          // lowest item at 5 - 24: below the screen
+    EXPECT_EQ(sel, 1);
+    mouse(0, 0);
+    BTN_textlist(300, 5, &sel, "a-b-c", "");
+    EXPECT_EQ(sel, 2);
+    BTN_textlist(300, 5, &sel, "a-b-c", "");
+    EXPECT_EQ(sel, 2);                                // all in view now
+    EXPECT_FLOAT_EQ(mnw.itemy1[MNW_POPUP_MENU][0], 5 + 24);
+
+    mnw.menu_up = -1;                                 // closed by a click elsewhere
+    BTN_textlist(300, 5, &sel, "a-b-c", "");
+    EXPECT_EQ(active_popup_code, 0);
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(sel, 2);                                // the creeping is kept
+
+    sel = 0;
+    click(300, 755);
+    BTN_textlist(300, 750, &sel, "a-b-c", "");        // the chosen item's top at 762 is still on screen
+    EXPECT_EQ(sel, 0);
+    sel = 1;
+    mouse(0, 0);
+    BTN_textlist(300, 750, &sel, "a-b-c", "");        // 774 is not
+    EXPECT_EQ(sel, 0);
+}
+
+TEST_F(WidgetList, AWindowSwitchMovesThePopUpSlotAway)
+{
+    mnw.menux1[MNW_POPUP_MENU] = 50;
+    mnw.menuy2[MNW_POPUP_MENU] = 70;
+    MACIBM_close_popup_slot();
+    EXPECT_EQ(mnw.menux1[MNW_POPUP_MENU], -1);
+    EXPECT_EQ(mnw.menuy1[MNW_POPUP_MENU], -1);
+    EXPECT_EQ(mnw.menux2[MNW_POPUP_MENU], -1);
+    EXPECT_EQ(mnw.menuy2[MNW_POPUP_MENU], -1);
+}
+
+//=== code letters and text ==================================================================
+TEST_F(WidgetText, CodeLettersStepThroughTheThirtyEightSymbols)
+{
+    char code[5] = "Z-?a";
+    click(105, 100);                                  // cell 0, lower half: forward
+    BTN_chars(100, 100, code, 4, "");
+    EXPECT_EQ(code[0], '-');
+    BTN_chars(100, 100, code, 4, "");
+    EXPECT_EQ(code[0], ' ');
+    click(105, 103);                                  // upper half: back, wrapping
+    BTN_chars(100, 100, code, 4, "");
+    EXPECT_EQ(code[0], '-');
+    click(125, 90);                                   // an unknown character counts as "0"
+    BTN_chars(100, 100, code, 4, "");
+    EXPECT_EQ(code[2], '1');
+    click(135, 110);                                  // lower case is upper-cased first: "A" back is "9"
+    BTN_chars(100, 100, code, 4, "");
+    EXPECT_EQ(code[3], '9');
+}
+
+TEST_F(WidgetText, ClickingAFieldTakesTheKeyboardAndTypingEditsIt)
+{
+    std::string name = "Cessna";
+    click(105, 104);
+    EXPECT_EQ(BTN_enterstring(100, 100, &name, 10, 7, ""), 1);
+    EXPECT_EQ(mnw.entry_field, 7);
+    EXPECT_STREQ(g_cs_input, "Cessna");
+
+    BTN_entry_key(1, 0);
+    click(105, 104);                                  // a second click does not reload the field
+    EXPECT_EQ(BTN_enterstring(100, 100, &name, 10, 7, ""), 0);
+    EXPECT_STREQ(g_cs_input, "Cessn");
+    EXPECT_EQ(name, "Cessn");
+
+    for (const char* c = " 172 Skyhawk"; *c; c++) BTN_entry_key(0, *c);
+    mouse(0, 0);
+    BTN_enterstring(100, 100, &name, 10, 7, "");
+    EXPECT_EQ(name, "Cessn 172");                     // dim 10 holds 9 characters
+    EXPECT_STREQ(g_cs_input, "Cessn 172");
+
+    char tail[8] = "N123";
+    click(200, 108);                                  // another field takes over
+    EXPECT_EQ(BTN_enterstring(200, 100, tail, 8, 8, ""), 1);
+    EXPECT_EQ(mnw.entry_field, 8);
+    EXPECT_STREQ(g_cs_input, "N123");
+    mouse(0, 0);
+    BTN_enterstring(100, 100, &name, 10, 7, "");      // the old one no longer follows the typing
+    BTN_entry_key(0, 'X');
+    BTN_enterstring(200, 100, tail, 8, 8, "");
+    EXPECT_STREQ(tail, "N123X");
+    EXPECT_EQ(name, "Cessn 172");
+    click(200, 99);                                   // below the box: not a click on it
+    mnw.entry_field = -1;
+    EXPECT_EQ(BTN_enterstring(200, 100, tail, 8, 8, ""), 0);
+}
+
+TEST_F(WidgetText, KeysEndTheEntryOrEditTheBuffer)
+{
+    mnw.entry_field = 3;
+    strcpy(g_cs_input, "ab");
+    MACIBM_handlekey(VK_A + 2, 'c');
+    EXPECT_STREQ(g_cs_input, "abc");
+    MACIBM_handlekey(VK_BACK, 0);
+    MACIBM_handlekey(VK_DELETE, 0);
+    EXPECT_STREQ(g_cs_input, "a");
+    EXPECT_EQ(mnw.entry_field, 3);
+    MACIBM_handlekey(VK_OEM_MINUS, '-');              // ends the entry instead of typing
+    EXPECT_EQ(mnw.entry_field, -1);
+    EXPECT_STREQ(g_cs_input, "a");
+    for (int vk : {VK_RETURN, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) {
+        mnw.entry_field = 3;
+        MACIBM_handlekey(vk, 0);
+        EXPECT_EQ(mnw.entry_field, -1) << vk;
+    }
+    for (char c : {'+', '=', '_'}) {
+        mnw.entry_field = 3;
+        MACIBM_handlekey(VK_OEM_PLUS, c);
+        EXPECT_EQ(mnw.entry_field, -1) << c;
+    }
+    EXPECT_STREQ(g_cs_input, "a");
+
+    memset(g_cs_input, 'x', BTN_INPUT_MAX);
+    g_cs_input[BTN_INPUT_MAX] = 0;
+    BTN_entry_key(0, 'y');
+    EXPECT_EQ(strlen(g_cs_input), (size_t)BTN_INPUT_MAX);
+    EXPECT_EQ(g_cs_input[BTN_INPUT_MAX - 1], 'x');
+    g_cs_input[0] = 0;
+    BTN_entry_key(1, 0);                              // nothing to remove
+    EXPECT_STREQ(g_cs_input, "");
+}
+
+TEST_F(WidgetText, TheFileButtonOpensTheDialog)
+{
+    std::string file = "c172.acf", path = "/x/c172.acf";
+    mouse(-17 + 100, 103);
+    EXPECT_EQ(BTN_select_file(100, 100, &file, &path, 4, 998, "aircraft{ pick a file"), 0);
+    EXPECT_STREQ(stl.help_message, "pick a file");
+    click(72, 92);                                    // the button's lower left corner
+    EXPECT_EQ(BTN_select_file(100, 100, &file, &path, 4, 998, ""), 1);
+    EXPECT_EQ(file, "c172.acf");                      // nothing chosen: the name stays
+    click(95, 100);                                   // on the name, not the button
+    EXPECT_EQ(BTN_select_file(100, 100, &file, &path, 4, 998, ""), 0);
+    char f[500] = "a.wpn", p[500] = "/a.wpn";
+    click(80, 100);
+    EXPECT_EQ(BTN_select_file(100, 100, f, p, 3, 999, ""), 1);
+    EXPECT_STREQ(f, "a.wpn");
+}
+
+//=== scroll bar and name list ===============================================================
+TEST_F(WidgetScroll, ArrowsStepAndTheThumbFollowsTheMouse)
+{
+    int i = 5;
+    click(100, 310);                                  // top arrow, above hi_y
+    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 1);
+    EXPECT_EQ(i, 4);
+    click(111, 80);                                   // bottom arrow
+    BTN_vert_slider(100, 100, 300, 0, 10, &i);
+    EXPECT_EQ(i, 5);
+    i = 0;
+    click(100, 320);
+    BTN_vert_slider(100, 100, 300, 0, 10, &i);
+    EXPECT_EQ(i, 0);                                  // limited
+
+    mouse(100, 289);
+    mnw.now_dragging = 1;
+    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 1);
+    EXPECT_EQ(i, 0);
+    mouse(100, 111);
+    BTN_vert_slider(100, 100, 300, 0, 10, &i);
+    EXPECT_EQ(i, 10);
+    mouse(100, 200);                                  // 89 of 178 pixels: 5.0 truncated
+    BTN_vert_slider(100, 100, 300, 0, 10, &i);
+    EXPECT_EQ(i, 5);
+    mouse(100, 199);
+    BTN_vert_slider(100, 100, 300, 0, 10, &i);
+    EXPECT_EQ(i, 5);
+    mouse(112, 200);                                  // beside the bar: no drag
+    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 0);
+    mnw.now_dragging = 0;
+
+    i = 3;
+    click(100, 310);
+    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 4, 4, &i), 0);   // nothing to scroll
+    EXPECT_EQ(i, 3);
+}
+
+TEST_F(WidgetScroll, NameListClicksCentreTheRowAndOnlyFileListsAreKnown)
+{
+    int c = 10;
+    click(150, 180 - 30);                             // three rows below the centre
+    EXPECT_EQ(BTN_big_name_list(998, 20, 180, &c, 0, 40), 1);
+    EXPECT_EQ(c, 13);
+    click(150, 180 + 14);                             // -round(1.4) = -1
+    BTN_big_name_list(999, 20, 180, &c, 0, 40);
+    EXPECT_EQ(c, 12);
+    click(150, 180 + 100);
+    BTN_big_name_list(995, 20, 180, &c, 0, 15);
+    EXPECT_EQ(c, 2);
+    click(150, 180 - 100);
+    BTN_big_name_list(998, 20, 180, &c, 0, 5);        // limited to the list
+    EXPECT_EQ(c, 5);
+    click(150, 180);
+    EXPECT_EQ(BTN_big_name_list(998, 20, 180, &c, 0, -1), 0);   // an empty listing
+    EXPECT_EQ(c, 5);
+    EXPECT_THROW(BTN_big_name_list(600, 20, 180, &c, 0, 5), ww_fatal);
+    EXPECT_EQ(g_test_alerts.back().lines[0], "Bad big_name_list type!");
+}
+
+//=== frames and helpers =====================================================================
+TEST_F(WidgetFrame, UnknownStylesAndHalfPixelTracksAreFatal)
+{
+    struct { void (*draw)(); const char* text; } cases[] = {
+        {[] { BTN_frame1(6, 100, 100, 50, 45); }, "Bad BTN_frame1 call!"},
+        {[] { BTN_frame1(12, 100, 100, 50, 45); }, "Bad BTN_frame1 call!"},
+        {[] { BTN_frame1(-1, 100, 100, 50, 45); }, "Bad BTN_frame1 call!"},
+        {[] { BTN_frame0(5, 100, 100, 50); }, "Bad BTN_frame0 call!"},
+        {[] { BTN_frame0(6, 100.5f, 100, 50); }, "BTN_frame0 non-int x_center!"},
+        {[] { BTN_frame0(6, 100, 99.5f, 50); }, "BTN_frame0 non-int y_center!"},
+        {[] { BTN_frame2(10, 0, 0, 50, 50, ""); }, "Bad BTN_frame2 call!"},
+        {[] { BTN_frame2(19, 0, 0, 50, 50, ""); }, "Bad BTN_frame2 call!"},
+        {[] { BTN_fillwin(1, 0); }, "Bad BTN_frame2 call!"},
+    };
+    for (auto& c : cases) {
+        EXPECT_THROW(c.draw(), ww_fatal) << c.text;
+        EXPECT_EQ(g_test_alerts.back().lines[0], c.text);
+        EXPECT_EQ(g_test_alerts.back().lines[1], "HL_BTN");
+    }
+    size_t before = g_test_alerts.size();
+    for (int s : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11}) BTN_frame1(s, 100, 100, 50, 45);
+    for (int s = 11; s <= 18; s++) BTN_frame2(s, 10, 10, 200, 100, "title");
+    BTN_frame0(6, 100, 100, 50);
+    BTN_fillwin(0, 1);
+    BTN_fillwin(1, 19);
+    BTN_fillwin(1, 13);
+    EXPECT_EQ(g_test_alerts.size(), before);
+}
+
+TEST_F(WidgetFrame, SubPanelsReachTheWindowEdgesAndFltnearRounds)
+{
+    float x2, y2;
+    BTN_subwin(30, 13, -1, -1, -1, -1, "", &x2, &y2);
+    EXPECT_FLOAT_EQ(x2, 10 + (1024 - 10 - 10) + 10);
+    EXPECT_FLOAT_EQ(y2, 10 + (740 - 28 - 10 - 30) + 10);
+    BTN_subwin(0, 13, 100, 200, 50, 60, "", &x2, &y2);
+    EXPECT_FLOAT_EQ(x2, 160);
+    EXPECT_FLOAT_EQ(y2, 270);
+    EXPECT_FLOAT_EQ(fltnear(7.4f, 5), 5);
+    EXPECT_FLOAT_EQ(fltnear(7.6f, 5), 10);
+    EXPECT_FLOAT_EQ(fltnear(-7.6f, 5), -10);
+    EXPECT_FLOAT_EQ(fltnear(0.26f, 0.25f), 0.25f);
+    EXPECT_FLOAT_EQ(fltnear(3.3f, 0), 3.3f);
+}
+
+}   // namespace
