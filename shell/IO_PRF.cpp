@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 #include <vector>
 
 static const int PRF_VERSION = 740;
@@ -354,7 +355,9 @@ static int write_prefs_file(int kind, const std::string& path)
         e->phi = flt[0].phi;
         editor_fields(e, PRF_WRITE);
     }
-    int ok = IO_ouf_close();
+    // On the disk before it takes the old file's place, or a power cut could leave neither.
+    int ok = ouf && fflush(ouf) == 0 && fsync(fileno(ouf)) == 0;
+    if (!IO_ouf_close()) ok = 0;
     const std::string host_tmp = IO_host_path(tmp);
     if (ok) ok = rename(host_tmp.c_str(), IO_host_path(path).c_str()) == 0;
     if (!ok) remove(host_tmp.c_str());
