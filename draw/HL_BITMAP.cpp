@@ -11,8 +11,12 @@
 #include "shell/IO_UTILS.h"
 #include <png.h>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 enum { TEX_MAX_DIM = 1024, TEX_BUF_BYTES = TEX_MAX_DIM * TEX_MAX_DIM * 4 };
 
@@ -406,45 +410,131 @@ static int have_anisotropy(void)
     return known;
 }
 
+// One bit per texel of a run of up to 64 RGBA texels: set where alpha is 0.
+static uint64_t clear_bits(const unsigned char* p, int n)
+{
+    uint64_t m = 0;
+    int b = 0;
+#if defined(__SSE2__)
+    // Sixteen alphas at a time: shift each texel's alpha down, narrow to bytes, compare.
+    const __m128i zero = _mm_setzero_si128();
+    for (; b + 16 <= n; b += 16) {
+        const __m128i* q = (const __m128i*)(p + b * 4);
+        const __m128i a0 = _mm_srli_epi32(_mm_loadu_si128(q), 24), a1 = _mm_srli_epi32(_mm_loadu_si128(q + 1), 24);
+        const __m128i a2 = _mm_srli_epi32(_mm_loadu_si128(q + 2), 24), a3 = _mm_srli_epi32(_mm_loadu_si128(q + 3), 24);
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(a0, a1), _mm_packs_epi32(a2, a3));
+        m |= (uint64_t)(unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)) << b;
+    }
+#endif
+    for (; b < n; b++) m |= (uint64_t)(p[b * 4 + 3] == 0) << b;
+    return m;
+}
+
+// A visible texel's red, green and blue and a count of 1 side by side in 16-bit fields, 0 for a
+// transparent one; sums of up to 25 never carry from one field into the next.
+static inline uint64_t packed_texel(const unsigned char* q)
+{
+    uint32_t v;
+    memcpy(&v, q, 4);                           // r, g, b, a from the lowest byte up (little-endian)
+#if __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+    v = __builtin_bswap32(v);
+#endif
+    const uint64_t t = (v & 0xFFull) | (uint64_t)(v & 0xFF00u) << 8 | (uint64_t)(v & 0xFF0000u) << 16 | 1ull << 48;
+    return t & (0 - (uint64_t)(v >> 24 != 0));
+}
+
+// ceil(2^32 / n) for the 1..25 texels of a square: (sum + n/2) * v[n] >> 32 is (sum + n/2) / n
+// exactly for sums this small, without a division per texel.
+struct inverse_table {
+    uint64_t v[26];
+    constexpr inverse_table() : v()
+    {
+        for (uint64_t n = 1; n < 26; n++) v[n] = ((1ull << 32) + n - 1) / n;
+    }
+};
+static constexpr inverse_table s_inverse;
+
 // Fully transparent texels take the mean colour of the visible texels in the 5 x 5 square
 // around them, so linear filtering and mip levels fade an edge into its own colour instead of
-// into black. Sums run over a 5-row window per column, then a 5-column window along the row.
+// into black. Only transparent texels within two texels of a visible one have anything to take;
+// they are found with row bit masks (visible texels widened by two columns, then by two rows),
+// and each run of them along a row slides a 5-wide window over 5-tall column sums. A picture
+// costs one pass over its alpha plus a little work along its edges.
 static void bleed_edges(unsigned char* a, int w, int h)
 {
-    const size_t n = (size_t)w * h;
-    size_t first = 0;
-    while (first < n && a[first * 4 + 3] != 0) first++;
-    if (first == n) return;
-
-    static int col[TEX_MAX_DIM][4];                    // r, g, b, count of visible texels per column
-    memset(col, 0, sizeof(int) * 4 * w);
-    auto add_row = [&](int y, int sign) {
-        if (y < 0 || y >= h) return;
-        const unsigned char* p = a + (size_t)y * w * 4;
-        for (int x = 0; x < w; x++, p += 4) {
-            if (!p[3]) continue;
-            col[x][0] += sign * p[0]; col[x][1] += sign * p[1]; col[x][2] += sign * p[2]; col[x][3] += sign;
+    enum { WORDS = TEX_MAX_DIM / 64 };
+    static uint64_t clear[TEX_MAX_DIM][WORDS], near[TEX_MAX_DIM][WORDS];
+    static uint64_t col[TEX_MAX_DIM + 4], col_sum[TEX_MAX_DIM];
+    static int col_row[TEX_MAX_DIM];             // the row col_sum was last summed for
+    const int words = (w + 63) / 64;
+    uint64_t any = 0;
+    for (int y = 0; y < h; y++)
+        for (int i = 0; i < words; i++) {
+            clear[y][i] = clear_bits(a + ((size_t)y * w + i * 64) * 4, w - i * 64 < 64 ? w - i * 64 : 64);
+            any |= clear[y][i];
         }
-    };
-    for (int y = 0; y <= 2; y++) add_row(y, 1);
+    if (!any) return;
+    for (int x = 0; x < w; x++) col_row[x] = -10;
+
+    // Visible texels, widened by two columns each way.
+    const uint64_t last = w % 64 ? (~0ull >> (64 - w % 64)) : ~0ull;
     for (int y = 0; y < h; y++) {
-        unsigned char* row = a + (size_t)y * w * 4;
-        int any = 0;
-        for (int x = 0; x < w && !any; x++) any = row[x * 4 + 3] == 0;
-        if (any) {
-            int s[4] = {0, 0, 0, 0};
-            for (int x = 0; x <= 2 && x < w; x++)
-                for (int c = 0; c < 4; c++) s[c] += col[x][c];
-            for (int x = 0; x < w; x++) {
-                unsigned char* t = row + x * 4;
-                if (t[3] == 0 && s[3] > 0)
-                    for (int c = 0; c < 3; c++) t[c] = (unsigned char)((s[c] + s[3] / 2) / s[3]);
-                if (x - 2 >= 0) for (int c = 0; c < 4; c++) s[c] -= col[x - 2][c];
-                if (x + 3 < w) for (int c = 0; c < 4; c++) s[c] += col[x + 3][c];
+        uint64_t vis[WORDS + 2] = {};
+        for (int i = 0; i < words; i++) vis[i + 1] = ~clear[y][i] & (i == words - 1 ? last : ~0ull);
+        for (int i = 0; i < words; i++) {
+            const uint64_t c = vis[i + 1], lo = vis[i], hi = vis[i + 2];
+            near[y][i] = c | c << 1 | c << 2 | lo >> 63 | lo >> 62 | c >> 1 | c >> 2 | hi << 63 | hi << 62;
+        }
+    }
+    for (int y = 0; y < h; y++) {
+        const int y0 = y - 2 < 0 ? 0 : y - 2, y1 = y + 2 < h ? y + 2 : h - 1;
+        uint64_t todo[WORDS];
+        for (int i = 0; i < words; i++) {
+            uint64_t reach = 0;
+            for (int k = y0; k <= y1; k++) reach |= near[k][i];
+            todo[i] = clear[y][i] & reach;
+        }
+        int x = 0;
+        while (x < w) {
+            // Next run of texels to fill: [xa, xb).
+            int i = x / 64;
+            uint64_t bits = i < words ? todo[i] & (~0ull << (x % 64)) : 0;
+            while (!bits && ++i < words) bits = todo[i];
+            if (i >= words) break;
+            const int xa = i * 64 + __builtin_ctzll(bits);
+            int xb = xa;
+            while (xb < w && (todo[xb / 64] >> (xb % 64) & 1)) xb++;
+            x = xb;
+
+            // Column sums over the window's rows for xa - 2 .. xb + 1; col[k] is column xa - 2 + k.
+            // A column summed for the row above only moves its window down by one row.
+            const int ca = xa - 2, cb = xb + 1;
+            for (int cx = ca; cx <= cb; cx++) {
+                uint64_t sum = 0;
+                if (cx >= 0 && cx < w) {
+                    if (col_row[cx] == y - 1) {
+                        sum = col_sum[cx];
+                        if (y + 2 < h) sum += packed_texel(a + ((size_t)(y + 2) * w + cx) * 4);
+                        if (y - 3 >= 0) sum -= packed_texel(a + ((size_t)(y - 3) * w + cx) * 4);
+                    } else {
+                        for (int yy = y0; yy <= y1; yy++) sum += packed_texel(a + ((size_t)yy * w + cx) * 4);
+                    }
+                    col_sum[cx] = sum;
+                    col_row[cx] = y;
+                }
+                col[cx - ca] = sum;
+            }
+            uint64_t win = col[0] + col[1] + col[2] + col[3] + col[4];
+            for (int tx = xa; tx < xb; tx++) {
+                const unsigned n = (unsigned)(win >> 48);
+                if (n) {
+                    const uint64_t inv = s_inverse.v[n];
+                    unsigned char* t = a + ((size_t)y * w + tx) * 4;
+                    for (int c = 0; c < 3; c++) t[c] = (unsigned char)((((win >> (16 * c)) & 0xFFFF) + n / 2) * inv >> 32);
+                }
+                if (tx + 1 < xb) win = win - col[tx - xa] + col[tx - xa + 5];
             }
         }
-        add_row(y - 2, -1);
-        add_row(y + 3, 1);
     }
 }
 

@@ -205,6 +205,21 @@ TEST_F(Textures, MagentaKeyedTexelsTakeTheirNeighboursColour)
     px = level(186, 0, nullptr);
     EXPECT_EQ(texel(px, 0, 0), (std::vector<int>{255, 0, 255, 0}));
 
+    // Neighbours across the 64-texel boundary in either direction.
+    auto wide_paint = [](int x, int y, unsigned char* p) {
+        p[0] = 255; p[1] = 0; p[2] = 255;
+        if (x == 64 && y == 0) { p[0] = 1; p[1] = 2; p[2] = 3; }
+        if (x == 63 && y == 3) { p[0] = 4; p[1] = 5; p[2] = 6; }
+    };
+    ASSERT_EQ(OGL_texbmp(-100, 533, -109, write_bmp("wide.bmp", 128, 4, wide_paint)), 1);
+    px = level(533, 0, nullptr);
+    auto wide = [&](int x, int y) { return std::vector<int>(px.begin() + (y * 128 + x) * 4, px.begin() + (y * 128 + x) * 4 + 4); };
+    EXPECT_EQ(wide(62, 0), (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_EQ(wide(61, 1), (std::vector<int>{4, 5, 6, 0}));
+    EXPECT_EQ(wide(65, 3), (std::vector<int>{4, 5, 6, 0}));
+    EXPECT_EQ(wide(66, 3), (std::vector<int>{255, 0, 255, 0}));
+    EXPECT_EQ(wide(66, 1), (std::vector<int>{1, 2, 3, 0}));
+
     // The cleared margin of a padded picture takes the colour of the edge it borders.
     const std::string solid = write_bmp("solid.bmp", 6, 6, [](int, int, unsigned char* p) { p[0] = 10; p[1] = 20; p[2] = 30; });
     ASSERT_EQ(OGL_texbmp(-100, 532, -109, solid), 1);
@@ -212,6 +227,44 @@ TEST_F(Textures, MagentaKeyedTexelsTakeTheirNeighboursColour)
     EXPECT_EQ(texel(px, 6, 0), (std::vector<int>{10, 20, 30, 0}));
     EXPECT_EQ(texel(px, 7, 7), (std::vector<int>{10, 20, 30, 0}));
     EXPECT_EQ(texel(px, 5, 5), (std::vector<int>{10, 20, 30, 255}));
+}
+
+TEST_F(Textures, EdgeBleedingMatchesTheSquareRuleOnAScatteredPicture)
+{
+    // Scattered magenta holes and blobs, and the cleared margin of 200 x 70 padded to 256 x 128.
+    const int w = 200, h = 70, tw = 256, th = 128;
+    unsigned seed = 5;
+    auto rnd = [&] { return (seed = seed * 1664525u + 1013904223u) >> 24; };
+    std::vector<unsigned char> want((size_t)tw * th * 4, 0);
+    const std::string path = write_bmp("scatter.bmp", w, h, [&](int x, int y, unsigned char* p) {
+        const bool hole = ((x / 7 + y / 5) % 3 == 0) || rnd() < 40;
+        unsigned char* o = &want[((size_t)y * tw + x) * 4];
+        if (hole) { p[0] = 255; p[1] = 0; p[2] = 255; o[3] = 0; }
+        else { p[0] = (unsigned char)rnd(); p[1] = (unsigned char)rnd(); p[2] = (unsigned char)rnd(); o[3] = 255; }
+        o[0] = p[0]; o[1] = p[1]; o[2] = p[2];
+    });
+    // The rule, plainly: every transparent texel, the rounded mean of the visible ones around it.
+    std::vector<unsigned char> src = want;
+    for (int y = 0; y < th; y++)
+        for (int x = 0; x < tw; x++) {
+            if (src[((size_t)y * tw + x) * 4 + 3]) continue;
+            int s[3] = {0, 0, 0}, n = 0;
+            for (int yy = std::max(0, y - 2); yy <= std::min(th - 1, y + 2); yy++)
+                for (int xx = std::max(0, x - 2); xx <= std::min(tw - 1, x + 2); xx++) {
+                    const unsigned char* q = &src[((size_t)yy * tw + xx) * 4];
+                    if (!q[3]) continue;
+                    for (int c = 0; c < 3; c++) s[c] += q[c];
+                    n++;
+                }
+            if (n)
+                for (int c = 0; c < 3; c++) want[((size_t)y * tw + x) * 4 + c] = (unsigned char)((s[c] + n / 2) / n);
+        }
+    ASSERT_EQ(OGL_texbmp(-100, 534, -109, path), 1);
+    std::vector<unsigned char> px = level(534, 0, nullptr);
+    ASSERT_EQ(px.size(), want.size());
+    size_t first_bad = 0;
+    while (first_bad < px.size() && px[first_bad] == want[first_bad]) first_bad++;
+    EXPECT_EQ(first_bad, px.size()) << "texel (" << first_bad / 4 % tw << "," << first_bad / 4 / tw << ")";
 }
 
 TEST_F(Textures, BrightnessAlphaAndOneByteAlphaTextures)
