@@ -10,6 +10,7 @@
 #include "support/HL_THREAD.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
+#include "model/IO_ACF.h"
 #include <cctype>
 #include <cstring>
 
@@ -48,7 +49,9 @@ void MACIBM_start_movies(void) { MOV_init(); }
 void MACIBM_stop_movies(void) { MOV_close(); }
 void MACIBM_movie_frame(void) {}
 void MACIBM_load_instruments(void) {}       // instrument catalogue
-void MACIBM_load_last_aircraft(void) {}     // aircraft files
+// The aircraft edited last, whose name and path the editor preferences put into record 0. With
+// none, or one that no longer opens, the designer starts on a new aircraft instead.
+void MACIBM_load_last_aircraft(void) { read_acf(0, 0); }
 // A window switch closes any pop-up list: its slot's box no longer lies anywhere on the screen.
 void MACIBM_close_popup_slot(void)
 {
