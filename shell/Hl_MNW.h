@@ -106,6 +106,12 @@ void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, 
 typedef void (*MACIBM_alert_hook_fn)(int type, const char* s1, const char* s2, const char* s3,
                                      const char* s4, const char* file, int line);
 extern MACIBM_alert_hook_fn g_alert_hook;
+extern int g_alert_hook_shows;              // with a hook installed, alerts are shown only when set
+extern void (*g_recovery_writer)(void);     // writes the unsaved aircraft before a fatal stop
+
+int  MACIBM_nuke_alert(const char* name, int can_cancel);   // save prompt: 1 Save, 2 Don't save, 3 Cancel
+std::string MACIBM_write_recovery(void);    // unsaved aircraft to "<name>_recovered.acf"; its path, or ""
+void MACIBM_arm_recovery(void);             // fatal alerts write the recovery file from now on
 
 //=== the platform layer (SDL); only MACIBM_sdl.cpp knows what lies beneath ==================
 int    MACIBM_sys_init(void);               // video subsystem; 1 ok

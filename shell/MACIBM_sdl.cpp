@@ -208,8 +208,14 @@ static void push(SDL_Event& e)
     SDL_PushEvent(&e);
 }
 
+// Where the last pushed motion left the mouse, so a pushed press lands there even before the
+// motion has been pumped.
+static int s_push_x = -1, s_push_y = -1;
+
 void MACIBM_sys_push_mouse_move(int x, int y)
 {
+    s_push_x = x;
+    s_push_y = y;
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;
     e.motion.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
@@ -224,10 +230,8 @@ void MACIBM_sys_push_button(int down)
     e.button.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
     e.button.button = SDL_BUTTON_LEFT;
     e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    int x = 0, y = 0;
-    SDL_GetMouseState(&x, &y);
-    e.button.x = (Sint32)(mnw.mx + mnw.win_x + mnw.x_off);
-    e.button.y = (Sint32)(mnw.y_res_now - (mnw.my + mnw.win_y));
+    e.button.x = s_push_x >= 0 ? s_push_x : (Sint32)(mnw.mx + mnw.win_x + mnw.x_off);
+    e.button.y = s_push_y >= 0 ? s_push_y : (Sint32)(mnw.y_res_now - (mnw.my + mnw.win_y));
     push(e);
 }
 

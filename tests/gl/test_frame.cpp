@@ -245,7 +245,7 @@ TEST_F(Pixels, NumberDigitsLandInTheirCells)
         auto got = block(x0, 98, 8, 11), want = block(x0, 198, 8, 11);
         EXPECT_GT(lit(want), 0);
         for (size_t i = 0; i < want.size(); i += 4)
-            if (want[i] > 128) EXPECT_GT(got[i], 128) << "mark near x " << x0;
+            if (want[i] > 128) { EXPECT_GT(got[i], 128) << "mark near x " << x0; }
     }
 }
 

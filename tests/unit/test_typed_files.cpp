@@ -309,7 +309,7 @@ TEST(TypedNames, ExtensionsAndModes)
     for (int t = 0; t < 24; t++) {
         n = "x";
         set_ext(&n, t);
-        EXPECT_EQ(n, std::string("x") + ext[t]) << "type " << t;
+        EXPECT_EQ(n, std::string("x").append(ext[t])) << "type " << t;
         bool bin = t == 3 || t == 4 || t == 11 || t == 12 || t == 13 || t == 16 || t == 17 || t == 21;
         EXPECT_EQ(ftype_is_bin(t), bin ? 1 : 0) << "type " << t;
     }
