@@ -211,6 +211,7 @@ void MACIBM_init(void)
     if (app_path.empty()) MACIBM_build_paths(own_folder().c_str());
     else MACIBM_build_paths(app_path.c_str());
     MACIBM_open_logs();
+    MACIBM_arm_recovery();
     MACIBM_start_workers();
 
     MACIBM_fill_constants();

@@ -1,0 +1,77 @@
+// A fatal stop never costs the designer the aircraft being edited.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "shell/IO_UTILS.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "tests/support/ww_test.h"
+#include <cstring>
+#include <sys/stat.h>
+#include <fstream>
+
+static long file_size(const std::string& p)
+{
+    struct stat st;
+    return stat(IO_host_path(p).c_str(), &st) == 0 ? (long)st.st_size : -1;
+}
+
+class Recovery : public ::testing::Test {
+protected:
+    std::string folder;
+    void SetUp() override
+    {
+        ww_use_aerodeck();
+        ww_catch_alerts();
+        folder = acf_path + "recovery test " + std::to_string(getpid()) + ":";
+        IO_make_folders(folder + "x");
+        memset(&veh[0], 0, sizeof veh[0]);
+        strcpy(veh[0].name, "Cub.acf");
+        snprintf(veh[0].path, sizeof veh[0].path, "%sCub.acf", folder.c_str());
+        veh[0].ICAO[0] = 'J';
+        set.acf_mod = 1;
+    }
+    void TearDown() override
+    {
+        set.acf_mod = 0;
+        std::string cmd = "rm -rf '" + IO_host_path(folder) + "'";
+        (void)!system(cmd.c_str());
+        remove(IO_host_path(app_path + "Cub_recovered.acf").c_str());
+    }
+};
+
+TEST_F(Recovery, UnsavedAircraftGoesBesideItsFile)
+{
+    std::string p = MACIBM_write_recovery();
+    EXPECT_EQ(p, folder + "Cub_recovered.acf");
+    EXPECT_EQ(file_size(p), 5 + 647096);
+}
+
+TEST_F(Recovery, NothingUnsavedWritesNothing)
+{
+    set.acf_mod = 0;
+    EXPECT_EQ(MACIBM_write_recovery(), "");
+    EXPECT_EQ(file_size(folder + "Cub_recovered.acf"), -1);
+}
+
+TEST_F(Recovery, UnwritableFolderFallsBackToTheProgramFolder)
+{
+    // The aircraft's folder is in fact a file: nothing can be created inside it.
+    std::ofstream(IO_host_path(folder + "blocked")) << "x";
+    snprintf(veh[0].path, sizeof veh[0].path, "%sblocked:Cub.acf", folder.c_str());
+    EXPECT_EQ(MACIBM_write_recovery(), app_path + "Cub_recovered.acf");
+    EXPECT_EQ(file_size(app_path + "Cub_recovered.acf"), 5 + 647096);
+}
+
+TEST_F(Recovery, FatalStopWritesItBeforeStopping)
+{
+    std::string p = folder + "Cub_recovered.acf";
+    EXPECT_EXIT(
+        {
+            g_alert_hook = nullptr;
+            setenv("DISPLAY", "", 1);
+            MACIBM_arm_recovery();
+            MACIBM_alert(0, "Something broke.", "", "", "", 17);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(file_size(p), 5 + 647096);
+}
