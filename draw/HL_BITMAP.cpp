@@ -10,6 +10,7 @@
 #include "shell/Hl_MNW.h"
 #include "shell/IO_UTILS.h"
 #include <png.h>
+#include <cmath>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -154,6 +155,7 @@ struct png_job {
     int channels;              // 3 or 4 decoded per pixel into scratch_array_raw
     int width, height;
     int has_alpha;             // the file carries alpha (its own channel or a tRNS chunk)
+    const unsigned char* gamma;   // colour correction still to apply while staging, or null
     png_failure failure;
 };
 }
@@ -182,6 +184,35 @@ void my_warning(png_struct_def* png_ptr, const char* message)
 {
     (void)png_ptr;
     (void)message;
+}
+
+// libpng's gamma correction for pictures of up to 8 bits per sample, computed the way libpng
+// computes it (its fixed-point gamma values, its significance threshold, its rounding), so the
+// staged colours are the ones libpng would give. libpng rebuilds the table for every file and
+// runs a pass of its own over every row; here one table serves every file of the same gamma and
+// the lookup rides on the copy into the staging buffer. Returns null where libpng would leave
+// the colours alone. 16-bit pictures are corrected by libpng itself, before their low byte goes.
+static const unsigned char* gamma_table_8bit(double file_gamma)
+{
+    static long cached_file = -1;
+    static const unsigned char* cached = nullptr;
+    static unsigned char table[256];
+
+    const long screen = 220000;                                     // 2.2 in libpng's fixed point
+    // libpng's double interface takes values of 128 and more as already in fixed point.
+    const long file = (long)std::floor(file_gamma < 128 ? file_gamma * 100000 + 0.5 : file_gamma + 0.5);
+    if (file == cached_file) return cached;
+    cached_file = file;
+    cached = nullptr;
+    auto significant = [](double g) { return g < 100000 - 5000 || g > 100000 + 5000; };
+    if (file <= 0 || !significant(std::floor((double)file * screen / 100000 + 0.5))) return cached;
+    const double exponent = std::floor(1e15 / file / screen + 0.5);     // 1 / (file * screen), fixed point
+    if (!significant(exponent)) return cached;
+    for (int i = 0; i < 256; i++)
+        table[i] = i == 0 || i == 255 ? (unsigned char)i
+                                      : (unsigned char)std::floor(255 * std::pow(i / 255., exponent * .00001) + .5);
+    cached = table;
+    return cached;
 }
 
 // Decode the whole picture into scratch_array_raw, top row first, job->channels per pixel.
@@ -218,7 +249,8 @@ static png_outcome decode_png(png_job* job)
     png_set_interlace_handling(png);
     double file_gamma;
     if (!png_get_gAMA(png, info, &file_gamma)) file_gamma = 0.5555555555555556;   // the old Mac encoding
-    png_set_gamma(png, 2.2, file_gamma);
+    if (depth == 16) png_set_gamma(png, 2.2, file_gamma);
+    else job->gamma = gamma_table_8bit(file_gamma);
 
     job->has_alpha = (color & PNG_COLOR_MASK_ALPHA) != 0;
     if (color == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -284,13 +316,21 @@ int load_png_into_scratch(const std::string& path, int index, int type, int byte
     for (int i = 0; i < h; i++) {
         const unsigned char* s = scratch_array_raw + (size_t)i * w * ch;
         unsigned char* d = dst + (size_t)(h - 1 - i) * fw * bytes;
-        if (bytes == ch) {
+        const unsigned char* g = job.gamma;
+        if (bytes == ch && !g) {
             memcpy(d, s, (size_t)w * bytes);
+            continue;
+        }
+        if (bytes == ch) {
+            for (int x = 0; x < w; x++, s += ch, d += ch) {
+                d[0] = g[s[0]]; d[1] = g[s[1]]; d[2] = g[s[2]];
+                if (ch == 4) d[3] = s[3];
+            }
             continue;
         }
         // One byte: the file's alpha where it has one, else its brightness; two: brightness, alpha.
         for (int x = 0; x < w; x++, s += 4) {
-            const unsigned char lum = (unsigned char)((s[0] + s[1] + s[2]) / 3);
+            const unsigned char lum = g ? (unsigned char)((g[s[0]] + g[s[1]] + g[s[2]]) / 3) : (unsigned char)((s[0] + s[1] + s[2]) / 3);
             if (bytes == 1) *d++ = job.has_alpha ? s[3] : lum;
             else { *d++ = lum; *d++ = s[3]; }
         }

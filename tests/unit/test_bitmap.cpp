@@ -568,3 +568,87 @@ TEST_F(Bitmap, ScaleRecordsVisibleAndPowerOfTwoSizes)
         EXPECT_EQ(yo, 0);
     }
 }
+
+namespace {
+
+// libpng's own reading of a picture with the loader's transformations, gamma included.
+std::vector<unsigned char> libpng_reference(const std::string& path, double* gamma_used)
+{
+    std::vector<unsigned char> out;
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return out;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        fclose(f);
+        return std::vector<unsigned char>();
+    }
+    png_init_io(png, f);
+    png_read_info(png, info);
+    double g;
+    if (!png_get_gAMA(png, info, &g)) g = 0.5555555555555556;
+    *gamma_used = g;
+    png_set_gamma(png, 2.2, g);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    const int w = (int)png_get_image_width(png, info), h = (int)png_get_image_height(png, info);
+    out.resize((size_t)w * h * 4);
+    std::vector<png_bytep> rows(h);
+    for (int y = 0; y < h; y++) rows[y] = out.data() + (size_t)y * w * 4;
+    png_read_image(png, rows.data());
+    png_destroy_read_struct(&png, &info, nullptr);
+    fclose(f);
+    return out;
+}
+
+}  // namespace
+
+TEST_F(Bitmap, GammaCorrectionGivesLibpngsOwnColours)
+{
+    const double gammas[] = {0, 1 / 2.2, 0.5, 0.3, 1.0, 0.4761, 2.5, 200.0};
+    for (double gm : gammas) {
+        std::vector<tex_png> pics;
+        tex_png grey;                          // every grey level
+        grey.w = 256;
+        grey.color_type = PNG_COLOR_TYPE_GRAY;
+        for (unsigned i = 0; i < 256; i++) grey.samples.push_back(i);
+        pics.push_back(grey);
+        tex_png pal = grey;                    // every palette entry, with some transparency
+        pal.color_type = PNG_COLOR_TYPE_PALETTE;
+        for (int i = 0; i < 256; i++) { pal.palette.push_back((unsigned char)i); pal.palette.push_back((unsigned char)(255 - i)); pal.palette.push_back((unsigned char)(i * 7)); }
+        pal.trns_alpha = {0, 50, 100};
+        pics.push_back(pal);
+        tex_png rgba;
+        rgba.w = 64;
+        for (unsigned i = 0; i < 256; i++) rgba.samples.push_back((i * 37 + 11) & 255);
+        pics.push_back(rgba);
+        tex_png low = grey;                    // two bits per sample
+        low.w = 4;
+        low.bit_depth = 2;
+        low.samples = {0, 1, 2, 3};
+        pics.push_back(low);
+        tex_png deep = rgba;                   // 16 bits: libpng corrects these itself
+        deep.bit_depth = 16;
+        for (unsigned& v : deep.samples) v = v * 257 + 99;
+        pics.push_back(deep);
+        for (tex_png& p : pics) {
+            SCOPED_TRACE(testing::Message() << "gamma " << gm << ", colour type " << p.color_type << ", depth " << p.bit_depth);
+            p.gamma = gm;
+            ASSERT_TRUE(tex_write_png(dir + "gm.png", p));
+            double used = 0;
+            std::vector<unsigned char> want = libpng_reference(dir + "gm.png", &used);
+            ASSERT_FALSE(want.empty());
+            int fw;
+            ASSERT_EQ(load_png_into_scratch(dir + "gm.png", 3, -102, 4, &fw), 1);
+            int bad = -1;
+            for (size_t i = 0; i < want.size() && bad < 0; i++)
+                if (scratch_array[i] != want[i]) bad = (int)i;
+            EXPECT_EQ(bad, -1) << "byte " << bad << ": " << (int)scratch_array[bad < 0 ? 0 : bad] << " for "
+                               << (int)want[bad < 0 ? 0 : bad] << " (file gamma " << used << ")";
+        }
+    }
+}
