@@ -119,3 +119,19 @@ TEST(Alerts, FatalAlertLogsWhereItCameFromAndStops)
     EXPECT_EQ(l2, "first");
     EXPECT_EQ(l5, "fourth");
 }
+
+TEST(Alerts, BeforeTheWindowExistsAMessageIsASystemMessageBox)
+{
+    // With no display the message box cannot open and the words go to the terminal instead;
+    // either way the program goes on after a plain message.
+    EXPECT_EXIT(
+        {
+            g_alert_hook = nullptr;
+            g_OGL_inited = 0;
+            setenv("DISPLAY", "", 1);
+            MACIBM_alert(0, "Plain message", "second line", "", "", 16);
+            fprintf(stderr, "went on\n");
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "Aerodeck Message(.|\n)*Plain message(.|\n)*second line(.|\n)*went on");
+}
