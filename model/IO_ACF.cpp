@@ -406,7 +406,7 @@ int check_acf_save(void)
 {
     if (!set.acf_mod) return 1;
     const std::string name = text_of(veh[0].name);
-    switch (ACF_ask_save_changes(name.c_str())) {
+    switch (MACIBM_nuke_alert(name.c_str(), 1)) {
     case 1: return write_acf(0) ? 1 : 0;
     case 2: return 1;
     default: return 0;

@@ -68,10 +68,3 @@ void load_plane_geo(int load_tex, int dump_start, int touch_up, int p)
     (void)touch_up;
     (void)p;
 }
-
-// No save prompt yet: the answer is Cancel, so unsaved work is never discarded unasked.
-int ACF_ask_save_changes(const char* name)
-{
-    (void)name;
-    return 3;
-}

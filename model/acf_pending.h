@@ -1,7 +1,7 @@
 // acf_pending.h -- steps that reading and saving an aircraft call but whose real work arrives with
 // later pieces of the program: the previous-generation reader, airfoil files, the cockpit object,
 // the automatic settings and the validity check, new-aircraft defaults, instrument textures,
-// weapon files, the geometry build and the save-changes prompt.
+// weapon files, and the geometry build.
 //
 // The aircraft file code calls each of them at the point where it belongs, so the order of the
 // steps is fixed now. Each stub in acf_pending.cpp answers the way "nothing there" answers; the
@@ -41,7 +41,3 @@ void IO_wpn(int IO_type, int p, int en, const std::string& name, const std::stri
 
 // The drawable geometry of record p, textures too when load_tex.
 void load_plane_geo(int load_tex, int dump_start, int touch_up, int p);
-
-// The save-changes prompt on the aircraft's name (with a Cancel button): 1 Save, 2 Don't save,
-// 3 Cancel.
-int ACF_ask_save_changes(const char* name);
