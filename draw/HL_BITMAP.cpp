@@ -91,8 +91,8 @@ static int tex_bytes(int type, int filter_type)
 
 static int gl_format(int bytes) { return bytes == 1 ? GL_ALPHA : bytes == 4 ? GL_RGBA : GL_RGB; }
 
-// Types -103 and -104 leave the picture in the temporary buffer, so a caller can compose it with
-// whatever scratch_array already holds.
+// Types -103 and -104 decode into the temporary buffer and leave scratch_array as it was, for
+// callers that read the picture themselves while the staging buffer holds other work.
 static unsigned char* dest_buffer(int type) { return type == -103 || type == -104 ? scratch_array_temp : scratch_array; }
 
 // The loaders' name rule: the last four characters (the extension) give way to ext.
