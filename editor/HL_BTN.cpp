@@ -285,24 +285,26 @@ void BTN_subwin(float tab_dy, int win_type, float x, float y, float dx, float dy
     if (y2) *y2 = y + dy + 10;
 }
 
-// The arrow pair above and below a 10-px digit cell; the panel editor's own window uses the
-// small pair, set closer to the box.
-static void cell_arrows(float cell_center, float y_center)
+static void tile(const ART_rect& r, float xc, float yc)
 {
-    if (mnw.top_win == 602) {
-        element(ART_ARROW_INC_SMALL, cell_center, y_center + 8, 45);
-        element(ART_ARROW_DEC_SMALL, cell_center, y_center - 13, 45);
-    } else {
-        element(ART_ARROW_INC, cell_center, y_center + 12, 45);
-        element(ART_ARROW_DEC, cell_center, y_center - 16, 45);
-    }
+    OGL_tile(xc - r.w * 0.5f, yc - r.h * 0.5f, xc + r.w * 0.5f, yc + r.h * 0.5f,
+             (float)r.s, (float)r.t, (float)r.s2(), (float)r.t2());
 }
 
 void BTN_util_draw_boxed_button(float x_center, float y_center, float dx_control, float box_os, int num_boxes)
 {
     BTN_frame1(9, x_center, y_center, dx_control, 45);
+    // The arrow pair above and below each 10-px cell, all in one batch: a window holds dozens of
+    // these fields. The panel editor's own window uses the small pair, set closer to the box.
+    int small = mnw.top_win == 602;
     float left = x_center - dx_control * 0.5f + box_os;
-    for (int k = 0; k < num_boxes; k++) cell_arrows(left + 10 * k + 5, y_center);
+    OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, 7);
+    for (int k = 0; k < num_boxes; k++) {
+        float cx = left + 10 * k + 5;
+        tile(small ? ART_ARROW_INC_SMALL : ART_ARROW_INC, cx, y_center + (small ? 8 : 12));
+        tile(small ? ART_ARROW_DEC_SMALL : ART_ARROW_DEC, cx, y_center - (small ? 13 : 16));
+    }
+    OGL_tiles_end();
 }
 
 void BTN_util_draw_label(float x, float y, int side, const char* label)
@@ -599,7 +601,7 @@ int BTN_enterstring(float x, float y, std::string* input, int dim, int this_fiel
     char buf[BTN_INPUT_LEN];
     copy_cut(buf, input->c_str(), sizeof buf);
     int changed = enterstring(x, y, buf, sizeof buf, dim, this_field, label0);
-    if (*input != buf) *input = buf;
+    if (mnw.entry_field == this_field && *input != buf) *input = buf;   // an idle field is never rewritten
     return changed;
 }
 

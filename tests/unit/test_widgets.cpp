@@ -474,6 +474,10 @@ TEST_F(WidgetText, ClickingAFieldTakesTheKeyboardAndTypingEditsIt)
     click(200, 99);                                   // below the box: not a click on it
     mnw.entry_field = -1;
     EXPECT_EQ(BTN_enterstring(200, 100, tail, 8, 8, ""), 0);
+
+    std::string long_path(700, 'p');                  // an idle field shows its text, never cuts it
+    BTN_enterstring(100, 100, &long_path, 10, 9, "");
+    EXPECT_EQ(long_path.size(), 700u);
 }
 
 TEST_F(WidgetText, KeysEndTheEntryOrEditTheBuffer)
