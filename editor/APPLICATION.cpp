@@ -1,13 +1,16 @@
 // APPLICATION.cpp -- the editor's screen function, called by the frame loop.
 #include "shell/Hl_MNW.h"
 #include "draw/HL_GRAPH.h"
+#include "editor/HL_BTN.h"
 
 void (*g_test_frame_hook)(void);
 
-// The main view and the editor windows are drawn here; until they exist the screen shows the
-// window background (the start picture until the first window opens).
+// The main view and the editor windows are drawn here. Until their bodies exist an editor window
+// shows its frame, title and close boxes, and the main view the window background (the start
+// picture until the first window opens).
 void APPLICATION_update(void)
 {
     OGL_plot_background();
+    if (mnw.top_win != MNW_WIN_MAIN) BTN_fillwin(1, 19);
     if (g_test_frame_hook) g_test_frame_hook();
 }

@@ -49,6 +49,12 @@ static void log_lowest_free(const std::string& path)
     fflush(xer);
 }
 
+const char* MACIBM_lang_folder(int lang)
+{
+    if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) lang = 0;
+    return s_lang_folder[lang];
+}
+
 void MACIBM_setupforlang(int lang)
 {
     // The resolution file may name a language this program does not have; English stands in.

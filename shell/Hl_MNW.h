@@ -58,16 +58,14 @@ void MACIBM_setup_text(void);               // menus and numbered text of mnw.la
 // Glyph sheet (Korean), menus and the numbered text lines of language 0..6; a missing or damaged
 // text file is fatal. Logs the lowest unused text index to "Error.out".
 void MACIBM_setupforlang(int lang);
-void MACIBM_read_menus(const std::string& file_name);   // the menu file of mnw.lang's folder
+const char* MACIBM_lang_folder(int lang);   // "english:" ... of language 0..6; English for any other
 void MACIBM_start_movies(void);
 void MACIBM_stop_movies(void);
 void MACIBM_movie_frame(void);
 void MACIBM_load_instruments(void);         // instrument bitmaps into their slots
 void MACIBM_load_last_aircraft(void);       // the aircraft (and weapon) edited last
 void MACIBM_close_popup_slot(void);         // no pop-up list open
-void MACIBM_menu_hover(void);               // an open menu follows the mouse across the titles
-void MACIBM_draw_menus(void);               // menu bar and open menu
-void MACIBM_quit_requested(void);           // the window's close box
+void MACIBM_quit_requested(void);           // the window's close box: the Quit command, prompts and all
 int  MACIBM_cursor_shown(void);             // the system cursor is visible
 void MACIBM_help_box_rect(float* x, float* y, float* w, float* h);   // where the help box goes
 void MACIBM_sys_push_paint(void);
@@ -81,8 +79,24 @@ enum {
 // MOUSEMOVE: wparam = x, lparam = y in screen pixels from the top-left. WHEEL: wparam = delta (120/notch).
 int  IBM_handlewin(int message, int wparam, int lparam);
 
-// Menus and keys; their full behaviour arrives with the menu and command code.
-void MACIBM_handleclick(int is_popup);
+//=== menus and keys (Hl_MENU.cpp) ===========================================================
+// The menu model lives in mnw and stl: menus 0..1518 come from the language's menu file, slot
+// 1519 is the pop-up list's. Boxes are window-relative; the bar sits at the top of the screen.
+// Any fault in the menu file is fatal: the program cannot be driven without its menus.
+void MACIBM_read_menus(const std::string& file_name);   // the menu file of mnw.lang's folder
+// Menu m's title; i <= 0 puts it on the bar, else it opens from item i % 300 of menu i / 300
+// (which must already exist).
+void MACIBM_create_menu(int m, int i, const char* stl_string);
+// Item i of menu m (text at most 39 characters), then the whole menu laid out again: columns of
+// 60 items, kept on the screen. is_name is accepted for callers that pass names; all texts are literal.
+void MACIBM_append_menu(int m, int i, int code, const char* stl_string, int is_name);
+void MACIBM_menu_hover(void);               // an open menu follows the mouse across the bar titles
+void MACIBM_draw_menus(void);               // menu bar and open menu, over whatever the editor drew
+// A press (is_return 0, from the window procedure) or Return (1, from the key handler): an editor
+// window's close boxes, then menu titles, then menu items; otherwise the click is the widgets'.
+void MACIBM_handleclick(int is_return);
+// Every key-down: vkey is the program's key code (MACIBM_keys.h), chr the character it typed or 0.
+// Feeds the text being typed and hands commands to APPLICATION_handlekey.
 void MACIBM_handlekey(int vkey, int chr);
 
 // The editor's screen function, called once per frame unless a modal window is up.
@@ -130,3 +144,5 @@ void   MACIBM_sys_push_mouse_move(int x, int y);
 void   MACIBM_sys_push_button(int down);
 void   MACIBM_sys_push_wheel(int notches);
 void   MACIBM_sys_push_key(int down, int sdl_keycode_or_char);
+void   MACIBM_sys_push_key_mods(int down, int sdl_keycode_or_char, int mods);   // MACIBM_MOD_* held
+int    MACIBM_sys_key_mods(void);           // MACIBM_MOD_* held with the key being delivered

@@ -25,3 +25,32 @@ enum {
 };
 
 int MACIBM_shifted_char(int c, int shift);  // the character a US keyboard types for c with Shift
+
+// The program's own codes for the keys that type no character. The editor's key handler reads
+// these, whatever host key produced them.
+enum {
+    MACIBM_KEY_LEFT = 0x7B00, MACIBM_KEY_RIGHT = 0x7C00, MACIBM_KEY_DOWN = 0x7D00, MACIBM_KEY_UP = 0x7E00,
+    MACIBM_KEY_PAD1 = 0x5300, MACIBM_KEY_PAD2 = 0x5400, MACIBM_KEY_PAD3 = 0x5500, MACIBM_KEY_PAD4 = 0x5600,
+    MACIBM_KEY_PAD5 = 0x5700, MACIBM_KEY_PAD6 = 0x5800, MACIBM_KEY_PAD8 = 0x5B00,
+    MACIBM_KEY_F1 = 0x7A00, MACIBM_KEY_F2 = 0x7800, MACIBM_KEY_F3 = 0x6300, MACIBM_KEY_F4 = 0x7600,
+    MACIBM_KEY_F5 = 0x6000, MACIBM_KEY_F6 = 0x6100, MACIBM_KEY_F7 = 0x6200, MACIBM_KEY_F8 = 0x6400,
+    MACIBM_KEY_F9 = 0x6500, MACIBM_KEY_F10 = 0x6D00, MACIBM_KEY_F11 = 0x6700, MACIBM_KEY_F12 = 0x6F00,
+    MACIBM_KEY_RETURN = 0x2400, MACIBM_KEY_TAB = 0x3000, MACIBM_KEY_DELETE = 29999, MACIBM_KEY_SHIFT = -999,
+    // Shift with an arrow: the fine moves.
+    MACIBM_KEY_SHIFT_UP = 50000, MACIBM_KEY_SHIFT_LEFT = 50001, MACIBM_KEY_SHIFT_DOWN = 50002,
+    MACIBM_KEY_SHIFT_RIGHT = 50003,
+    // Function keys F1..F9, F10 (or Insert), F11, F12 as delivered in mode MACIBM_KMODE_FKEY;
+    // Shift adds MACIBM_FKEY_SHIFTED.
+    MACIBM_FKEY_F1 = 50, MACIBM_FKEY_F10 = 59, MACIBM_FKEY_F12 = 61, MACIBM_FKEY_SHIFTED = 12
+};
+
+// What the key argument of APPLICATION_handlekey holds in each mode.
+enum {
+    MACIBM_KMODE_CHAR    = 0,               // the character typed
+    MACIBM_KMODE_SPECIAL = 1,               // Tab, an arrow or a keypad key: its code above
+    MACIBM_KMODE_CTRL    = 3,               // the character typed with Ctrl held
+    MACIBM_KMODE_FKEY    = 4                // a function key: MACIBM_FKEY_F1 ...
+};
+
+// Modifier keys held with the key being delivered (MACIBM_sys_key_mods).
+enum { MACIBM_MOD_SHIFT = 1, MACIBM_MOD_CTRL = 2 };

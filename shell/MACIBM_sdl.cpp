@@ -8,6 +8,7 @@ static SDL_Window*   s_window;
 static SDL_GLContext s_context;
 static int           s_depth_bits;
 static Uint64        s_clock_start;
+static int           s_key_mods;            // MACIBM_MOD_* held with the key being delivered
 
 int MACIBM_sys_init(void)
 {
@@ -153,6 +154,10 @@ void MACIBM_sys_pump(void)
         case SDL_KEYDOWN: {
             int vkey, chr;
             translate_key(e.key, &vkey, &chr);
+            // The key handler needs Shift and Ctrl for keys that type nothing (Shift with an arrow
+            // or a function key is another command).
+            s_key_mods = ((e.key.keysym.mod & KMOD_SHIFT) ? MACIBM_MOD_SHIFT : 0) |
+                         ((e.key.keysym.mod & KMOD_CTRL) ? MACIBM_MOD_CTRL : 0);
             if (vkey) IBM_handlewin(IBM_MSG_KEYDOWN, vkey, chr);
             break;
         }
@@ -244,7 +249,11 @@ void MACIBM_sys_push_wheel(int notches)
     push(e);
 }
 
-void MACIBM_sys_push_key(int down, int sdl_keycode_or_char)
+int MACIBM_sys_key_mods(void) { return s_key_mods; }
+
+void MACIBM_sys_push_key(int down, int sdl_keycode_or_char) { MACIBM_sys_push_key_mods(down, sdl_keycode_or_char, 0); }
+
+void MACIBM_sys_push_key_mods(int down, int sdl_keycode_or_char, int mods)
 {
     SDL_Event e{};
     e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
@@ -252,6 +261,7 @@ void MACIBM_sys_push_key(int down, int sdl_keycode_or_char)
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = sdl_keycode_or_char;
     e.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_keycode_or_char);
+    e.key.keysym.mod = (Uint16)(((mods & MACIBM_MOD_SHIFT) ? KMOD_LSHIFT : 0) | ((mods & MACIBM_MOD_CTRL) ? KMOD_LCTRL : 0));
     push(e);
 }
 

@@ -5,6 +5,7 @@
 #include "shell/MACIBM_keys.h"
 #include "shell/IO_PRF.h"
 #include "editor/HL_BTN.h"
+#include "editor/PLN_MAIN.h"
 #include "draw/HL_GRAPH.h"
 #include "support/HL_MOVIE.h"
 #include "support/HL_THREAD.h"
@@ -43,8 +44,6 @@ void MACIBM_write_prefs(void)
 }
 void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
 void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
-// The menu file of the language; the menu code fills this in. Until then the menu bar is empty.
-void MACIBM_read_menus(const std::string& file_name) { (void)file_name; }
 void MACIBM_start_movies(void) { MOV_init(); }
 void MACIBM_stop_movies(void) { MOV_close(); }
 void MACIBM_movie_frame(void) {}
@@ -58,27 +57,8 @@ void MACIBM_close_popup_slot(void)
     mnw.menux1[MNW_POPUP_MENU] = mnw.menuy1[MNW_POPUP_MENU] = -1;
     mnw.menux2[MNW_POPUP_MENU] = mnw.menuy2[MNW_POPUP_MENU] = -1;
 }
-void MACIBM_menu_hover(void) {}
-void MACIBM_draw_menus(void) {}
-void MACIBM_handleclick(int is_popup) { (void)is_popup; }
-// So far the keys feed the text being typed; the menu shortcuts and the editor's keys come with
-// the command code. The typing goes to g_cs_input even with no field active, because the save
-// dialog takes its name from there.
-void MACIBM_handlekey(int vkey, int chr)
-{
-    int arrow = vkey == VK_LEFT || vkey == VK_UP || vkey == VK_RIGHT || vkey == VK_DOWN;
-    // These keys also move or zoom the view, so they end the typing rather than join it.
-    int ends_entry = vkey == VK_RETURN || vkey == VK_TAB || arrow || chr == '+' || chr == '=' || chr == '-' || chr == '_';
-    if (vkey == VK_RETURN) mnw.return_hit = 1;
-    if (ends_entry) mnw.entry_field = -1;
-    mnw.key_pressed = chr;
-    if (ends_entry || vkey == VK_SHIFT) return;
-    if (vkey == VK_BACK || vkey == VK_DELETE) BTN_entry_key(1, 0);
-    else if (chr) BTN_entry_key(0, chr);
-}
-
-// Closing the window is the Quit command; with nothing to save yet it simply ends the loop.
-void MACIBM_quit_requested(void) { g_done = 1; }
+// Closing the window is the Quit command, so unsaved work goes through the save prompts first.
+void MACIBM_quit_requested(void) { APPLICATION_handlemenu(305); }
 
 int MACIBM_shifted_char(int c, int shift)
 {

@@ -1,0 +1,373 @@
+// PLN_MAIN.cpp -- the editor's commands: what each menu item and key does, the save prompts that
+// stand before anything that would discard work, and the batch re-save.
+#include "editor/PLN_MAIN.h"
+#include "editor/hl_undo.h"
+#include "shell/Hl_MNW.h"
+#include "shell/MACIBM_keys.h"
+#include "shell/IO_UTILS.h"
+#include "shell/dialog.h"
+#include "model/IO_ACF.h"
+#include "model/acf_pending.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "geometry/PLN_PROCS.h"
+#include "draw/ren_struct.h"
+#include <cstring>
+#include <string>
+
+//=== unsaved work ===========================================================================
+int check_wpn_save(void)
+{
+    if (!set.wpn_mod) return 1;
+    switch (MACIBM_nuke_alert(set.weapn_name, 1)) {
+    case 1:
+        IO_wpn(1, 0, 24, set.weapn_name, set.weapn_path, 0);   // the weapon writer reports its own failures
+        return 1;
+    case 2: return 1;
+    default: return 0;
+    }
+}
+
+// New, Open, Quit and the batch replace the aircraft and the weapon being worked on.
+static int may_discard_work(void) { return check_acf_save() && check_wpn_save(); }
+
+// 0 when text does not fit the field with its NUL; the field is then left as it was.
+template <size_t N>
+static int set_field(char (&field)[N], const std::string& text)
+{
+    if (text.size() >= N) return 0;
+    memcpy(field, text.c_str(), text.size() + 1);
+    return 1;
+}
+
+//=== file commands ==========================================================================
+static void open_aircraft(void)
+{
+    veh_struct& v = veh[0];
+    std::string name(v.name, strnlen(v.name, sizeof v.name)), path(v.path, strnlen(v.path, sizeof v.path));
+    if (!dialog_opensave(MNW_WIN_OPEN, 4, &name, &path)) return;
+    if (name.size() >= sizeof v.name || path.size() >= sizeof v.path) {
+        MACIBM_alert(0, "I could not open this airplane! Its path is too long.", path.c_str(),
+                     "Move it to a folder nearer the top.", "", 16);
+        return;
+    }
+    set_field(v.name, name);
+    set_field(v.path, path);
+    memset(set.body_locked, 0, sizeof set.body_locked);   // the locks belonged to the old aircraft's points
+    read_acf(1, 0);
+}
+
+//=== view commands ==========================================================================
+// The body windows show a flat drawing of their own, panned and zoomed apart from the 3-D view.
+static int body_window_up(void)
+{
+    int w = mnw.top_win;
+    return (w >= 611 && w <= 614) || w == 908;
+}
+
+static void set_view(float the, float psi, float phi)
+{
+    flt[0].the = the;
+    flt[0].psi = psi;
+    flt[0].phi = phi;
+    flt[0].dob_x = flt[0].dob_y = 0;
+}
+
+// dx, dy: the direction of the move (+1, -1 or 0); fine: the small step.
+static void pan(int dx, int dy, int fine)
+{
+    if (body_window_up()) {
+        float step = fine ? 1.0f : 10.0f;
+        set.fuse_osx -= dx * step;
+        set.fuse_osy += dy * step;
+        return;
+    }
+    // The step follows the viewing distance, so a move looks the same at every zoom.
+    double step = (fine ? 0.001 : 0.01) * flt[0].dob_z;
+    flt[0].dob_x += dx * step;
+    flt[0].dob_y -= dy * step;
+}
+
+static void zoom(float factor)
+{
+    if (body_window_up()) set.fuse_zoom = fltlim(set.fuse_zoom * factor, 1, 100);
+    else ren.zoom_act *= factor;
+}
+
+static void turntable(int code, float turn)
+{
+    set.rotate_code = code;
+    set.rotate = 0;
+    set.rotate_max = turn;
+}
+
+//=== smoothing ==============================================================================
+// A group of bodies: all of them, or, with the group's window open, only the one on its tab.
+static void smooth_group(int first, int count, int window, int tab, int full)
+{
+    if (mnw.top_win == window) {
+        smoothit_main(first + tab, full, 0);
+        return;
+    }
+    for (int en = first; en < first + count; en++) smoothit_main(en, full, 0);
+}
+
+static void smooth(int code)
+{
+    int full = code >= 1506;
+    switch (full ? code - 6 : code) {
+    case 1500: smoothit_main(44, full, 0); break;
+    case 1501: smooth_group(53, 8, 613, set.naceW_tab, full); break;
+    case 1502: smooth_group(45, 8, 612, set.bodyW_tab, full); break;
+    case 1503: smooth_group(61, 6, 614, set.fairW_tab, full); break;
+    case 1504: smoothit_main(24, full, 1); break;
+    }
+}
+
+//=== the dispatcher =========================================================================
+static int is_window_command(int code) { return (code >= 600 && code <= 620) || (code >= 900 && code <= 908); }
+
+void APPLICATION_handlemenu(int code)
+{
+    if (is_window_command(code)) {
+        // Undo steps refer to the window they were made in; none may cross into another.
+        UNDO_PurgeUndo();
+        if (code == 602) UNDO_PurgeUndo();
+        if (code == 900) wrk_path = afl_path;
+        MACIBM_startwind(code, "from APPLICATION_handlemenu");
+    }
+    switch (code) {
+    case 0: MACIBM_alert(0, "", "", "", "", 15); break;
+    case 300:
+        if (may_discard_work()) setup_base_acf();
+        break;
+    case 301:
+        if (may_discard_work()) open_aircraft();
+        break;
+    case 302: ACF_save_command(0); break;
+    case 303: ACF_save_command(1); break;
+    case 305:
+        if (may_discard_work()) {
+            g_done = 1;
+            return;
+        }
+        break;
+
+    case 1200: set_view(0, 270, -90); break;
+    case 1201: set_view(0, 270, 90); break;
+    case 1202: set_view(0, 270, 0); break;
+    case 1203: set_view(0, 180, 0); break;
+    case 1204: set_view(0, 0, 0); break;
+    case 1206: flt[0].psi = fltwrap(flt[0].psi + 10, 0, 360); break;
+    case 1207: flt[0].psi = fltwrap(flt[0].psi - 10, 0, 360); break;
+    case 1208: flt[0].phi = fltwrap(flt[0].phi + 10, 0, 360); break;
+    case 1209: flt[0].phi = fltwrap(flt[0].phi - 10, 0, 360); break;
+    case 1211: pan(1, 0, 0); break;
+    case 1212: pan(-1, 0, 0); break;
+    case 1213: pan(0, 1, 0); break;
+    case 1214: pan(0, -1, 0); break;
+    case 1216: pan(1, 0, 1); break;
+    case 1217: pan(-1, 0, 1); break;
+    case 1218: pan(0, 1, 1); break;
+    case 1219: pan(0, -1, 1); break;
+    case 1221: zoom(1.05f); break;
+    case 1222: zoom(1 / 1.05f); break;
+    case 1224: zoom(1.005f); break;
+    case 1225: zoom(1 / 1.005f); break;
+    case 1227: turntable(1227, 405); break;
+    case 1228: turntable(1228, 765); break;
+
+    case 1500: case 1501: case 1502: case 1503: case 1504:
+    case 1506: case 1507: case 1508: case 1509: case 1510: smooth(code); break;
+
+    case 1512: set.move_cons = !set.move_cons; break;
+    case 1513: set.draw_wire = !set.draw_wire; break;
+    case 1514: set.lite_tex = !set.lite_tex; break;
+    case 1516:
+        load_plane_geo(1, 0, 0, 0);
+        set.draw_wire = 0;   // the reloaded textures are what the designer wants to see
+        break;
+    case 1517:
+        MACIBM_alert(0,
+                     "I shall now create a bitmap in the same folder as this airplane which will contain outlines of the various parts of this airplane.",
+                     "You can use these outlines as a nice starting point for the paint job for your airplane. Edit this bitmap in any graphics program!",
+                     "The name of the bitmap will be 'aircraft_name_paint.bmp', which Skyvane will use for the paint scheme for the airplane.",
+                     "Just remember, if you change the aircraft geometry, then you will need to change your textures to fit the new shape of the plane!",
+                     16);
+        load_plane_geo(0, 1, 0, 0);
+        break;
+    case 1518:
+        MACIBM_alert(0, "I shall now touch up the aircraft textures for this aircraft.",
+                     "I will put the control-surface lines on your existing textures at the perfect places!",
+                     "I will trim the edges of your current airplane textures perfectly, too.",
+                     "Re-do this whenever you change your aircraft geometry or control-surface locations or sizes!", 16);
+        load_plane_geo(0, 0, 1, 0);
+        break;
+    case 1520:
+        MACIBM_alert(0, "OK I shall now look inside your 'Aircraft' in the same directory as this program.",
+                     "I shall then open and then resave every single plane in that folder or any folders within that folder, saving it in the latest file format.",
+                     "This will update your recent 6.x aircraft to the new 7.x format.",
+                     "This new format is the format that all airplanes are automatically saved in whenever you do save them.",
+                     16);
+        // Every aircraft the batch opens replaces the one being edited.
+        if (may_discard_work()) batch_update();
+        break;
+    }
+    update_plane_specs();
+    load_plane_geo(0, 0, 0, 0);
+}
+
+//=== keys ===================================================================================
+static int editor_window_up(void)
+{
+    int w = mnw.top_win;
+    return w != MNW_WIN_MAIN && w != MNW_WIN_START && (w < MNW_WIN_ALERT || w > MNW_WIN_SAVE);
+}
+
+static int command_of_char(int c)
+{
+    switch (c) {
+    case '=': return 1221;
+    case '+': return 1224;
+    case '-': return 1222;
+    case '_': return 1225;
+    case ' ': return mnw.top_win == MNW_WIN_OPEN || mnw.top_win == MNW_WIN_SAVE ? -1 : 1513;
+    case 'r': case 'R': return 1516;
+    case 'a': case 'A': return 1206;
+    case 'd': case 'D': return 1207;
+    case 'w': case 'W': return 1208;
+    case 's': case 'S': return 1209;
+    default: return -1;
+    }
+}
+
+static int command_of_special(int key)
+{
+    switch (key) {
+    case MACIBM_KEY_UP: return 1213;
+    case MACIBM_KEY_LEFT: return 1211;
+    case MACIBM_KEY_DOWN: return 1214;
+    case MACIBM_KEY_RIGHT: return 1212;
+    case MACIBM_KEY_SHIFT_UP: return 1218;
+    case MACIBM_KEY_SHIFT_LEFT: return 1216;
+    case MACIBM_KEY_SHIFT_DOWN: return 1219;
+    case MACIBM_KEY_SHIFT_RIGHT: return 1217;
+    default: return -1;
+    }
+}
+
+// F1..F5: the light smoothing passes, F6..F10 the full ones, in the same order of bodies.
+static int command_of_fkey(int n)
+{
+    if (n >= MACIBM_FKEY_F1 && n < MACIBM_FKEY_F1 + 5) return 1500 + (n - MACIBM_FKEY_F1);
+    if (n >= MACIBM_FKEY_F1 + 5 && n <= MACIBM_FKEY_F10) return 1506 + (n - MACIBM_FKEY_F1 - 5);
+    return -1;
+}
+
+void APPLICATION_handlekey(int mode, int key)
+{
+    if (mnw.top_win == 602) {
+        PANEL_handlekey(mode, key);
+        return;
+    }
+    int command = -1;
+    if (mode == MACIBM_KMODE_FKEY) command = command_of_fkey(key);
+    else if (mode == MACIBM_KMODE_SPECIAL) command = command_of_special(key);
+    else if (mode == MACIBM_KMODE_CHAR || mode == MACIBM_KMODE_CTRL) {
+        if (editor_window_up() && (key == 'z' || key == 'Z')) {
+            UNDO_Undo();
+            return;
+        }
+        if (editor_window_up() && (key == 'y' || key == 'Y')) {
+            UNDO_Redo();
+            return;
+        }
+        command = command_of_char(key);
+    }
+    if (command >= 0) APPLICATION_handlemenu(command);
+}
+
+//=== batch re-save ==========================================================================
+// A folder tree deeper than this is taken for a loop of links, not a tree of aircraft.
+static const int BATCH_MAX_DEPTH = 64;
+static int s_batch_depth;
+
+static void batch_log(const char* what, const std::string& path)
+{
+    if (!xer) return;
+    fprintf(xer, "Batch re-save: %s %s\n", what, path.c_str());
+    fflush(xer);
+}
+
+// A current-format file that holds less than a whole aircraft would read as a partly empty one;
+// saving that over it would lose what the file still holds. Other versions are the older
+// reader's to judge.
+static int image_incomplete(const std::string& path)
+{
+    FILE* f = IO_fopen(path, "rb");
+    if (!f) return 0;
+    unsigned char h[5] = {};
+    size_t got = fread(h, 1, sizeof h, f);
+    fseek(f, 0, SEEK_END);
+    long size = ftell(f);
+    fclose(f);
+    if (got < sizeof h || (h[0] != 'i' && h[0] != 'a')) return 0;
+    unsigned v = h[0] == 'i' ? (unsigned)h[1] | (unsigned)h[2] << 8 | (unsigned)h[3] << 16 | (unsigned)h[4] << 24
+                             : (unsigned)h[4] | (unsigned)h[3] << 8 | (unsigned)h[2] << 16 | (unsigned)h[1] << 24;
+    return v == 740 && size < (long)sizeof h + ACF_IMAGE_BYTES;
+}
+
+static void resave_one(const std::string& name, const std::string& path)
+{
+    veh_struct& v = veh[0];
+    if (name.size() >= sizeof v.name || path.size() >= sizeof v.path || image_incomplete(path)) {
+        batch_log("could not read, left as it was:", path);
+        return;
+    }
+    set_field(v.name, name);
+    set_field(v.path, path);
+    // The record is read first on its own: a file that does not read must not be saved, because
+    // what would be saved is an empty aircraft in its place.
+    if (!IO_acf(0, 0, 1)) {
+        batch_log("could not read, left as it was:", path);
+        set_field(v.name, name);
+        set_field(v.path, path);
+        setup_base_acf();
+        return;
+    }
+    read_acf(1, 1);
+    for (int g = 67; g <= 72; g++) v.gearstatdef[g] = 0;
+    // The designer sees each aircraft go by.
+    for (int f = 0; f < 100 && !g_done; f++) MACIBM_event_proc();
+    if (!write_acf(0)) batch_log("could not save:", path);
+}
+
+static int ends_in_separator(const std::string& s) { return !s.empty() && (s.back() == ':' || s.back() == '/' || s.back() == '\\'); }
+
+void handle_level(std::string* folder)
+{
+    if (!folder || s_batch_depth >= BATCH_MAX_DEPTH) return;
+    s_batch_depth++;
+    const std::string here = ends_in_separator(*folder) ? *folder : *folder + ":";
+    for (int i = 0; !g_done; i++) {
+        // The listing is shared: a subfolder's listing, and every save, replace it.
+        wrk_path = here;
+        if (i >= opensave_getitems(4)) break;
+        const std::string name = g_file[i], path = g_path[i];
+        if (g_file_type[i] == 1) {
+            std::string sub = ends_in_separator(path) ? path : path + ":";
+            handle_level(&sub);
+        } else if (g_file_type[i] == 4) {
+            resave_one(name, path);
+        }
+    }
+    s_batch_depth--;
+}
+
+void batch_update(void)
+{
+    const std::string designer_folder = wrk_path;   // where the file dialog was left
+    std::string folder = app_path + "Aircraft:";
+    handle_level(&folder);
+    wrk_path = designer_folder;
+}

@@ -1,0 +1,579 @@
+// The menus, the editor's keys and its commands in the real frame loop, driven the way a designer
+// drives them: real mouse and key events, real frames. The save prompt is modal, so its answers are
+// scripted frame by frame through the hook that runs before every swap.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "shell/MACIBM_keys.h"
+#include "shell/IO_UTILS.h"
+#include "editor/HL_BTN.h"
+#include "editor/PLN_MAIN.h"
+#include "draw/HL_GRAPH.h"
+#include "model/IO_ACF.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "tests/support/ww_test.h"
+#include <SDL_keycode.h>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// What the editor saw of this frame's input, taken inside APPLICATION_update.
+int s_saw_click = -1, s_saw_return = -1;
+void note_input(void)
+{
+    s_saw_click = mnw.mouse_clicked;
+    s_saw_return = mnw.return_hit;
+}
+
+void press(void)
+{
+    MACIBM_sys_push_button(1);
+    MACIBM_sys_push_button(0);
+}
+
+void click_at(float x, float y)
+{
+    ww_mouse_to(x, y);
+    press();
+}
+
+void key(int sdl_key, int mods = 0)
+{
+    MACIBM_sys_push_key_mods(1, sdl_key, mods);
+    MACIBM_sys_push_key_mods(0, sdl_key, mods);
+}
+
+// The centre of a bar title and of an item, found by their texts.
+int menu_titled(const char* title)
+{
+    for (int m = 0; m < MNW_POPUP_MENU; m++)
+        if (!strcmp(stl.menu_name[m], title)) return m;
+    return -1;
+}
+
+void item_centre(int m, const char* text, float* x, float* y)
+{
+    *x = *y = -1;
+    for (int i = 0; i < MNW_NUM_ITEMS; i++) {
+        if (strncmp(stl.item_name[m][i], text, strlen(text)) != 0) continue;
+        *x = (mnw.itemx1[m][i] + mnw.itemx2[m][i]) * 0.5f;
+        *y = (mnw.itemy1[m][i] + mnw.itemy2[m][i]) * 0.5f;
+        return;
+    }
+    ADD_FAILURE() << "no item " << text;
+}
+
+class MenuClicks : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        ww_catch_alerts();
+        MACIBM_startwind(0, "menu tests");
+        g_test_frame_hook = note_input;
+        file = menu_titled("File");
+        view = menu_titled("View");
+        ASSERT_GE(file, 0);
+        ASSERT_GE(view, 0);
+    }
+    void TearDown() override
+    {
+        g_test_frame_hook = nullptr;
+        mnw.menu_up = -1;
+        MACIBM_startwind(0, "menu tests");
+        ww_frames(1);
+    }
+    void click_title(int m)
+    {
+        click_at((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, (mnw.menuy1[m] + mnw.menuy2[m]) * 0.5f);
+        ww_frames(1);
+    }
+    void click_item(int m, const char* text)
+    {
+        float x, y;
+        item_centre(m, text, &x, &y);
+        click_at(x, y);
+        ww_frames(1);
+    }
+    int file = -1, view = -1;
+};
+
+TEST_F(MenuClicks, TitlesOpenAndCloseTheirMenusAndTheOpenMenuFollowsTheMouse)
+{
+    click_title(file);
+    EXPECT_EQ(mnw.menu_up, file);
+    EXPECT_EQ(s_saw_click, 0);                  // the press was the menu's, not the editor's
+
+    ww_mouse_to((mnw.menux1[view] + mnw.menux2[view]) * 0.5f, mnw.menuy1[view] + 9);
+    ww_frames(1);
+    EXPECT_EQ(mnw.menu_up, view);
+
+    click_title(view);
+    EXPECT_EQ(mnw.menu_up, -1);
+    ww_mouse_to((mnw.menux1[file] + mnw.menux2[file]) * 0.5f, mnw.menuy1[file] + 9);
+    ww_frames(1);
+    EXPECT_EQ(mnw.menu_up, -1);                 // with no menu open, passing over a title opens nothing
+}
+
+TEST_F(MenuClicks, AnItemRunsItsCommandAndAClickBesideTheMenuStaysAClick)
+{
+    flt[0].psi = 12;
+    flt[0].dob_x = 3;
+    click_title(view);
+    click_item(view, "Top View");
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(flt[0].psi, 270);
+    EXPECT_EQ(flt[0].phi, -90);
+    EXPECT_EQ(flt[0].dob_x, 0);
+    EXPECT_EQ(s_saw_click, 0);
+
+    // Separators cannot be chosen: the menu stays as it was and the press goes nowhere.
+    click_title(file);
+    float x, y;
+    item_centre(file, "-", &x, &y);
+    click_at(x, y);
+    ww_frames(1);
+    EXPECT_EQ(mnw.menu_up, -1);
+
+    click_title(file);
+    click_at(600, 300);
+    ww_frames(1);
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(s_saw_click, 1);
+}
+
+TEST_F(MenuClicks, ReturnOnTheMainScreenActsLikeAPressButIsNoClick)
+{
+    ww_mouse_to((mnw.menux1[view] + mnw.menux2[view]) * 0.5f, mnw.menuy1[view] + 9);
+    key(SDLK_RETURN);
+    ww_frames(1);
+    EXPECT_EQ(mnw.menu_up, view);
+    EXPECT_EQ(s_saw_return, 1);
+    EXPECT_EQ(s_saw_click, 0);
+
+    flt[0].psi = 5;
+    float x, y;
+    item_centre(view, "Front View", &x, &y);
+    ww_mouse_to(x, y);
+    ww_frames(1);
+    key(SDLK_RETURN);
+    ww_frames(1);
+    EXPECT_EQ(flt[0].psi, 180);
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(s_saw_click, 0);
+}
+
+TEST_F(MenuClicks, ASubmenuOpensFromItsItemAndItsItemsRun)
+{
+    click_title(view);
+    click_item(view, "Fine Moves");
+    int fine = menu_titled("Fine Moves");
+    ASSERT_GE(fine, 0);
+    EXPECT_EQ(mnw.menu_up, fine);
+    EXPECT_EQ(mnw.menu_prnt[fine], view);
+
+    flt[0].dob_z = -200;
+    flt[0].dob_x = 0;
+    click_item(fine, "Nudge Left");
+    EXPECT_NEAR(flt[0].dob_x, -0.2, 1e-9);
+    EXPECT_EQ(mnw.menu_up, -1);
+}
+
+int s_sel;
+void a_list(void) { BTN_textlist(400, 300, &s_sel, "Alpha-Beta-Gamma", "Kind"); }
+
+TEST_F(MenuClicks, APopUpListChoosesThroughTheLastMenuSlot)
+{
+    MACIBM_startwind(600, "pop-up test");
+    g_test_frame_hook = a_list;
+    s_sel = 0;
+    click_at(400, 303);
+    ww_frames(2);
+    ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+    click_at(400, 300 - 2 * 12 + 6);             // "Gamma", two rows below the list's line
+    ww_frames(2);
+    EXPECT_EQ(s_sel, 2);
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(active_popup_code, 0);
+    EXPECT_EQ(mnw.top_win, 600);                // no menu bar click closed the window
+
+    click_at(400, 303);
+    ww_frames(2);
+    ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+    click_at(900, 600);                          // beside the pop-up: closed without a choice
+    ww_frames(2);
+    EXPECT_EQ(s_sel, 2);
+    EXPECT_EQ(mnw.menu_up, -1);
+}
+
+// The open menu is drawn over the editor: its panel brightens the rows under the title.
+std::vector<unsigned char> s_px;
+void grab_under_file(void)
+{
+    int m = menu_titled("File");
+    s_px.assign(40 * 40 * 4, 0);
+    OGL_read_pixels((int)(mnw.itemx1[m][0] + 5 + mnw.win_x + mnw.x_off), (int)(mnw.itemy1[m][3] + mnw.win_y), 40, 40,
+                    s_px.data());
+}
+
+TEST_F(MenuClicks, TheOpenMenuIsDrawnOverTheScreen)
+{
+    g_test_before_swap = grab_under_file;
+    ww_frames(1);
+    std::vector<unsigned char> closed = s_px;
+    click_title(file);
+    ww_frames(1);
+    g_test_before_swap = nullptr;
+    EXPECT_NE(s_px, closed);
+}
+
+//=== keys ===================================================================================
+class CommandKeys : public MenuClicks {};
+
+TEST_F(CommandKeys, ReturnOrACloseBoxClosesAnEditorWindow)
+{
+    APPLICATION_handlemenu(607);
+    ww_frames(1);
+    EXPECT_EQ(mnw.top_win, 607);
+    EXPECT_STREQ(stl.win_name, stl.text[355]);
+    key(SDLK_RETURN);
+    ww_frames(1);
+    EXPECT_EQ(mnw.top_win, 0);
+
+    APPLICATION_handlemenu(900);
+    EXPECT_EQ(wrk_path, afl_path);
+    ww_frames(1);
+    click_at(mnw.win_dx - 10, mnw.win_dy - 8);   // the top-right box
+    ww_frames(1);
+    EXPECT_EQ(mnw.top_win, 0);
+
+    APPLICATION_handlemenu(620);
+    ww_frames(1);
+    click_at(mnw.win_dx / 2, mnw.win_dy - 8);    // the title bar between the boxes
+    ww_frames(1);
+    EXPECT_EQ(mnw.top_win, 620);
+    click_at(10, mnw.win_dy - 8);                // the top-left box
+    ww_frames(1);
+    EXPECT_EQ(mnw.top_win, 0);
+}
+
+TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
+{
+    flt[0].dob_x = flt[0].dob_y = 0;
+    flt[0].dob_z = -100;
+    key(SDLK_LEFT);
+    key(SDLK_UP);
+    ww_frames(1);
+    EXPECT_NEAR(flt[0].dob_x, -1, 1e-9);
+    EXPECT_NEAR(flt[0].dob_y, 1, 1e-9);
+    key(SDLK_RIGHT, MACIBM_MOD_SHIFT);
+    key(SDLK_DOWN, MACIBM_MOD_SHIFT);
+    ww_frames(1);
+    EXPECT_NEAR(flt[0].dob_x, -0.9, 1e-9);
+    EXPECT_NEAR(flt[0].dob_y, 0.9, 1e-9);
+
+    // The body windows move and zoom their flat drawing instead.
+    APPLICATION_handlemenu(611);
+    set.fuse_osx = set.fuse_osy = 0;
+    set.fuse_zoom = 99;
+    key(SDLK_LEFT);
+    key(SDLK_UP, MACIBM_MOD_SHIFT);
+    key(SDLK_EQUALS);
+    ww_frames(1);
+    EXPECT_EQ(set.fuse_osx, -10);
+    EXPECT_EQ(set.fuse_osy, 1);
+    EXPECT_EQ(set.fuse_zoom, 100);
+    EXPECT_NEAR(flt[0].dob_x, -0.9, 1e-9);
+    MACIBM_startwind(0, "keys");
+
+    ren.zoom_act = 2;
+    key(SDLK_EQUALS);
+    ww_frames(1);
+    EXPECT_FLOAT_EQ(ren.zoom_act, 2 * 1.05f);
+    key(SDLK_MINUS, MACIBM_MOD_SHIFT);           // "_": the slow zoom out
+    ww_frames(1);
+    EXPECT_FLOAT_EQ(ren.zoom_act, 2 * 1.05f / 1.005f);
+    ren.zoom_act = 1;
+
+    flt[0].psi = 355;
+    flt[0].phi = 5;
+    key(SDLK_a);
+    key(SDLK_s);
+    ww_frames(1);
+    EXPECT_FLOAT_EQ(flt[0].psi, 5);
+    EXPECT_FLOAT_EQ(flt[0].phi, 355);
+
+    set.draw_wire = 0;
+    key(SDLK_SPACE);
+    ww_frames(1);
+    EXPECT_EQ(set.draw_wire, 1);
+    key(SDLK_r);                                 // reloading shows the textures again
+    ww_frames(1);
+    EXPECT_EQ(set.draw_wire, 0);
+}
+
+TEST_F(CommandKeys, TypingGoesToTheFieldAndMinusEndsIt)
+{
+    flt[0].psi = 0;
+    mnw.entry_field = 5;
+    strcpy(g_cs_input, "12");
+    key(SDLK_a);                                 // typed, not a turn of the view
+    ww_frames(1);
+    EXPECT_STREQ(g_cs_input, "12a");
+    EXPECT_EQ(flt[0].psi, 0);
+    key(SDLK_BACKSPACE);
+    ww_frames(1);
+    EXPECT_STREQ(g_cs_input, "12");
+    key(SDLK_MINUS);
+    ww_frames(1);
+    EXPECT_EQ(mnw.entry_field, -1);
+    EXPECT_STREQ(g_cs_input, "12");
+    g_cs_input[0] = 0;
+}
+
+//=== the save prompts =======================================================================
+struct script {
+    int frame = 0;
+    std::vector<std::function<void()>> steps;   // one per frame, run before that frame's swap
+    int saw_top_win = -9;
+};
+script* s_script;
+
+void run_script(void)
+{
+    script& s = *s_script;
+    if (s.saw_top_win == -9 && mnw.top_win != 0) s.saw_top_win = mnw.top_win;
+    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
+    else if (s.frame > 200) click_at(300 - 80, 25);   // Cancel: never hang a test run
+    s.frame++;
+}
+
+class CommandPrompts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        ww_catch_alerts();
+        MACIBM_startwind(0, "prompt tests");
+        s_script = &sc;
+        g_test_before_swap = run_script;
+        g_done = 0;
+        set.wpn_mod = 0;
+    }
+    void TearDown() override
+    {
+        g_test_before_swap = nullptr;
+        s_script = nullptr;
+        g_done = 0;
+        set.acf_mod = set.wpn_mod = 0;
+        MACIBM_startwind(0, "prompt tests");
+    }
+    // The prompt's answer, pressed on the second frame of the prompt.
+    void answer(float x, float y)
+    {
+        sc = script{};
+        sc.steps = {[] {}, [x, y] { click_at(x, y); }};
+    }
+    script sc;
+};
+
+TEST_F(CommandPrompts, QuitWithUnsavedWorkAsksFirst)
+{
+    set.acf_mod = 1;
+    answer(300 - 80, 25);                        // Cancel
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
+    EXPECT_EQ(g_done, 0);
+    EXPECT_EQ(set.acf_mod, 1);
+    EXPECT_EQ(mnw.top_win, 0);
+    EXPECT_LT(sc.frame, 10);
+
+    answer(80, 25);                              // Don't Save
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(g_done, 1);
+    g_done = 0;
+
+    // Closing the window is the same Quit, prompt and all.
+    answer(300 - 80, 25);
+    MACIBM_quit_requested();
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
+    EXPECT_EQ(g_done, 0);
+
+    // A weapon with unsaved changes is asked about after the aircraft.
+    set.acf_mod = 0;
+    set.wpn_mod = 1;
+    answer(300 - 80, 25);
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
+    EXPECT_EQ(g_done, 0);
+
+    // Nothing unsaved: no question.
+    set.wpn_mod = 0;
+    sc = script{};
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(sc.saw_top_win, -9);
+    EXPECT_EQ(g_done, 1);
+}
+
+TEST_F(CommandPrompts, QuitWithSaveWritesTheAircraftFirst)
+{
+    const std::string rel = "Aircraft:quit-test-" + std::to_string(getpid()) + ".acf";
+    const std::string host = IO_host_path(app_path + rel);
+    remove(host.c_str());
+    memset(&veh[0], 0, sizeof veh[0]);
+    strcpy(veh[0].name, "quit-test.acf");
+    snprintf(veh[0].path, sizeof veh[0].path, "%s", (app_path + rel).c_str());
+    set.acf_mod = 1;
+    answer(80, 60);                              // Save
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(g_done, 1);
+    struct stat st;
+    ASSERT_EQ(stat(host.c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 5 + ACF_IMAGE_BYTES);
+    remove(host.c_str());
+
+    // When the save fails the program keeps running with the work still unsaved.
+    g_done = 0;
+    snprintf(veh[0].path, sizeof veh[0].path, "%s", (app_path + "Aircraft:no such folder:x.acf").c_str());
+    answer(80, 60);
+    APPLICATION_handlemenu(305);
+    EXPECT_EQ(g_done, 0);
+    EXPECT_EQ(set.acf_mod, 1);
+    memset(&veh[0], 0, sizeof veh[0]);
+}
+
+TEST_F(CommandPrompts, NewAndOpenKeepUnsavedWorkWhenCancelled)
+{
+    memset(&veh[0], 0, sizeof veh[0]);
+    strcpy(veh[0].name, "mine.acf");
+    veh[0].gearstatdef[67] = 7;
+    set.acf_mod = 1;
+    answer(300 - 80, 25);
+    APPLICATION_handlemenu(300);
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
+    answer(300 - 80, 25);
+    APPLICATION_handlemenu(301);
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);    // the prompt, not the file dialog
+    EXPECT_STREQ(veh[0].name, "mine.acf");
+    EXPECT_EQ(veh[0].gearstatdef[67], 7);
+    EXPECT_EQ(set.acf_mod, 1);
+    memset(&veh[0], 0, sizeof veh[0]);
+}
+
+//=== batch re-save ==========================================================================
+std::string slurp(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class BatchResave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        ww_catch_alerts();
+        MACIBM_startwind(0, "batch tests");
+        wrk_path = app_path;
+        g_done = 0;
+        set.acf_mod = set.wpn_mod = 0;
+        top = "batch-" + std::to_string(getpid());
+        rel = app_path + "Aircraft:" + top + ":";
+        host = IO_host_path(app_path + "Aircraft:") + top + "/";
+        std::string cmd = "rm -rf '" + host + "' && mkdir -p '" + host + "one/two'";
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        log_path = ww_temp_dir("batch") + "Error.out";
+        saved_xer = xer;
+        xer = fopen(log_path.c_str(), "w");
+    }
+    void TearDown() override
+    {
+        if (xer) fclose(xer);
+        xer = saved_xer;
+        std::string cmd = "rm -rf '" + host + "'";
+        EXPECT_EQ(system(cmd.c_str()), 0);
+        memset(&veh[0], 0, sizeof veh[0]);
+        memset(&veh[1], 0, sizeof veh[1]);
+        set.acf_mod = 0;
+        g_done = 0;
+    }
+    // An aircraft file whose gear default states are set, as older files often have them.
+    void make_aircraft(const std::string& sub)
+    {
+        memset(&veh[0], 0, sizeof veh[0]);
+        for (int g = 67; g <= 72; g++) veh[0].gearstatdef[g] = 1;
+        veh[0].gearstatdef[10] = 4;
+        ASSERT_EQ(IO_acf_write_to(0, rel + sub), 1) << sub;
+    }
+    // Record 1 read from the file, as the panel import reads another aircraft.
+    int read_back(const std::string& sub)
+    {
+        memset(&veh[1], 0, sizeof veh[1]);
+        snprintf(veh[1].path, sizeof veh[1].path, "%s", (rel + sub).c_str());
+        return IO_acf(0, 1, 0);
+    }
+    std::string top, rel, host, log_path;
+    FILE* saved_xer = nullptr;
+};
+
+TEST_F(BatchResave, EveryAircraftInEveryFolderIsSavedAgainButDamagedFilesAreLeftAlone)
+{
+    for (const char* sub : {"a.acf", "one:b.acf", "one:two:c.acf"}) make_aircraft(sub);
+    make_aircraft("whole.acf");
+    const std::string whole = slurp(host + "whole.acf");
+    remove((host + "whole.acf").c_str());
+    std::ofstream(host + "one/short.acf", std::ios::binary) << whole.substr(0, 20000);
+    std::ofstream(host + "one/two/damaged.acf", std::ios::binary) << "not an aircraft at all\n";
+    std::ofstream(host + "notes.txt") << "not listed for aircraft\n";
+    const std::string short_before = slurp(host + "one/short.acf");
+    const std::string damaged_before = slurp(host + "one/two/damaged.acf");
+    memset(&veh[0], 0, sizeof veh[0]);
+
+    APPLICATION_handlemenu(1520);
+
+    ASSERT_FALSE(g_test_alerts.empty());
+    EXPECT_EQ(g_test_alerts[0].lines[0], "OK I shall now look inside your 'Aircraft' in the same directory as this program.");
+    for (const char* sub : {"a.acf", "one:b.acf", "one:two:c.acf"}) {
+        ASSERT_EQ(read_back(sub), 1) << sub;
+        for (int g = 67; g <= 72; g++) EXPECT_EQ(veh[1].gearstatdef[g], 0) << sub << " gear " << g;
+        EXPECT_EQ(veh[1].gearstatdef[10], 4) << sub;
+    }
+    EXPECT_EQ(slurp(host + "one/short.acf"), short_before);
+    EXPECT_EQ(slurp(host + "one/two/damaged.acf"), damaged_before);
+    fflush(xer);
+    const std::string log = slurp(log_path);
+    EXPECT_NE(log.find(top + ":one:short.acf"), std::string::npos) << log;
+    EXPECT_NE(log.find(top + ":one:two:damaged.acf"), std::string::npos) << log;
+    EXPECT_EQ(log.find("a.acf"), std::string::npos) << log;
+    EXPECT_EQ(wrk_path, app_path);               // the file dialog starts where the designer left it
+    EXPECT_EQ(mnw.top_win, 0);
+}
+
+TEST_F(BatchResave, UnsavedWorkIsAskedAboutBeforeTheBatchReplacesIt)
+{
+    make_aircraft("a.acf");
+    const std::string before = slurp(host + "a.acf");
+    memset(&veh[0], 0, sizeof veh[0]);
+    strcpy(veh[0].name, "mine.acf");
+    set.acf_mod = 1;
+    script sc;
+    sc.steps = {[] {}, [] { click_at(300 - 80, 25); }};   // Cancel
+    s_script = &sc;
+    g_test_before_swap = run_script;
+    APPLICATION_handlemenu(1520);
+    g_test_before_swap = nullptr;
+    s_script = nullptr;
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
+    EXPECT_STREQ(veh[0].name, "mine.acf");
+    EXPECT_EQ(slurp(host + "a.acf"), before);
+}
+
+}  // namespace

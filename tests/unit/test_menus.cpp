@@ -1,0 +1,286 @@
+// The menu file and the menu layout, without a display: what a menu file makes of the model, where
+// its titles and items land, and which faults stop the program.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "shell/IO_TYPED.h"
+#include "draw/HL_GRAPH.h"
+#include "tests/support/ww_test.h"
+#include <fstream>
+#include <map>
+#include <set>
+#include <sys/stat.h>
+
+namespace {
+
+void write_bytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream f(path, std::ios::binary);
+    f.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+int item_count(int m)
+{
+    int n = 0;
+    while (n < MNW_NUM_ITEMS && stl.item_name[m][n][0]) n++;
+    return n;
+}
+
+class MenuFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_catch_alerts();
+        ww_use_aerodeck();
+        mnw.lang = 0;
+        mnw.y_off = 0;
+        dir = ww_temp_dir("menus");
+        mkdir((dir + "english").c_str(), 0755);
+        mkdir((dir + "korean").c_str(), 0755);
+    }
+    void TearDown() override
+    {
+        IO_inf_close();
+        mnw.lang = 0;
+        ww_use_aerodeck();
+        MACIBM_read_menus("Wing-Wright.txt");   // the installed menus for whoever runs next
+    }
+    // The body follows the header and the one line the reader skips.
+    void load(const std::string& body, const char* lang_folder = "english")
+    {
+        write_bytes(dir + lang_folder + "/Wing-Wright.txt", "I\n1 version\nmenus of a test\n" + body);
+        men_path = dir;
+        MACIBM_read_menus("Wing-Wright.txt");
+    }
+    ww_fatal fatal_of(const std::string& body)
+    {
+        try {
+            load(body);
+        } catch (const ww_fatal& f) {
+            return f;
+        }
+        ADD_FAILURE() << "no fatal alert for: " << body;
+        return ww_fatal("", "", "", "", "", 0);
+    }
+    std::string dir;
+};
+
+TEST_F(MenuFile, MenusAndItemsInFileOrderUpToTheSecondEmptyLine)
+{
+    load("0 File\n300   New\n1 -\n305 Quit\n\n0 View\n1200 Top View [T]\n\n\n0 After The End\n9 x\n\n");
+    EXPECT_STREQ(stl.menu_name[0], "File");
+    EXPECT_EQ(mnw.menu_prnt[0], -1);
+    EXPECT_EQ(item_count(0), 3);
+    EXPECT_STREQ(stl.item_name[0][0], "New");
+    EXPECT_EQ(mnw.item_code[0][0], 300);
+    EXPECT_STREQ(stl.item_name[0][1], "-");
+    EXPECT_EQ(mnw.item_code[0][2], 305);
+    EXPECT_STREQ(stl.item_name[1][0], "Top View [T]");
+    EXPECT_EQ(mnw.item_code[1][0], 1200);
+    EXPECT_EQ(stl.menu_name[2][0], 0);
+    EXPECT_EQ(mnw.menux1[2], -9999);
+    EXPECT_EQ(mnw.itemx1[0][3], -9999);
+    EXPECT_TRUE(g_test_alerts.empty());
+
+    // A file that simply stops, without the empty lines and even without its last line end.
+    load("0 File\n300 New\n305 Quit");
+    EXPECT_EQ(item_count(0), 2);
+    EXPECT_EQ(mnw.item_code[0][1], 305);
+    EXPECT_STREQ(stl.menu_name[1], "");
+    load("0 File\n300 New\n\n0 Edit\n");
+    EXPECT_STREQ(stl.menu_name[1], "Edit");
+    EXPECT_EQ(item_count(1), 0);
+    EXPECT_TRUE(g_test_alerts.empty());
+
+    // A later load starts from an empty model.
+    load("0 Only\n1 one\n\n\n");
+    EXPECT_EQ(item_count(0), 1);
+    EXPECT_STREQ(stl.menu_name[1], "");
+}
+
+TEST_F(MenuFile, TitlesRunAlongTheBarAndItemsHangBelowThem)
+{
+    mnw.y_off = 100;   // a screen taller than the interface: the bar stays at its top
+    load("0 File\n300 New\n1 -\n1 =\n305 Quit\n\n0 View\n1200 Top\n\n\n");
+    EXPECT_EQ(mnw.menux1[0], 10);
+    EXPECT_FLOAT_EQ(mnw.menux2[0], 10 + str_dx("File") + 20);
+    EXPECT_EQ(mnw.menux1[1], mnw.menux2[0]);
+    EXPECT_EQ(mnw.menuy1[0], 850);
+    EXPECT_EQ(mnw.menuy2[0], 868);
+
+    // Rows of 12, the separator 2 and the spacer nothing; all as wide as "Quit" needs, the widest.
+    const float w = 4 * 7 + 25;
+    const float top[4] = {850, 838, 836, 836}, bottom[4] = {838, 836, 836, 824};
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(mnw.itemy2[0][i], top[i]) << i;
+        EXPECT_EQ(mnw.itemy1[0][i], bottom[i]) << i;
+        EXPECT_EQ(mnw.itemx1[0][i], 10) << i;
+        EXPECT_EQ(mnw.itemx2[0][i], 10 + w) << i;
+    }
+}
+
+TEST_F(MenuFile, ItemTextsUpTo39CharactersAndOtherLimits)
+{
+    const std::string t39(39, 'x'), t40(40, 'y');
+    load("0 Long\n1 " + t39 + "\n\n\n");
+    EXPECT_EQ(std::string(stl.item_name[0][0]), t39);
+    EXPECT_EQ(mnw.itemx2[0][0] - mnw.itemx1[0][0], 39 * 7 + 25);
+
+    ww_fatal f = fatal_of("0 Long\n1 " + t40 + "\n\n\n");
+    EXPECT_EQ(f.lines[0], "Menu name too long in append_menu!");
+    EXPECT_EQ(f.lines[1], t40);
+
+    f = fatal_of("0 Many\n" + [] {
+        std::string s;
+        for (int i = 0; i < 301; i++) s += "1 item\n";
+        return s;
+    }());
+    EXPECT_EQ(f.lines[0], "Item index out of range in append_menu!");
+
+    try {
+        MACIBM_append_menu(1520, 0, 1, "x", 0);
+        ADD_FAILURE() << "no fatal alert";
+    } catch (const ww_fatal& e) {
+        EXPECT_EQ(e.lines[0], "Menu index out of range in append_menu!");
+    }
+
+    // A submenu must open from an item of a menu read before it.
+    f = fatal_of("0 One\n1 a\n\n300 Opens itself\n1 b\n\n\n");
+    EXPECT_EQ(f.lines[0], "Menu index out of range in create_menu!");
+}
+
+TEST_F(MenuFile, MissingOrWrongFilesAreFatal)
+{
+    men_path = dir + "nowhere/";
+    try {
+        MACIBM_read_menus("Wing-Wright.txt");
+        ADD_FAILURE() << "no fatal alert";
+    } catch (const ww_fatal& e) {
+        EXPECT_EQ(e.lines[0], "Cannot open file!");
+        EXPECT_EQ(e.lines[1], dir + "nowhere/english:Wing-Wright.txt");
+        EXPECT_EQ(e.lines[2], "Trash this copy and re-install Skyvane.");
+    }
+    write_bytes(dir + "english/Wing-Wright.txt", "I\n2 version\nx\n0 File\n\n\n");
+    men_path = dir;
+    EXPECT_THROW(MACIBM_read_menus("Wing-Wright.txt"), ww_fatal);
+}
+
+TEST_F(MenuFile, SixtyItemsAColumnThenTheNextColumnToTheRight)
+{
+    std::string body = "0 Long List\n";
+    for (int i = 0; i < 61; i++) body += std::to_string(600 + i) + " Item " + std::to_string(i) + "\n";
+    load(body + "\n\n");
+    const float w = mnw.itemx2[0][0] - mnw.itemx1[0][0];
+    EXPECT_EQ(w, 7 * 7 + 25);   // "Item 60"
+    EXPECT_EQ(mnw.itemx1[0][59], mnw.itemx1[0][0]);
+    EXPECT_EQ(mnw.itemy1[0][59], 750 - 60 * 12);
+    EXPECT_EQ(mnw.itemx1[0][60], mnw.itemx1[0][0] + w);
+    EXPECT_EQ(mnw.itemy2[0][60], mnw.itemy2[0][0]);
+    EXPECT_EQ(mnw.itemy1[0][60], mnw.itemy1[0][0]);
+}
+
+TEST_F(MenuFile, MenusAreKeptOnTheScreen)
+{
+    // Titles far enough right that the last menu's items would pass the right edge.
+    std::string body;
+    for (int m = 0; m < 9; m++) body += "0 Title Number " + std::to_string(m) + "\n1 x\n\n";
+    body += "0 Last\n1 " + std::string(39, 'w') + "\n1 short\n\n\n";
+    load(body);
+    int last = 9;
+    ASSERT_LT(mnw.menux1[last], 1024);
+    ASSERT_GT(mnw.menux1[last] + 39 * 7 + 25 + 5, 1024);
+    EXPECT_EQ(mnw.itemx2[last][0], 1019);
+    EXPECT_EQ(mnw.itemx2[last][1], 1019);
+    EXPECT_EQ(mnw.itemx1[last][1], 1019 - (39 * 7 + 25));
+
+    // A submenu opening from the bottom of a long menu is raised until its lowest row is at 5.
+    body = "0 Tall\n";
+    for (int i = 0; i < 59; i++) body += "1 row\n";
+    body += "\n58 Sub\n";
+    for (int i = 0; i < 10; i++) body += "1 sub row\n";
+    load(body + "\n\n");
+    EXPECT_EQ(mnw.menu_prnt[1], 0);
+    EXPECT_EQ(mnw.menux1[1], mnw.itemx1[0][58]);
+    EXPECT_EQ(mnw.menuy2[1], mnw.itemy2[0][58]);
+    EXPECT_EQ(mnw.itemy1[1][9], 5);
+    EXPECT_EQ(mnw.itemy2[1][0], 5 + 10 * 12);
+    EXPECT_EQ(mnw.itemx1[1][0], mnw.itemx1[0][58]);
+}
+
+TEST_F(MenuFile, KoreanTextsAreGlyphNumbers)
+{
+    mnw.lang = 5;
+    write_bytes(dir + "korean/Wing-Wright.txt", "I\n1 version\nx\n0 300 1\n302 128  5 999\n1 -\n1 = \n\n\n");
+    men_path = dir;
+    MACIBM_read_menus("Wing-Wright.txt");
+    const char title[] = {300 / 127 + 1, 300 % 127 + 1, 1, 2, 0};
+    EXPECT_STREQ(stl.menu_name[0], title);
+    EXPECT_FLOAT_EQ(mnw.menux2[0] - mnw.menux1[0], 2 * 16 + 20);
+    const char item[] = {2, 2, 1, 6, 999 / 127 + 1, 999 % 127 + 1, 0};
+    EXPECT_STREQ(stl.item_name[0][0], item);
+    EXPECT_EQ(mnw.item_code[0][0], 302);
+    EXPECT_EQ(mnw.is_korean[0][0], 1);
+    EXPECT_STREQ(stl.item_name[0][1], "-");
+    EXPECT_EQ(mnw.is_korean[0][1], 0);
+    EXPECT_EQ(mnw.itemy2[0][0] - mnw.itemy1[0][0], 14);
+    EXPECT_EQ(mnw.itemx2[0][0] - mnw.itemx1[0][0], 3 * 14 + 25);
+}
+
+// The installed English menus: every command is there once, the windows carry their own
+// titles, and every shortcut hint names the key that runs the same command.
+TEST(MenuInstalled, EveryCommandWithItsWindowTitleAndKey)
+{
+    ww_catch_alerts();
+    ww_use_aerodeck();
+    mnw.lang = 0;
+    MACIBM_read_menus("Wing-Wright.txt");
+    std::map<int, std::string> items;
+    int submenus = 0;
+    for (int m = 0; m < MNW_POPUP_MENU; m++) {
+        if (mnw.menu_prnt[m] >= 0) submenus++;
+        for (int i = 0; i < MNW_NUM_ITEMS && stl.item_name[m][i][0]; i++) {
+            const char* t = stl.item_name[m][i];
+            if (t[0] == '-' || mnw.item_code[m][i] == 1) continue;
+            EXPECT_EQ(items.count(mnw.item_code[m][i]), 0u) << "twice: " << mnw.item_code[m][i];
+            items[mnw.item_code[m][i]] = t;
+        }
+    }
+    EXPECT_EQ(submenus, 1);
+    std::set<int> codes = {0, 300, 301, 302, 303, 305, 1200, 1201, 1202, 1203, 1204, 1206, 1207, 1208, 1209,
+                           1211, 1212, 1213, 1214, 1216, 1217, 1218, 1219, 1221, 1222, 1224, 1225, 1227, 1228,
+                           1500, 1501, 1502, 1503, 1504, 1506, 1507, 1508, 1509, 1510, 1512, 1513, 1514, 1516,
+                           1517, 1518, 1520};
+    const std::map<int, int> window_title = {
+        {600, 350}, {601, 383}, {602, 351}, {604, 353}, {605, 352}, {607, 355}, {608, 386},
+        {609, 362}, {611, 364}, {612, 500}, {613, 365}, {614, 374}, {616, 375}, {618, 376},
+        {620, 378}, {900, 379}, {902, 381}, {903, 380}, {905, 382}, {907, 462}, {908, 588}};
+    MACIBM_setupforlang(0);
+    for (const auto& [code, title] : window_title) {
+        codes.insert(code);
+        ASSERT_TRUE(items.count(code)) << code;
+        EXPECT_EQ(items[code], stl.text[title]) << code;
+    }
+    std::set<int> found;
+    for (const auto& [code, text] : items) found.insert(code);
+    EXPECT_EQ(found, codes);
+
+    const std::map<std::string, int> key_command = {
+        {"[F1]", 1500}, {"[F2]", 1501}, {"[F3]", 1502}, {"[F4]", 1503}, {"[F5]", 1504}, {"[F6]", 1506},
+        {"[F7]", 1507}, {"[F8]", 1508}, {"[F9]", 1509}, {"[F10]", 1510}, {"[Up]", 1213}, {"[Left]", 1211},
+        {"[Down]", 1214}, {"[Right]", 1212}, {"[Shift Up]", 1218}, {"[Shift Left]", 1216},
+        {"[Shift Down]", 1219}, {"[Shift Right]", 1217}, {"[=]", 1221}, {"[+]", 1224}, {"[-]", 1222},
+        {"[_]", 1225}, {"[Space]", 1513}, {"[R]", 1516}, {"[A]", 1206}, {"[D]", 1207}, {"[W]", 1208},
+        {"[S]", 1209}};
+    int hints = 0;
+    for (const auto& [code, text] : items) {
+        size_t b = text.rfind('[');
+        if (b == std::string::npos) continue;
+        hints++;
+        auto k = key_command.find(text.substr(b));
+        ASSERT_NE(k, key_command.end()) << text;
+        EXPECT_EQ(k->second, code) << text;
+    }
+    EXPECT_EQ(hints, (int)key_command.size());
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+}  // namespace
