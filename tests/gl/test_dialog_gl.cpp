@@ -93,6 +93,7 @@ protected:
     {
         g_test_before_swap = nullptr;
         s_script = nullptr;
+        ww_frames(2);                            // events a failed script left behind go nowhere
         acf_path = saved_acf;
         wrk_path = saved_wrk;
         MACIBM_startwind(0, "dialog tests");
