@@ -71,6 +71,8 @@ struct mnw_struct {
 };
 
 // mnw: defined in Hl_MNW.cpp. The shell's message pump and frame procedure write the input and
-// timing fields; MACIBM_startwind writes top_win and win_*; widgets write only cursor_type and
-// entry_field; the preferences reader writes the *_req fields and lang. Everyone else reads.
+// timing fields; MACIBM_startwind writes top_win and win_*; the menu code writes the menu model
+// and menu_up, the key handler key_pressed, return_hit and entry_field; widgets write only
+// cursor_type and entry_field (and the pop-up list its menu slot and menu_up); the preferences
+// reader writes the *_req fields and lang. Everyone else reads.
 extern mnw_struct mnw;
