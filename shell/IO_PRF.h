@@ -36,7 +36,7 @@ double dob_scan(const std::string& name);
 
 // One word from inf: leading separators skipped, then characters up to the next separator. At
 // most size - 1 are kept and a NUL added; the rest of a longer word is skipped, or with fixed
-// left for the next read. True while the stream is good.
+// left for the next read. True when a word was read and the stream has not failed.
 bool wrd_scan(char* buf, int size, int fixed);
 int  eowd(char c);                          // c is a word separator, or inf has ended
 
