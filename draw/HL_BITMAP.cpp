@@ -519,7 +519,8 @@ static void bleed_edges(unsigned char* a, int w, int h)
     // Visible texels, widened by two columns each way.
     const uint64_t last = w % 64 ? (~0ull >> (64 - w % 64)) : ~0ull;
     for (int y = 0; y < h; y++) {
-        uint64_t vis[WORDS + 2] = {};
+        uint64_t vis[WORDS + 2];
+        vis[0] = vis[words + 1] = 0;
         for (int i = 0; i < words; i++) vis[i + 1] = ~clear[y][i] & (i == words - 1 ? last : ~0ull);
         for (int i = 0; i < words; i++) {
             const uint64_t c = vis[i + 1], lo = vis[i], hi = vis[i + 2];
@@ -542,8 +543,14 @@ static void bleed_edges(unsigned char* a, int w, int h)
             while (!bits && ++i < words) bits = todo[i];
             if (i >= words) break;
             const int xa = i * 64 + __builtin_ctzll(bits);
-            int xb = xa;
-            while (xb < w && (todo[xb / 64] >> (xb % 64) & 1)) xb++;
+            int xb = xa;                        // the first texel past the run
+            for (;;) {
+                const uint64_t rest = ~todo[xb / 64] >> (xb % 64);
+                if (rest) { xb += __builtin_ctzll(rest); break; }
+                xb = (xb / 64 + 1) * 64;
+                if (xb >= w) break;
+            }
+            if (xb > w) xb = w;
             x = xb;
 
             // Column sums over the window's rows for xa - 2 .. xb + 1; col[k] is column xa - 2 + k.
