@@ -278,6 +278,8 @@ static void name_field(int open_save, int center, int count)
 
 int dialog_opensave(int open_save, int file_type, std::string* file, std::string* path)
 {
+    // Without a window no frame runs and nobody could ever choose: nothing is chosen.
+    if (!g_OGL_inited) return 0;
     std::string file_none, path_none;
     if (!file) file = &file_none;
     if (!path) path = &path_none;

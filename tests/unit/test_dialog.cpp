@@ -226,4 +226,17 @@ TEST_F(DialogListing, WorkingPathWithoutSeparatorIsAProgrammingError)
     }
 }
 
+// Callers such as the file button run the dialog inside a frame; with no window it must come
+// straight back instead of waiting for frames that never run.
+TEST(DialogWithoutWindow, ChoosesNothingAndComesBack)
+{
+    ASSERT_EQ(g_OGL_inited, 0);
+    std::string file = "c172.acf", path = "p";
+    char cfile[500] = "a.wpn", cpath[500] = "q";
+    EXPECT_EQ(dialog_opensave(998, 4, &file, &path), 0);
+    EXPECT_EQ(dialog_opensave(999, 3, cfile, cpath), 0);
+    EXPECT_EQ(file, "c172.acf");
+    EXPECT_STREQ(cfile, "a.wpn");
+}
+
 }  // namespace
