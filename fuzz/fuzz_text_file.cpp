@@ -23,12 +23,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static int ready = [] {
         mkdir(dir.c_str(), 0755);
         mkdir((dir + "english").c_str(), 0755);
+        // The menus are read first: a valid file with no menus, so every input reaches the text.
+        mkdir((dir + "menus").c_str(), 0755);
+        mkdir((dir + "menus/english").c_str(), 0755);
+        if (FILE* m = fopen((dir + "menus/english/Wing-Wright.txt").c_str(), "wb")) {
+            fputs("I\n1 version\nno menus\n", m);
+            fclose(m);
+        }
         return 1;
     }();
     (void)ready;
     g_alert_hook = fuzz_alert_hook;
     txt_path = dir;
-    men_path = dir;
+    men_path = dir + "menus/";
 
     FILE* f = fopen((dir + "english/Wing-Wright.txt").c_str(), "wb");
     if (!f) return 0;

@@ -52,6 +52,7 @@ static void log_lowest_free(const std::string& path)
 const char* MACIBM_lang_folder(int lang)
 {
     if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) lang = 0;
+    mnw.lang = lang;                         // the menu reader and the glyph choice follow it
     return s_lang_folder[lang];
 }
 
@@ -59,6 +60,7 @@ void MACIBM_setupforlang(int lang)
 {
     // The resolution file may name a language this program does not have; English stands in.
     if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) lang = 0;
+    mnw.lang = lang;                         // the menu reader and the glyph choice follow it
     if (lang == 5) OGL_texbmp(-100, REN_TEX_KOREAN, -109, men_path + "Korean:menu_text.bmp");
     MACIBM_read_menus("Wing-Wright.txt");
     const std::string path = txt_path + s_lang_folder[lang] + "Wing-Wright.txt";

@@ -35,6 +35,7 @@ protected:
         txt_path = dir;
         path = txt_path + "english:Wing-Wright.txt";
         saved_xer = xer;
+        saved_lang = mnw.lang;
         xer = fopen((dir + "Error.out").c_str(), "w");
     }
     void TearDown() override
@@ -42,6 +43,7 @@ protected:
         IO_inf_close();
         if (xer) fclose(xer);
         xer = saved_xer;
+        mnw.lang = saved_lang;
         ww_use_aerodeck();
     }
 
@@ -69,6 +71,7 @@ protected:
 
     std::string dir, path;
     FILE* saved_xer = nullptr;
+    int saved_lang = 0;
 };
 
 TEST_F(TextFile, LinesUpToTheNegativeIndexAreLoaded)
@@ -153,7 +156,9 @@ TEST_F(TextFile, LowestFreeIndexIsLogged)
 TEST_F(TextFile, UnknownLanguageFallsBackToEnglish)
 {
     load("1 one\n-1\n");
+    mnw.lang = 42;
     MACIBM_setupforlang(42);
+    EXPECT_EQ(mnw.lang, 0);                         // the menus are read for the same language
     EXPECT_STREQ(stl.text[1], "one");
     EXPECT_TRUE(g_test_alerts.empty());
 }
