@@ -137,7 +137,7 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
 int s_sel;
 void list_field(void) { BTN_textlist(600, 500, &s_sel, "none-left-right", "side"); }
 
-TEST_F(WidgetPixels, AClickOnAListOpensItsPopUp)
+TEST_F(WidgetPixels, APopUpOpensOnAClickAndTheMenuCodeHandsTheChosenItemBack)
 {
     s_sel = 1;
     g_test_frame_hook = list_field;
@@ -145,10 +145,19 @@ TEST_F(WidgetPixels, AClickOnAListOpensItsPopUp)
     EXPECT_EQ(active_popup_code, 1024 * 500 + 600);
     EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
     EXPECT_STREQ(stl.item_name[MNW_POPUP_MENU][2], "right");
-    MACIBM_startwind(0, "another window");            // a window switch closes it
+    click_at(600, 494);                               // "right", one row below the list's line
+    EXPECT_EQ(s_sel, 2);
+    EXPECT_EQ(active_popup_code, 0);
+    EXPECT_EQ(select_popup_code, 0);
+    EXPECT_EQ(mnw.menu_up, -1);
+
+    click_at(610, 504);                               // open again, then switch windows
+    EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+    MACIBM_startwind(0, "another window");
     ww_frames(1);
     EXPECT_EQ(active_popup_code, 0);
     EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(s_sel, 2);
 }
 
 }   // namespace
