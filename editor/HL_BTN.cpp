@@ -636,11 +636,7 @@ int BTN_select_file(float x, float y, std::string* file, std::string* path, int 
 int BTN_select_file(float x, float y, char* file, char* path, int file_type, int open_save, const char* label0)
 {
     if (!select_file_face(x, y, file, label0)) return 0;
-    std::string f = file, pa = path;
-    if (dialog_opensave(open_save, file_type, &f, &pa)) {
-        copy_cut(file, f.c_str(), BTN_INPUT_LEN);
-        copy_cut(path, pa.c_str(), BTN_INPUT_LEN);
-    }
+    dialog_opensave(open_save, file_type, file, path);
     return 1;
 }
 
