@@ -198,7 +198,10 @@ int IO_acf_write_to(int p, const std::string& path)
 
     // The temporary lives in the target's own folder, so the final rename never crosses file
     // systems; a leading dot keeps a left-over one (after a crash) out of file listings.
-    const std::string stem = "." + base.substr(0, 180) + "." + std::to_string((long)getpid());
+    std::string stem(1, '.');   // built by appending: g++ 12 warns falsely on literal + string here
+    stem += base.substr(0, 180);
+    stem += '.';
+    stem += std::to_string((long)getpid());
     std::string tmp;
     int fd = -1;
     for (int n = 0; n < 100 && fd < 0; n++) {

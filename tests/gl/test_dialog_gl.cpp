@@ -290,7 +290,7 @@ TEST_F(Dialog, MissingFolderShowsNothingButThePopupStillWorks)
 TEST_F(Dialog, FolderNamesTheListCannotHoldAreShownSafely)
 {
     folder("a|b");
-    for (int i = 0; i < 120; i++) folder(("f" + std::to_string(1000 + i)).c_str());
+    for (int i = 0; i < 120; i++) folder(std::string(1, 'f').append(std::to_string(1000 + i)).c_str());
     std::string text;
     int n = 0;
     idle();

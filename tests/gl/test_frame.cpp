@@ -3,6 +3,7 @@
 #include "shell/Hl_MNW.h"
 #include "draw/HL_GRAPH.h"
 #include "editor/HL_BTN.h"
+#include "draw/art_layout.h"
 #include "tests/support/ww_test.h"
 #include <cmath>
 #include <fstream>
@@ -51,7 +52,12 @@ TEST_F(Frame, StartUpReportsTheGraphicsAndShowsTheStartScreen)
                               "\nfound_mul_tex    :", "\nfound_env_add    :", "\nfound_dis_fog    :", "\nnum_tex_units    :",
                               "\nmax_iso_filtering:", "\nmax texture size :", "\ndepth buffer bits:"})
         EXPECT_NE(log.find(label), std::string::npos) << label;
-    // The interface colours come from the art sheet; 35 is the mean of 31 and 34.
+    // The interface colours come from the art sheet exactly as drawn; 35 is the mean of 31 and 34.
+    for (const ART_swatch& w : ART_SWATCHES) {
+        EXPECT_NEAR(col_rgb[w.slot][0], w.r / 255.0f, 0.5f / 255) << "slot " << w.slot;
+        EXPECT_NEAR(col_rgb[w.slot][1], w.g / 255.0f, 0.5f / 255) << "slot " << w.slot;
+        EXPECT_NEAR(col_rgb[w.slot][2], w.b / 255.0f, 0.5f / 255) << "slot " << w.slot;
+    }
     for (int c = 0; c < 3; c++) EXPECT_FLOAT_EQ(col_rgb[35][c], (col_rgb[31][c] + col_rgb[34][c]) * 0.5f);
 }
 

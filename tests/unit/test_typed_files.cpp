@@ -307,7 +307,7 @@ TEST(TypedNames, ExtensionsAndModes)
     const char* ext[] = {"", "", ".AFL", ".WPN", ".ACF", ".OBJ", ".SIT", ".SMO", ".TXT", ".FMS", ".GAM", ".TRA",
                          ".CAR", ".SPA", ".REG", ".WAV", ".BMP", ".BMP", "", "", "", "", "", ""};
     for (int t = 0; t < 24; t++) {
-        n = "x";
+        n.assign(1, 'x');
         set_ext(&n, t);
         EXPECT_EQ(n, std::string("x").append(ext[t])) << "type " << t;
         bool bin = t == 3 || t == 4 || t == 11 || t == 12 || t == 13 || t == 16 || t == 17 || t == 21;

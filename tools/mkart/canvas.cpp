@@ -275,6 +275,10 @@ bool write_png_rgba(const std::string& path, const Canvas& c)
     png_init_io(png, f);
     png_set_IHDR(png, info, c.w, c.h, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // The loader corrects a picture without a gamma chunk as if it were made for a darker
+    // screen; saying the colours are already for the display keeps every texel exactly as drawn,
+    // so the palette swatches read back as their own colours.
+    png_set_gAMA(png, info, 1.0 / 2.2);
     png_set_compression_level(png, 9);
     png_write_info(png, info);
     for (int row = 0; row < c.h; ++row) {      // PNG rows run top-down: our top row is y = h-1
