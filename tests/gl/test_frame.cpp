@@ -300,3 +300,26 @@ TEST_F(Pixels, ScreenshotOfTheStartScreen)
     MACIBM_startwind(0, "screenshot");
     (void)screen_sum;
 }
+
+// Pictures of the real screens for a person to look at (written beside the installation folder).
+TEST_F(Frame, ScreenshotsOfTheMainScreenWithAMenuOpen)
+{
+    static std::vector<unsigned char> px(1024 * 768 * 4);
+    g_test_before_swap = [] { OGL_read_pixels(0, 0, 1024, 768, px.data()); };
+    MACIBM_startwind(0, "screenshot");
+    frame_at(900.0);
+    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-main.png", 1024, 768, px.data()));
+    // open the first menu of the bar by a click on its title
+    ww_mouse_to(mnw.menux1[0] + 5, mnw.menuy1[0] + 5);
+    MACIBM_sys_push_button(1);
+    MACIBM_sys_push_button(0);
+    frame_at(900.1);
+    frame_at(900.2);
+    EXPECT_EQ(mnw.menu_up, 0);
+    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-menu.png", 1024, 768, px.data()));
+    mnw.menu_up = -1;
+    MACIBM_startwind(605, "screenshot");
+    frame_at(900.3);
+    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-window.png", 1024, 768, px.data()));
+    MACIBM_startwind(0, "screenshot");
+}
