@@ -592,6 +592,7 @@ void OGL_load_tex(const std::string& path, int index, int reduction, int filter_
     if (!check_bytes(bytes, path)) return;
     const int w = (int)ren.tex_dx_tot[index], h = (int)ren.tex_dy_tot[index];
     if (!check_dx(w, path) || !check_dy(h, path)) return;
+    if (index == REN_TEX_BACK) ren.back_flat = 0;   // a picture now: the background must be drawn
     if (!is_pow2(w)) {
         MACIBM_alert(0, "OGL_load_tex: Trying to read a texture that is not a power of 2!", path.c_str(), "", "", 17);
         return;

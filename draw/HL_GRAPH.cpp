@@ -245,6 +245,14 @@ void OGL_2dquad(int tex, int col, float alp,
 
 void OGL_plot_background(void)
 {
+    // Every window but the start screen has a background of one flat colour. Clearing to that
+    // colour gives the same pixels as drawing the texture, at a fraction of the cost on a
+    // software renderer, where a full-screen textured quad is the most expensive thing a frame draws.
+    if (ren.back_flat && ren.current_alpha > 0.99f) {
+        glClearColor(col_rgb[30][0], col_rgb[30][1], col_rgb[30][2], 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
     if (mnw.x_off > 0.5f || mnw.y_off > 0.5f) {
         OGL_setstate(1, 0, 3, 4, 9, 11);
         OGL_setcolorINDEX(30, 1.0f);

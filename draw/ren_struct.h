@@ -24,6 +24,7 @@ struct ren_struct {
     float current_alpha;                    // opacity of the background texture
     float zoom_act;
     int   plot_init_lights;                 // lights must be set up again before the next 3-D view
+    int   back_flat;                        // the background texture is one flat colour (slot 30)
 };
 
 // ren: defined in HL_GRAPH.cpp; written only by draw/ (texture loads, the GL probe's results

@@ -323,3 +323,23 @@ TEST_F(Frame, ScreenshotsOfTheMainScreenWithAMenuOpen)
     EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-window.png", 1024, 768, px.data()));
     MACIBM_startwind(0, "screenshot");
 }
+
+TEST_F(Pixels, FlatBackgroundByClearingLooksExactlyLikeTheTexture)
+{
+    MACIBM_startwind(605, "background");
+    ASSERT_EQ(ren.back_flat, 1);
+    OGL_2d_projection();
+    OGL_plot_background();
+    auto cleared = block(0, 0, 1024, 768);
+    ren.back_flat = 0;                               // the same background drawn as the texture
+    OGL_fillrect(15, 1.0f, -mnw.win_x, -mnw.win_y, 1024, 768);
+    OGL_plot_background();
+    auto drawn = block(0, 0, 1024, 768);
+    ren.back_flat = 1;
+    EXPECT_EQ(cleared, drawn);
+    EXPECT_EQ(cleared[0], (unsigned char)intround(col_rgb[30][0] * 255));
+    // The start picture is a picture: it must be drawn, not cleared.
+    MACIBM_startwind(-1, "background");
+    EXPECT_EQ(ren.back_flat, 0);
+    MACIBM_startwind(0, "background");
+}
