@@ -572,16 +572,13 @@ TEST_F(Bitmap, ScaleRecordsVisibleAndPowerOfTwoSizes)
 namespace {
 
 // libpng's own reading of a picture with the loader's transformations, gamma included.
-std::vector<unsigned char> libpng_reference(const std::string& path, double* gamma_used)
+std::vector<unsigned char> libpng_reference_from(FILE* f, double* gamma_used)
 {
     std::vector<unsigned char> out;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return out;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        fclose(f);
         return std::vector<unsigned char>();
     }
     png_init_io(png, f);
@@ -601,6 +598,15 @@ std::vector<unsigned char> libpng_reference(const std::string& path, double* gam
     for (int y = 0; y < h; y++) rows[y] = out.data() + (size_t)y * w * 4;
     png_read_image(png, rows.data());
     png_destroy_read_struct(&png, &info, nullptr);
+    return out;
+}
+
+// The file is closed here, outside the function that jumps, so no path can close it twice.
+std::vector<unsigned char> libpng_reference(const std::string& path, double* gamma_used)
+{
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return {};
+    std::vector<unsigned char> out = libpng_reference_from(f, gamma_used);
     fclose(f);
     return out;
 }
