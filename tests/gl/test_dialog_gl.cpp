@@ -16,40 +16,6 @@
 
 namespace {
 
-struct script {
-    int frame = 0;
-    std::vector<std::function<void()>> steps;   // one entry per frame; runs before that frame's swap
-    int saw_top_win = -9;
-    float saw_dx = 0, saw_dy = 0;
-};
-script* s_script;
-
-void run_script(void)
-{
-    script& s = *s_script;
-    if (s.saw_top_win == -9) { s.saw_top_win = mnw.top_win; s.saw_dx = mnw.win_dx; s.saw_dy = mnw.win_dy; }
-    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
-    else if (s.frame > 300 && (mnw.top_win == MNW_WIN_OPEN || mnw.top_win == MNW_WIN_SAVE)) {
-        ww_mouse_to(45, 28);                     // never hang a test run: Cancel
-        MACIBM_sys_push_button(1);
-        MACIBM_sys_push_button(0);
-    }
-    s.frame++;
-}
-
-void click_at(float x, float y)
-{
-    ww_mouse_to(x, y);
-    MACIBM_sys_push_button(1);
-    MACIBM_sys_push_button(0);
-}
-
-void key(int k)
-{
-    MACIBM_sys_push_key(1, k);
-    MACIBM_sys_push_key(0, k);
-}
-
 void touch(const std::string& path)
 {
     FILE* f = fopen(path.c_str(), "wb");
@@ -74,7 +40,7 @@ void choose_popup_item(int i)
 
 class Dialog : public ::testing::Test {
 protected:
-    script sc;
+    ww_script sc;
     std::string dir, saved_acf, saved_wrk;
     std::string file = "Cub.acf", path = "unchanged";
     void SetUp() override
@@ -86,13 +52,12 @@ protected:
         saved_wrk = wrk_path;
         dir = ww_temp_dir("dialog-gl");
         acf_path = dir;                          // aircraft dialogs start in the aircraft folder
-        s_script = &sc;
-        g_test_before_swap = run_script;
+        // never hang a test run: Cancel
+        ww_play(&sc, [] { if (mnw.top_win == MNW_WIN_OPEN || mnw.top_win == MNW_WIN_SAVE) ww_click_at(45, 28); }, 300);
     }
     void TearDown() override
     {
-        g_test_before_swap = nullptr;
-        s_script = nullptr;
+        ww_play(nullptr, nullptr);
         ww_frames(2);                            // events a failed script left behind go nowhere
         acf_path = saved_acf;
         wrk_path = saved_wrk;
@@ -115,7 +80,7 @@ TEST_F(Dialog, ClickOnAFileOpensIt)
     files({"b.acf", "a.acf", "c.acf", "skip.wpn"});
     folder("Sub");
     idle();
-    step([] { EXPECT_EQ(g_file[2], "b.acf"); click_at(100, row_y(1)); });   // the row below the centre
+    step([] { EXPECT_EQ(g_file[2], "b.acf"); ww_click_at(100, row_y(1)); });   // the row below the centre
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 1);
     EXPECT_EQ(file, "c.acf");
     EXPECT_EQ(path, dir + "c.acf");
@@ -130,10 +95,10 @@ TEST_F(Dialog, ClicksOffTheEntriesOpenNothing)
 {
     files({"only.acf"});
     idle();
-    step([] { click_at(100, row_y(3)); });        // an empty row under the one entry
-    step([] { click_at(100, 250); });             // the empty panel above it
+    step([] { ww_click_at(100, row_y(3)); });        // an empty row under the one entry
+    step([] { ww_click_at(100, 250); });             // the empty panel above it
     idle();
-    step([] { click_at(45, 28); });               // Cancel
+    step([] { ww_click_at(45, 28); });               // Cancel
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 0);
     EXPECT_EQ(file, "Cub.acf");
     EXPECT_EQ(path, "unchanged");
@@ -145,12 +110,12 @@ TEST_F(Dialog, ReturnEntersAFolderAndOpensAFile)
     folder("Jets");
     files({"z.acf", "Jets/inner.acf"});
     idle();
-    step([] { EXPECT_EQ(g_file[1], "Jets"); key(SDLK_RETURN); });   // 3 entries: the centre is the second
+    step([] { EXPECT_EQ(g_file[1], "Jets"); ww_key(SDLK_RETURN); });   // 3 entries: the centre is the second
     idle();
     step([this] {
         EXPECT_EQ(wrk_path, dir + "Jets:");
         EXPECT_EQ(g_file_count, 1);
-        key(SDLK_RETURN);
+        ww_key(SDLK_RETURN);
     });
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 1);
     EXPECT_EQ(file, "inner.acf");
@@ -165,14 +130,14 @@ TEST_F(Dialog, SaveKeepsThirtyTypedCharactersInTheFolderShown)
     idle();
     step([] {
         EXPECT_STREQ(g_cs_input, "Cub.acf");      // the current name, ready to edit
-        for (int i = 0; i < 7; i++) key(SDLK_BACKSPACE);
+        for (int i = 0; i < 7; i++) ww_key(SDLK_BACKSPACE);
     });
     step([] {
         EXPECT_STREQ(g_cs_input, "");
-        for (char c : std::string("abcdefghijklmnopqrstuvwxyzabcde")) key(c);   // 31 characters
+        for (char c : std::string("abcdefghijklmnopqrstuvwxyzabcde")) ww_key(c);   // 31 characters
     });
-    step([] { click_at(100, row_y(0)); });        // into the folder "Sub"
-    step([] { key(SDLK_RETURN); });
+    step([] { ww_click_at(100, row_y(0)); });        // into the folder "Sub"
+    step([] { ww_key(SDLK_RETURN); });
     EXPECT_EQ(open(MNW_WIN_SAVE, 4), 1);
     EXPECT_EQ(file, "abcdefghijklmnopqrstuvwxyzabcd");
     EXPECT_EQ(path, dir + "Sub:abcdefghijklmnopqrstuvwxyzabcd");
@@ -185,10 +150,10 @@ TEST_F(Dialog, SaveReturnWithNoNameSavesNothing)
 {
     file = "";
     idle();
-    step([] { key(SDLK_RETURN); });
+    step([] { ww_key(SDLK_RETURN); });
     idle();
-    step([] { key('x'); });
-    step([] { key(SDLK_RETURN); });
+    step([] { ww_key('x'); });
+    step([] { ww_key(SDLK_RETURN); });
     EXPECT_EQ(open(MNW_WIN_SAVE, 4), 1);
     EXPECT_EQ(file, "x");
     EXPECT_EQ(sc.frame, 6);
@@ -199,17 +164,17 @@ TEST_F(Dialog, CancelReturnsZeroAndRestoresTheCallersWindow)
     files({"a.acf"});
     MACIBM_startwind(605, "caller");
     idle();
-    step([] { click_at(45, 28); });
+    step([] { ww_click_at(45, 28); });
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 0);
     EXPECT_EQ(file, "Cub.acf");
     EXPECT_EQ(path, "unchanged");
     EXPECT_EQ(mnw.top_win, 605);
     EXPECT_EQ(mnw.win_dx, 417);
 
-    sc = script{};
+    sc = ww_script{};
     char cfile[BTN_INPUT_LEN] = "Old.wpn", cpath[BTN_INPUT_LEN] = "old path";
     wrk_path = dir;
-    sc.steps = {[] {}, [] { click_at(45, 28); }};
+    sc.steps = {[] {}, [] { ww_click_at(45, 28); }};
     EXPECT_EQ(dialog_opensave(MNW_WIN_SAVE, 3, cfile, cpath), 0);
     EXPECT_STREQ(cfile, "Old.wpn");
     EXPECT_STREQ(cpath, "old path");
@@ -221,7 +186,7 @@ TEST_F(Dialog, CharArrayFormCopiesTheChoiceBack)
     files({"gun.wpn", "plane.acf"});
     wrk_path = dir;                              // weapons start wherever the caller points
     char cfile[BTN_INPUT_LEN] = "", cpath[BTN_INPUT_LEN] = "";
-    sc.steps = {[] {}, [] { key(SDLK_RETURN); }};
+    sc.steps = {[] {}, [] { ww_key(SDLK_RETURN); }};
     EXPECT_EQ(dialog_opensave(MNW_WIN_OPEN, 3, cfile, cpath), 1);
     EXPECT_STREQ(cfile, "gun.wpn");
     EXPECT_EQ(std::string(cpath), dir + "gun.wpn");
@@ -236,7 +201,7 @@ TEST_F(Dialog, PopupOffersTheAerodeckFolderTheChainAndSubfolders)
     acf_path = base;
     std::vector<std::string> items;
     idle();
-    step([] { click_at(POPUP_X, POPUP_Y + 3); });   // open the pop-up
+    step([] { ww_click_at(POPUP_X, POPUP_Y + 3); });   // open the pop-up
     idle();
     step([&] {
         EXPECT_EQ(mnw.menu_up, BTN_POPUP_SLOT);
@@ -246,12 +211,12 @@ TEST_F(Dialog, PopupOffersTheAerodeckFolderTheChainAndSubfolders)
     idle();
     step([&] {
         EXPECT_EQ(wrk_path, base + "Gliders:");
-        click_at(POPUP_X, POPUP_Y + 3);
+        ww_click_at(POPUP_X, POPUP_Y + 3);
     });
     idle();
     step([] { choose_popup_item(0); });           // "Aerodeck folder"
     idle();
-    step([] { click_at(45, 28); });
+    step([] { ww_click_at(45, 28); });
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 0);
     // The pop-up shows "-" as a space, because "-" separates its items.
     std::string mine_shown = mine;
@@ -269,18 +234,18 @@ TEST_F(Dialog, MissingFolderShowsNothingButThePopupStillWorks)
     idle();
     step([] {
         EXPECT_EQ(g_file_count, 0);
-        key(SDLK_RETURN);                         // nothing to enter or open
-        click_at(100, row_y(0));
+        ww_key(SDLK_RETURN);                         // nothing to enter or open
+        ww_click_at(100, row_y(0));
     });
     idle();
-    step([] { click_at(POPUP_X, POPUP_Y + 3); });
+    step([] { ww_click_at(POPUP_X, POPUP_Y + 3); });
     idle();
     step([] { choose_popup_item(0); });
     idle();
     step([] {
         EXPECT_EQ(wrk_path, app_path);
         EXPECT_GT(g_file_count, 0);
-        click_at(45, 28);
+        ww_click_at(45, 28);
     });
     EXPECT_EQ(open(MNW_WIN_OPEN, 4), 0);
     EXPECT_EQ(sc.frame, 9);
@@ -294,7 +259,7 @@ TEST_F(Dialog, FolderNamesTheListCannotHoldAreShownSafely)
     std::string text;
     int n = 0;
     idle();
-    step([] { click_at(POPUP_X, POPUP_Y + 3); });
+    step([] { ww_click_at(POPUP_X, POPUP_Y + 3); });
     idle();
     step([&] {
         EXPECT_EQ(mnw.menu_up, BTN_POPUP_SLOT);
@@ -303,7 +268,7 @@ TEST_F(Dialog, FolderNamesTheListCannotHoldAreShownSafely)
         choose_popup_item(0);
     });
     idle();
-    step([] { click_at(45, 28); });
+    step([] { ww_click_at(45, 28); });
     wrk_path = dir;
     EXPECT_EQ(open(MNW_WIN_OPEN, 3), 0);
     EXPECT_TRUE(g_test_alerts.empty());

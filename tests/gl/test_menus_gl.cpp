@@ -31,24 +31,6 @@ void note_input(void)
     s_saw_return = mnw.return_hit;
 }
 
-void press(void)
-{
-    MACIBM_sys_push_button(1);
-    MACIBM_sys_push_button(0);
-}
-
-void click_at(float x, float y)
-{
-    ww_mouse_to(x, y);
-    press();
-}
-
-void key(int sdl_key, int mods = 0)
-{
-    MACIBM_sys_push_key_mods(1, sdl_key, mods);
-    MACIBM_sys_push_key_mods(0, sdl_key, mods);
-}
-
 // The centre of a bar title and of an item, found by their texts.
 int menu_titled(const char* title)
 {
@@ -91,14 +73,14 @@ protected:
     }
     void click_title(int m)
     {
-        click_at((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, (mnw.menuy1[m] + mnw.menuy2[m]) * 0.5f);
+        ww_click_at((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, (mnw.menuy1[m] + mnw.menuy2[m]) * 0.5f);
         ww_frames(1);
     }
     void click_item(int m, const char* text)
     {
         float x, y;
         item_centre(m, text, &x, &y);
-        click_at(x, y);
+        ww_click_at(x, y);
         ww_frames(1);
     }
     int file = -1, view = -1;
@@ -137,12 +119,12 @@ TEST_F(MenuClicks, AnItemRunsItsCommandAndAClickBesideTheMenuStaysAClick)
     click_title(file);
     float x, y;
     item_centre(file, "-", &x, &y);
-    click_at(x, y);
+    ww_click_at(x, y);
     ww_frames(1);
     EXPECT_EQ(mnw.menu_up, -1);
 
     click_title(file);
-    click_at(600, 300);
+    ww_click_at(600, 300);
     ww_frames(1);
     EXPECT_EQ(mnw.menu_up, -1);
     EXPECT_EQ(s_saw_click, 1);
@@ -151,7 +133,7 @@ TEST_F(MenuClicks, AnItemRunsItsCommandAndAClickBesideTheMenuStaysAClick)
 TEST_F(MenuClicks, ReturnOnTheMainScreenActsLikeAPressButIsNoClick)
 {
     ww_mouse_to((mnw.menux1[view] + mnw.menux2[view]) * 0.5f, mnw.menuy1[view] + 9);
-    key(SDLK_RETURN);
+    ww_key(SDLK_RETURN);
     ww_frames(1);
     EXPECT_EQ(mnw.menu_up, view);
     EXPECT_EQ(s_saw_return, 1);
@@ -162,7 +144,7 @@ TEST_F(MenuClicks, ReturnOnTheMainScreenActsLikeAPressButIsNoClick)
     item_centre(view, "Front View", &x, &y);
     ww_mouse_to(x, y);
     ww_frames(1);
-    key(SDLK_RETURN);
+    ww_key(SDLK_RETURN);
     ww_frames(1);
     EXPECT_EQ(flt[0].psi, 180);
     EXPECT_EQ(mnw.menu_up, -1);
@@ -193,20 +175,20 @@ TEST_F(MenuClicks, APopUpListChoosesThroughTheLastMenuSlot)
     MACIBM_startwind(600, "pop-up test");
     g_test_frame_hook = a_list;
     s_sel = 0;
-    click_at(400, 303);
+    ww_click_at(400, 303);
     ww_frames(2);
     ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
-    click_at(400, 300 - 2 * 12 + 6);             // "Gamma", two rows below the list's line
+    ww_click_at(400, 300 - 2 * 12 + 6);             // "Gamma", two rows below the list's line
     ww_frames(2);
     EXPECT_EQ(s_sel, 2);
     EXPECT_EQ(mnw.menu_up, -1);
     EXPECT_EQ(active_popup_code, 0);
     EXPECT_EQ(mnw.top_win, 600);                // no menu bar click closed the window
 
-    click_at(400, 303);
+    ww_click_at(400, 303);
     ww_frames(2);
     ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
-    click_at(900, 600);                          // beside the pop-up: closed without a choice
+    ww_click_at(900, 600);                          // beside the pop-up: closed without a choice
     ww_frames(2);
     EXPECT_EQ(s_sel, 2);
     EXPECT_EQ(mnw.menu_up, -1);
@@ -242,23 +224,23 @@ TEST_F(CommandKeys, ReturnOrACloseBoxClosesAnEditorWindow)
     ww_frames(1);
     EXPECT_EQ(mnw.top_win, 607);
     EXPECT_STREQ(stl.win_name, stl.text[355]);
-    key(SDLK_RETURN);
+    ww_key(SDLK_RETURN);
     ww_frames(1);
     EXPECT_EQ(mnw.top_win, 0);
 
     APPLICATION_handlemenu(900);
     EXPECT_EQ(wrk_path, afl_path);
     ww_frames(1);
-    click_at(mnw.win_dx - 10, mnw.win_dy - 8);   // the top-right box
+    ww_click_at(mnw.win_dx - 10, mnw.win_dy - 8);   // the top-right box
     ww_frames(1);
     EXPECT_EQ(mnw.top_win, 0);
 
     APPLICATION_handlemenu(620);
     ww_frames(1);
-    click_at(mnw.win_dx / 2, mnw.win_dy - 8);    // the title bar between the boxes
+    ww_click_at(mnw.win_dx / 2, mnw.win_dy - 8);    // the title bar between the boxes
     ww_frames(1);
     EXPECT_EQ(mnw.top_win, 620);
-    click_at(10, mnw.win_dy - 8);                // the top-left box
+    ww_click_at(10, mnw.win_dy - 8);                // the top-left box
     ww_frames(1);
     EXPECT_EQ(mnw.top_win, 0);
 }
@@ -267,13 +249,13 @@ TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
 {
     flt[0].dob_x = flt[0].dob_y = 0;
     flt[0].dob_z = -100;
-    key(SDLK_LEFT);
-    key(SDLK_UP);
+    ww_key(SDLK_LEFT);
+    ww_key(SDLK_UP);
     ww_frames(1);
     EXPECT_NEAR(flt[0].dob_x, -1, 1e-9);
     EXPECT_NEAR(flt[0].dob_y, 1, 1e-9);
-    key(SDLK_RIGHT, MACIBM_MOD_SHIFT);
-    key(SDLK_DOWN, MACIBM_MOD_SHIFT);
+    ww_key(SDLK_RIGHT, MACIBM_MOD_SHIFT);
+    ww_key(SDLK_DOWN, MACIBM_MOD_SHIFT);
     ww_frames(1);
     EXPECT_NEAR(flt[0].dob_x, -0.9, 1e-9);
     EXPECT_NEAR(flt[0].dob_y, 0.9, 1e-9);
@@ -282,9 +264,9 @@ TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
     APPLICATION_handlemenu(611);
     set.fuse_osx = set.fuse_osy = 0;
     set.fuse_zoom = 99;
-    key(SDLK_LEFT);
-    key(SDLK_UP, MACIBM_MOD_SHIFT);
-    key(SDLK_EQUALS);
+    ww_key(SDLK_LEFT);
+    ww_key(SDLK_UP, MACIBM_MOD_SHIFT);
+    ww_key(SDLK_EQUALS);
     ww_frames(1);
     EXPECT_EQ(set.fuse_osx, -10);
     EXPECT_EQ(set.fuse_osy, 1);
@@ -293,27 +275,27 @@ TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
     MACIBM_startwind(0, "keys");
 
     ren.zoom_act = 2;
-    key(SDLK_EQUALS);
+    ww_key(SDLK_EQUALS);
     ww_frames(1);
     EXPECT_FLOAT_EQ(ren.zoom_act, 2 * 1.05f);
-    key(SDLK_MINUS, MACIBM_MOD_SHIFT);           // "_": the slow zoom out
+    ww_key(SDLK_MINUS, MACIBM_MOD_SHIFT);           // "_": the slow zoom out
     ww_frames(1);
     EXPECT_FLOAT_EQ(ren.zoom_act, 2 * 1.05f / 1.005f);
     ren.zoom_act = 1;
 
     flt[0].psi = 355;
     flt[0].phi = 5;
-    key(SDLK_a);
-    key(SDLK_s);
+    ww_key(SDLK_a);
+    ww_key(SDLK_s);
     ww_frames(1);
     EXPECT_FLOAT_EQ(flt[0].psi, 5);
     EXPECT_FLOAT_EQ(flt[0].phi, 355);
 
     set.draw_wire = 0;
-    key(SDLK_SPACE);
+    ww_key(SDLK_SPACE);
     ww_frames(1);
     EXPECT_EQ(set.draw_wire, 1);
-    key(SDLK_r);                                 // reloading shows the textures again
+    ww_key(SDLK_r);                                 // reloading shows the textures again
     ww_frames(1);
     EXPECT_EQ(set.draw_wire, 0);
 }
@@ -323,14 +305,14 @@ TEST_F(CommandKeys, TypingGoesToTheFieldAndMinusEndsIt)
     flt[0].psi = 0;
     mnw.entry_field = 5;
     strcpy(g_cs_input, "12");
-    key(SDLK_a);                                 // typed, not a turn of the view
+    ww_key(SDLK_a);                                 // typed, not a turn of the view
     ww_frames(1);
     EXPECT_STREQ(g_cs_input, "12a");
     EXPECT_EQ(flt[0].psi, 0);
-    key(SDLK_BACKSPACE);
+    ww_key(SDLK_BACKSPACE);
     ww_frames(1);
     EXPECT_STREQ(g_cs_input, "12");
-    key(SDLK_MINUS);
+    ww_key(SDLK_MINUS);
     ww_frames(1);
     EXPECT_EQ(mnw.entry_field, -1);
     EXPECT_STREQ(g_cs_input, "12");
@@ -338,22 +320,6 @@ TEST_F(CommandKeys, TypingGoesToTheFieldAndMinusEndsIt)
 }
 
 //=== the save prompts =======================================================================
-struct script {
-    int frame = 0;
-    std::vector<std::function<void()>> steps;   // one per frame, run before that frame's swap
-    int saw_top_win = -9;
-};
-script* s_script;
-
-void run_script(void)
-{
-    script& s = *s_script;
-    if (s.saw_top_win == -9 && mnw.top_win != 0) s.saw_top_win = mnw.top_win;
-    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
-    else if (s.frame > 200) click_at(300 - 80, 25);   // Cancel: never hang a test run
-    s.frame++;
-}
-
 class CommandPrompts : public ::testing::Test {
 protected:
     void SetUp() override
@@ -361,15 +327,13 @@ protected:
         ww_start_program();
         ww_catch_alerts();
         MACIBM_startwind(0, "prompt tests");
-        s_script = &sc;
-        g_test_before_swap = run_script;
+        ww_play(&sc, [] { ww_click_at(300 - 80, 25); });   // Cancel: never hang a test run
         g_done = 0;
         set.wpn_mod = 0;
     }
     void TearDown() override
     {
-        g_test_before_swap = nullptr;
-        s_script = nullptr;
+        ww_play(nullptr, nullptr);
         g_done = 0;
         set.acf_mod = set.wpn_mod = 0;
         MACIBM_startwind(0, "prompt tests");
@@ -377,10 +341,10 @@ protected:
     // The prompt's answer, pressed on the second frame of the prompt.
     void answer(float x, float y)
     {
-        sc = script{};
-        sc.steps = {[] {}, [x, y] { click_at(x, y); }};
+        sc = ww_script{};
+        sc.steps = {[] {}, [x, y] { ww_click_at(x, y); }};
     }
-    script sc;
+    ww_script sc;
 };
 
 TEST_F(CommandPrompts, QuitWithUnsavedWorkAsksFirst)
@@ -415,7 +379,7 @@ TEST_F(CommandPrompts, QuitWithUnsavedWorkAsksFirst)
 
     // Nothing unsaved: no question.
     set.wpn_mod = 0;
-    sc = script{};
+    sc = ww_script{};
     APPLICATION_handlemenu(305);
     EXPECT_EQ(sc.saw_top_win, -9);
     EXPECT_EQ(g_done, 1);
@@ -467,14 +431,6 @@ TEST_F(CommandPrompts, NewAndOpenKeepUnsavedWorkWhenCancelled)
 }
 
 //=== batch re-save ==========================================================================
-std::string slurp(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 class BatchResave : public ::testing::Test {
 protected:
     void SetUp() override
@@ -528,13 +484,13 @@ TEST_F(BatchResave, EveryAircraftInEveryFolderIsSavedAgainButDamagedFilesAreLeft
 {
     for (const char* sub : {"a.acf", "one:b.acf", "one:two:c.acf"}) make_aircraft(sub);
     make_aircraft("whole.acf");
-    const std::string whole = slurp(host + "whole.acf");
+    const std::string whole = ww_read_bytes(host + "whole.acf");
     remove((host + "whole.acf").c_str());
     std::ofstream(host + "one/short.acf", std::ios::binary) << whole.substr(0, 20000);
     std::ofstream(host + "one/two/damaged.acf", std::ios::binary) << "not an aircraft at all\n";
     std::ofstream(host + "notes.txt") << "not listed for aircraft\n";
-    const std::string short_before = slurp(host + "one/short.acf");
-    const std::string damaged_before = slurp(host + "one/two/damaged.acf");
+    const std::string short_before = ww_read_bytes(host + "one/short.acf");
+    const std::string damaged_before = ww_read_bytes(host + "one/two/damaged.acf");
     memset(&veh[0], 0, sizeof veh[0]);
 
     APPLICATION_handlemenu(1520);
@@ -546,10 +502,10 @@ TEST_F(BatchResave, EveryAircraftInEveryFolderIsSavedAgainButDamagedFilesAreLeft
         for (int g = 67; g <= 72; g++) EXPECT_EQ(veh[1].gearstatdef[g], 0) << sub << " gear " << g;
         EXPECT_EQ(veh[1].gearstatdef[10], 4) << sub;
     }
-    EXPECT_EQ(slurp(host + "one/short.acf"), short_before);
-    EXPECT_EQ(slurp(host + "one/two/damaged.acf"), damaged_before);
+    EXPECT_EQ(ww_read_bytes(host + "one/short.acf"), short_before);
+    EXPECT_EQ(ww_read_bytes(host + "one/two/damaged.acf"), damaged_before);
     fflush(xer);
-    const std::string log = slurp(log_path);
+    const std::string log = ww_read_bytes(log_path);
     EXPECT_NE(log.find(top + ":one:short.acf"), std::string::npos) << log;
     EXPECT_NE(log.find(top + ":one:two:damaged.acf"), std::string::npos) << log;
     EXPECT_EQ(log.find("a.acf"), std::string::npos) << log;
@@ -560,20 +516,18 @@ TEST_F(BatchResave, EveryAircraftInEveryFolderIsSavedAgainButDamagedFilesAreLeft
 TEST_F(BatchResave, UnsavedWorkIsAskedAboutBeforeTheBatchReplacesIt)
 {
     make_aircraft("a.acf");
-    const std::string before = slurp(host + "a.acf");
+    const std::string before = ww_read_bytes(host + "a.acf");
     memset(&veh[0], 0, sizeof veh[0]);
     strcpy(veh[0].name, "mine.acf");
     set.acf_mod = 1;
-    script sc;
-    sc.steps = {[] {}, [] { click_at(300 - 80, 25); }};   // Cancel
-    s_script = &sc;
-    g_test_before_swap = run_script;
+    ww_script sc;
+    sc.steps = {[] {}, [] { ww_click_at(300 - 80, 25); }};   // Cancel
+    ww_play(&sc, [] { ww_click_at(300 - 80, 25); });
     APPLICATION_handlemenu(1520);
-    g_test_before_swap = nullptr;
-    s_script = nullptr;
+    ww_play(nullptr, nullptr);
     EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
     EXPECT_STREQ(veh[0].name, "mine.acf");
-    EXPECT_EQ(slurp(host + "a.acf"), before);
+    EXPECT_EQ(ww_read_bytes(host + "a.acf"), before);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "shell/Hl_MNW.h"
 #include <png.h>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -79,4 +81,52 @@ int ww_write_png(const std::string& path, int dx, int dy, const unsigned char* r
     png_destroy_write_struct(&png, &info);
     fclose(f);
     return 1;
+}
+
+static ww_script* s_playing;
+static std::function<void()> s_rescue;
+static int s_rescue_after;
+
+static void play_frame(void)
+{
+    ww_script& s = *s_playing;
+    if (s.saw_top_win == -9 && mnw.top_win != 0) { s.saw_top_win = mnw.top_win; s.saw_dx = mnw.win_dx; s.saw_dy = mnw.win_dy; }
+    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
+    else if (s.frame > s_rescue_after && s_rescue) s_rescue();
+    s.frame++;
+}
+
+void ww_play(ww_script* s, std::function<void()> rescue, int after)
+{
+    s_playing = s;
+    s_rescue = std::move(rescue);
+    s_rescue_after = after;
+    g_test_before_swap = s ? play_frame : nullptr;
+}
+
+void ww_click_at(float x, float y)
+{
+    ww_mouse_to(x, y);
+    MACIBM_sys_push_button(1);
+    MACIBM_sys_push_button(0);
+}
+
+void ww_key(int sdl_key, int mods)
+{
+    MACIBM_sys_push_key_mods(1, sdl_key, mods);
+    MACIBM_sys_push_key_mods(0, sdl_key, mods);
+}
+
+void ww_write_bytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream f(path, std::ios::binary);
+    f.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+std::string ww_read_bytes(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
 }

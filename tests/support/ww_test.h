@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include <stdexcept>
+#include <functional>
 
 // A fatal alert, thrown by the test hook instead of stopping the process.
 struct ww_fatal : std::runtime_error {
@@ -24,3 +25,20 @@ void ww_start_program(void);
 void ww_frames(int n);                       // run n frames of the real frame loop
 void ww_mouse_to(float x, float y);          // a real mouse-motion event to window coordinates
 int  ww_write_png(const std::string& path, int dx, int dy, const unsigned char* rgba);   // screenshots
+
+// Modal windows (alerts, prompts, the file dialog) run frames themselves, so a test plays a
+// script: one step per frame, run just before that frame's swap, as a designer's hand would act.
+struct ww_script {
+    std::vector<std::function<void()>> steps;
+    int frame = 0;
+    int saw_top_win = -9;                    // the first window other than the main screen seen
+    float saw_dx = 0, saw_dy = 0;            // and its size
+};
+// Play s (nullptr stops). Once its steps are spent and `after` frames have passed, rescue runs
+// every frame, so a failing test ends instead of waiting for a designer forever.
+void ww_play(ww_script* s, std::function<void()> rescue, int after = 200);
+void ww_click_at(float x, float y);          // a real press and release at window coordinates
+void ww_key(int sdl_key, int mods = 0);      // a real key press and release (MACIBM_MOD_* held)
+
+void ww_write_bytes(const std::string& path, const std::string& bytes);
+std::string ww_read_bytes(const std::string& path);   // empty when the file cannot be read

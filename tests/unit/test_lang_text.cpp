@@ -9,20 +9,6 @@
 #include <sstream>
 #include <sys/stat.h>
 
-static void write_bytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream f(path, std::ios::binary);
-    f.write(bytes.data(), (std::streamsize)bytes.size());
-}
-
-static std::string read_bytes(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // Each test gets its own text folder with an English file, and its own "Error.out".
 class TextFile : public ::testing::Test {
 protected:
@@ -50,7 +36,7 @@ protected:
     void load(const std::string& body) { load_raw("I\n1 version\n" + body); }
     void load_raw(const std::string& bytes)
     {
-        write_bytes(dir + "english/Wing-Wright.txt", bytes);
+        ww_write_bytes(dir + "english/Wing-Wright.txt", bytes);
         MACIBM_setupforlang(0);
     }
     ww_fatal fatal_of(const std::string& body)
@@ -66,7 +52,7 @@ protected:
     std::string error_out()
     {
         fflush(xer);
-        return read_bytes(dir + "Error.out");
+        return ww_read_bytes(dir + "Error.out");
     }
 
     std::string dir, path;

@@ -16,20 +16,6 @@
 #include <sstream>
 #include <sys/stat.h>
 
-static void write_bytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream f(path, std::ios::binary);
-    f.write(bytes.data(), (std::streamsize)bytes.size());
-}
-
-static std::string read_bytes(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 static bool exists(const std::string& path)
 {
     struct stat st;
@@ -76,7 +62,7 @@ protected:
 
     int read_res(const std::string& bytes)
     {
-        write_bytes(dir + "res.prf", bytes);
+        ww_write_bytes(dir + "res.prf", bytes);
         MACIBM_res_defaults();
         return handle_prefs(PRF_KIND_RES, PRF_READ, dir + "res.prf");
     }
@@ -141,7 +127,7 @@ TEST_F(Prefs, MissingOrForeignResolutionFileLeavesTheDefaults)
     const std::string reset("i\x19\xFC\xFF\xFF", 5);
     for (const std::string& bytes : {std::string(), reset, std::string("I\n700 version\n  1280  1024")}) {
         if (bytes.empty()) remove((dir + "res.prf").c_str());
-        else write_bytes(dir + "res.prf", bytes);
+        else ww_write_bytes(dir + "res.prf", bytes);
         MACIBM_res_defaults();
         mnw.x_res_now = mnw.y_res_now = 0;
         EXPECT_EQ(handle_prefs(PRF_KIND_RES, PRF_READ, dir + "res.prf"), 0);
@@ -181,14 +167,14 @@ TEST_F(Prefs, ResolutionFileHasExactFieldWidthsAndStaysReadable)
     mnw.x_res_req = 1280; mnw.y_res_req = 1024; mnw.col_res_req = 32; mnw.set_res_req = 0;
     mnw.lang = 2; mnw.keylist_up = 1; mnw.prd_FM = 0.025f; mnw.prd_UI = 0.0125f;
     ASSERT_EQ(handle_prefs(PRF_KIND_RES, PRF_WRITE, dir + "res.prf"), 1);
-    EXPECT_EQ(read_bytes(dir + "res.prf"), "I\n740 version\n  1280  1024    32     0     2     1    0.025000    0.012500");
-    EXPECT_EQ(read_bytes(dir + "res.prf"), res_file(1280, 1024, 32, 0, 2, 1, 0.025f, 0.0125f));
+    EXPECT_EQ(ww_read_bytes(dir + "res.prf"), "I\n740 version\n  1280  1024    32     0     2     1    0.025000    0.012500");
+    EXPECT_EQ(ww_read_bytes(dir + "res.prf"), res_file(1280, 1024, 32, 0, 2, 1, 0.025f, 0.0125f));
 
     // Values too wide for their fields would run into the field before them; they are kept to
     // the width so that the next start can still read the file.
     mnw.x_res_req = 1234567; mnw.col_res_req = -1234567; mnw.prd_FM = 123456.0f; mnw.prd_UI = -1e30f;
     ASSERT_EQ(handle_prefs(PRF_KIND_RES, PRF_WRITE, dir + "res.prf"), 1);
-    EXPECT_EQ(read_bytes(dir + "res.prf").size(), std::string("I\n740 version\n").size() + 6 * 6 + 2 * 12);
+    EXPECT_EQ(ww_read_bytes(dir + "res.prf").size(), std::string("I\n740 version\n").size() + 6 * 6 + 2 * 12);
     MACIBM_res_defaults();
     EXPECT_EQ(handle_prefs(PRF_KIND_RES, PRF_READ, dir + "res.prf"), 1);
     EXPECT_EQ(mnw.x_res_req, 1024);                // 99999, then corrected
@@ -204,7 +190,7 @@ TEST_F(Prefs, EditorFileIsTheByteExactImageAndReadsBack)
     fill_editor_state();
     const std::string p = dir + "editor.prf";
     ASSERT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 1);
-    const std::string f = read_bytes(p);
+    const std::string f = ww_read_bytes(p);
     ASSERT_EQ(f.size(), 17941u);
     ASSERT_EQ((int)f.size(), PRF_FILE_BYTES);
     EXPECT_EQ(f.substr(0, 5), std::string("i\xE4\x02\x00\x00", 5));
@@ -248,7 +234,7 @@ TEST_F(Prefs, ForeignOrDamagedEditorFileIsIgnoredWhole)
     fill_editor_state();
     const std::string p = dir + "editor.prf";
     ASSERT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 1);
-    const std::string good = read_bytes(p);
+    const std::string good = ww_read_bytes(p);
 
     std::string other_version = good;
     other_version[1] = (char)0xE5;                  // 741
@@ -256,7 +242,7 @@ TEST_F(Prefs, ForeignOrDamagedEditorFileIsIgnoredWhole)
     for (const std::string& bytes : {other_version, good.substr(0, 17940), good.substr(0, 5), text_header,
                                      std::string()}) {
         SCOPED_TRACE(bytes.size());
-        write_bytes(p, bytes);
+        ww_write_bytes(p, bytes);
         memset(&set, 0, sizeof set);
         set.fuse_zoom = 1.0f;                       // a start-up default
         strcpy(veh[0].name, "default");
@@ -274,7 +260,7 @@ TEST_F(Prefs, ForeignOrDamagedEditorFileIsIgnoredWhole)
     std::string no_nul = good;
     memset(&no_nul[16905], 'x', 500);
     memset(&no_nul[PRF_SET_OFFSET], 'w', 500);      // weapn_name
-    write_bytes(p, no_nul);
+    ww_write_bytes(p, no_nul);
     ASSERT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_READ, p), 1);
     EXPECT_EQ(strlen(veh[0].name), 499u);
     EXPECT_EQ(strlen(set.weapn_name), 499u);
@@ -285,13 +271,13 @@ TEST_F(Prefs, WritingKeepsTheOldFileUntilTheNewOneIsComplete)
     const std::string p = dir + "editor.prf";
     fill_editor_state();
     ASSERT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 1);
-    const std::string before = read_bytes(p);
+    const std::string before = ww_read_bytes(p);
 
     // The temporary cannot be created: the save alert (not fatal), and the old file stands.
     ASSERT_EQ(mkdir((p + ".tmp").c_str(), 0755), 0);
     set.acf_mod = 12345;
     EXPECT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 0);
-    EXPECT_EQ(read_bytes(p), before);
+    EXPECT_EQ(ww_read_bytes(p), before);
     ASSERT_EQ(g_test_alerts.size(), 1u);
     EXPECT_EQ(g_test_alerts[0].type, 16);
     rmdir((p + ".tmp").c_str());
@@ -334,7 +320,7 @@ TEST_F(Prefs, StartUpReadsOverTheDefaultsAndClearsTheSessionFlags)
     strcpy(veh[0].name, "Glider.acf");
     flt[0].the = 12;
     MACIBM_write_prefs();
-    EXPECT_EQ(read_bytes(gen_path).size(), 17941u);
+    EXPECT_EQ(ww_read_bytes(gen_path).size(), 17941u);
 
     MACIBM_res_defaults();
     memset(&set, 0, sizeof set);
@@ -362,7 +348,7 @@ TEST(PrefsHelpers, WordsNumbersAndByteOrder)
 {
     ww_catch_alerts();
     const std::string p = ww_temp_dir("prefs-helpers") + "w.txt";
-    write_bytes(p, "I\n1 version\n  alpha,beta\tgammadelta\r\n-1.5e2 .25 7. x");
+    ww_write_bytes(p, "I\n1 version\n  alpha,beta\tgammadelta\r\n-1.5e2 .25 7. x");
     ASSERT_EQ(inf_open(p, 0, 1, 1), 1);
     char w[6];
     EXPECT_TRUE(wrd_scan(w, sizeof w, 0));
@@ -390,7 +376,7 @@ TEST(PrefsHelpers, WordsNumbersAndByteOrder)
 
     // Binary numbers from a big-endian writer are reversed.
     const std::string b = ww_temp_dir("prefs-helpers-bin") + "big.wpn";
-    write_bytes(b, std::string("a\x00\x00\x00\x01" "\x3F\xC0\x00\x00" "\xC0\x04\x00\x00\x00\x00\x00\x00", 17));
+    ww_write_bytes(b, std::string("a\x00\x00\x00\x01" "\x3F\xC0\x00\x00" "\xC0\x04\x00\x00\x00\x00\x00\x00", 17));
     ASSERT_EQ(inf_open(b, 3, 1, 1), 1);
     EXPECT_EQ(flt_scan("test"), 1.5f);
     EXPECT_EQ(dob_scan("test"), -2.5);

@@ -10,20 +10,6 @@
 #include <sys/stat.h>
 #include <vector>
 
-static void write_bytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream f(path, std::ios::binary);
-    f.write(bytes.data(), (std::streamsize)bytes.size());
-}
-
-static std::string read_bytes(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 static bool exists(const std::string& path)
 {
     struct stat st;
@@ -57,7 +43,7 @@ TEST_F(TypedFiles, BinaryHeaderRecordsTheWritersByteOrder)
 {
     // Written by a big-endian machine: "a", then 740 and 5 most significant byte first.
     std::string p = dir + "big.acf";
-    write_bytes(p, std::string("a\x00\x00\x02\xE4\x00\x00\x00\x05", 9));
+    ww_write_bytes(p, std::string("a\x00\x00\x02\xE4\x00\x00\x00\x05", 9));
     rev_inf_bin = 0;
     ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
     EXPECT_EQ(rev_inf_bin, 1);
@@ -65,13 +51,13 @@ TEST_F(TypedFiles, BinaryHeaderRecordsTheWritersByteOrder)
     EXPECT_EQ(int_scan(p), 5);
 
     // The same from a little-endian machine.
-    write_bytes(p, std::string("i\xE4\x02\x00\x00\x05\x00\x00\x00", 9));
+    ww_write_bytes(p, std::string("i\xE4\x02\x00\x00\x05\x00\x00\x00", 9));
     ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
     EXPECT_EQ(rev_inf_bin, 0);
     EXPECT_EQ(int_scan(p), 5);
 
     // Neither marker, or a text marker on a binary type: not a typed file.
-    write_bytes(p, std::string("I\xE4\x02\x00\x00", 5));
+    ww_write_bytes(p, std::string("I\xE4\x02\x00\x00", 5));
     EXPECT_EQ(inf_open(p, 4, 740, 1), 0);
     EXPECT_EQ(inf, nullptr);
     EXPECT_EQ(inf_open(dir + "missing.acf", 4, 740, 1), 0);
@@ -86,7 +72,7 @@ TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
         SCOPED_TRACE(testing::Message() << "terminator " << (int)eol[0] << (eol[1] ? " LF" : ""));
         std::string e = eol;
         std::string p = dir + "lines.txt";
-        write_bytes(p, "I" + e + "740 version" + e + "  first line" + e + e + "left, right" + e + "12 after" + e +
+        ww_write_bytes(p, "I" + e + "740 version" + e + "  first line" + e + e + "left, right" + e + "12 after" + e +
                            "last without end");
         ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
         EXPECT_EQ(x_eln, eol[0]);
@@ -107,7 +93,7 @@ TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
 
     // Two-character line ends of another kind are skipped when the reader says so.
     std::string p = dir + "lfcr.txt";
-    write_bytes(p, "I\n740 version\nab\n\rcd\n\r");
+    ww_write_bytes(p, "I\n740 version\nab\n\rcd\n\r");
     ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
     extra_char_eoln = 1;
     EXPECT_EQ(line_scan(), "ab");
@@ -115,7 +101,7 @@ TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
     extra_char_eoln = 0;
 
     // A long line keeps what fits and the next scan starts on the next line.
-    write_bytes(p, "I\n740 version\n" + std::string(100, 'x') + "\nnext\n");
+    ww_write_bytes(p, "I\n740 version\n" + std::string(100, 'x') + "\nnext\n");
     ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
     char small[8];
     str_scan(small, sizeof small, 0);
@@ -128,19 +114,19 @@ TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
 {
     std::string p = dir + "v.txt";
     // Type 20 has no header at all; a version of 0 or less checks no version line.
-    write_bytes(p, "hello\n");
+    ww_write_bytes(p, "hello\n");
     ASSERT_EQ(inf_open(p, 20, 740, 1), 1);
     EXPECT_EQ(line_scan(), "hello");
-    write_bytes(p, "A\nhello\n");
+    ww_write_bytes(p, "A\nhello\n");
     ASSERT_EQ(inf_open(p, 0, 0, 1), 1);
     EXPECT_EQ(line_scan(), "hello");
     ASSERT_EQ(inf_open(p, 0, -1, 1), 1);
     EXPECT_EQ(line_scan(), "hello");
-    write_bytes(p, "X\nhello\n");
+    ww_write_bytes(p, "X\nhello\n");
     EXPECT_EQ(inf_open(p, 0, 0, 1), 0);
 
     // A wrong version: quietly refused, or fatal when the caller asks for the alert.
-    write_bytes(p, "I\n700 version\nbody\n");
+    ww_write_bytes(p, "I\n700 version\nbody\n");
     EXPECT_EQ(inf_open(p, 0, 740, 0), 0);
     EXPECT_EQ(inf, nullptr);
     EXPECT_TRUE(g_test_alerts.empty());
@@ -155,12 +141,12 @@ TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
                               "folder, if you cannot update or delete this file.");
     }
     std::string b = dir + "v.wpn";
-    write_bytes(b, std::string("i\x02\x00\x00\x00", 5));
+    ww_write_bytes(b, std::string("i\x02\x00\x00\x00", 5));
     EXPECT_EQ(inf_open(b, 3, 1, 0), 0);
     EXPECT_THROW(inf_open(b, 3, 1, 1), ww_fatal);
 
     // A version line that holds no number is a scanning error naming the file.
-    write_bytes(p, "I\nseven hundred version\n");
+    ww_write_bytes(p, "I\nseven hundred version\n");
     try {
         inf_open(p, 0, 740, 0);
         FAIL() << "a non-numeric version line is fatal";
@@ -172,7 +158,7 @@ TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
     }
     EXPECT_EQ(inf, nullptr);
     // So is a binary header cut short inside its version.
-    write_bytes(b, std::string("a\x00\x00", 3));
+    ww_write_bytes(b, std::string("a\x00\x00", 3));
     EXPECT_THROW(inf_open(b, 3, 1, 0), ww_fatal);
 }
 
@@ -180,7 +166,7 @@ TEST_F(TypedFiles, FailedScansAreQuietOnlyForPrefsAndChecklist)
 {
     std::string p = dir + "s.txt";
     for (const char* quiet : {"prefs", "checklist"}) {
-        write_bytes(p, "I\n740 version\n3\nnot a number\n");
+        ww_write_bytes(p, "I\n740 version\n3\nnot a number\n");
         ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
         EXPECT_EQ(int_scan(quiet), 3);
         int_scan(quiet);
@@ -189,7 +175,7 @@ TEST_F(TypedFiles, FailedScansAreQuietOnlyForPrefsAndChecklist)
         EXPECT_TRUE(g_test_alerts.empty());
     }
     // Anyone else gets the fatal alert, also for reading past the end.
-    write_bytes(p, "I\n740 version\n3");
+    ww_write_bytes(p, "I\n740 version\n3");
     ASSERT_EQ(inf_open(p, 0, 740, 1), 1);
     EXPECT_EQ(int_scan("data"), 3);
     EXPECT_THROW(int_scan("data"), ww_fatal);
@@ -203,7 +189,7 @@ TEST_F(TypedFiles, FailedScansAreQuietOnlyForPrefsAndChecklist)
 
     // Binary strings are fixed-size fields; a short one is a failed scan.
     std::string b = dir + "s.wpn";
-    write_bytes(b, std::string("i\x01\x00\x00\x00" "abcd" "ef", 11));
+    ww_write_bytes(b, std::string("i\x01\x00\x00\x00" "abcd" "ef", 11));
     ASSERT_EQ(inf_open(b, 3, 1, 1), 1);
     char field[4];
     str_scan(field, 4, 0);
@@ -223,14 +209,14 @@ TEST_F(TypedFiles, WrittenHeadersAreByteExactAndReadBack)
     fwrite(&body, 4, 1, ouf);
     EXPECT_EQ(IO_ouf_close(), 1);
     EXPECT_FALSE(exists(dir + "Sub/Plane.ACF"));
-    EXPECT_EQ(read_bytes(dir + "Sub/Plane.acf"), std::string("i\xE4\x02\x00\x00\x04\x03\x02\x01", 9));
+    EXPECT_EQ(ww_read_bytes(dir + "Sub/Plane.acf"), std::string("i\xE4\x02\x00\x00\x04\x03\x02\x01", 9));
     ASSERT_EQ(inf_open(dir + "Sub:Plane.acf", 4, 740, 1), 1);
     EXPECT_EQ(int_scan("acf"), 0x01020304);
 
     ASSERT_EQ(ouf_open(dir + "Res.prf", 0, 740), 1);
     fprintf(ouf, "%d\n%s\n", 1024, "a line");
     EXPECT_EQ(IO_ouf_close(), 1);
-    EXPECT_EQ(read_bytes(dir + "Res.prf"), "I\n740 version\n1024\na line\n");
+    EXPECT_EQ(ww_read_bytes(dir + "Res.prf"), "I\n740 version\n1024\na line\n");
     ASSERT_EQ(inf_open(dir + "Res.prf", 0, 740, 1), 1);
     EXPECT_EQ(int_scan("prefs"), 1024);
     EXPECT_EQ(line_scan(), "");                 // the rest of the number's line
@@ -240,7 +226,7 @@ TEST_F(TypedFiles, WrittenHeadersAreByteExactAndReadBack)
     IO_notice_text = "Made with Wing-Wright";
     ASSERT_EQ(ouf_open(dir + "note", 22, 740), 1);
     IO_ouf_close();
-    EXPECT_EQ(read_bytes(dir + "note"), "I\n740 Made with Wing-Wright\n");
+    EXPECT_EQ(ww_read_bytes(dir + "note"), "I\n740 Made with Wing-Wright\n");
     IO_notice_text.clear();
     ASSERT_EQ(inf_open(dir + "note", 22, 740, 1), 1);
     EXPECT_EQ(IO_notice_text, "Made with Wing-Wright");
@@ -248,10 +234,10 @@ TEST_F(TypedFiles, WrittenHeadersAreByteExactAndReadBack)
     // Type 20 has no header; type 21 is binary without an extension.
     ASSERT_EQ(ouf_open(dir + "raw", 20, 740), 1);
     IO_ouf_close();
-    EXPECT_EQ(read_bytes(dir + "raw"), "");
+    EXPECT_EQ(ww_read_bytes(dir + "raw"), "");
     ASSERT_EQ(ouf_open(dir + "set", 21, 740), 1);
     IO_ouf_close();
-    EXPECT_EQ(read_bytes(dir + "set"), std::string("i\xE4\x02\x00\x00", 5));
+    EXPECT_EQ(ww_read_bytes(dir + "set"), std::string("i\xE4\x02\x00\x00", 5));
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
