@@ -14,7 +14,7 @@ export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe
 echo "=== Release build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$JOBS"
-(cd build && "${XVFB[@]}" ctest --output-on-failure --timeout 900)
+(cd build && "${XVFB[@]}" ctest --output-on-failure --timeout 300)
 
 echo "=== Record layouts"
 if [ -f ../shared/tools/layout.py ] && [ -x build/layout_dump ]; then
@@ -27,7 +27,7 @@ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DWW_SANITIZE=ON -DWW_BENCH=OFF
 cmake --build build-san -j"$JOBS"
 # Mesa's own allocations outlive the process teardown; leaks are checked on our code by the unit tests.
 (cd build-san && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-   "${XVFB[@]}" ctest --output-on-failure --timeout 1800)
+   "${XVFB[@]}" ctest --output-on-failure --timeout 600)
 
 echo "=== Fuzzers (${FUZZ_SECONDS}s each)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DWW_FUZZ=ON >/dev/null
@@ -38,7 +38,7 @@ for f in fuzz/*.cpp; do
   mkdir -p "build-fuzz/corpus-$n"
   seeds=""; [ -d "fuzz/corpus/$n" ] && seeds="fuzz/corpus/$n"
   echo "--- $n"
-  (cd build-fuzz && ASAN_OPTIONS=detect_leaks=0 ./"$n" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=4096 \
+  (cd build-fuzz && ASAN_OPTIONS=detect_leaks=0 ./"$n" -max_total_time="$FUZZ_SECONDS" -timeout=25 -rss_limit_mb=4096 \
      -print_final_stats=0 "corpus-$n" ${seeds:+"$ROOT/$seeds"} 2>&1 | tail -3)
 done
 echo "All tests passed."
