@@ -27,46 +27,33 @@ unsigned char* scratch_array_raw = s_scratch_raw;
 unsigned char* scratch_array_temp = s_scratch_temp;
 
 //=== range checks ===========================================================================
-int check_dx(int dx, const std::string& path)
+// A value outside its range is a programming error or a damaged picture: fatal, naming the file.
+static int in_range(int v, int lo, int hi, const char* message, const std::string& path)
 {
-    if (dx >= 1 && dx <= TEX_MAX_DIM) return 1;
-    MACIBM_alert(0, "Trying to create a texture either less than 1 or greater than 1024!", path.c_str(), "", "", 17);
+    if (v >= lo && v <= hi) return 1;
+    MACIBM_alert(0, message, path.c_str(), "", "", 17);
     return 0;
 }
 
-int check_dy(int dy, const std::string& path)
-{
-    if (dy >= 1 && dy <= TEX_MAX_DIM) return 1;
-    MACIBM_alert(0, "Trying to create a texture either less than 1 or greater than 1024!", path.c_str(), "", "", 17);
-    return 0;
-}
+static const char* const s_size_message = "Trying to create a texture either less than 1 or greater than 1024!";
 
+int check_dx(int dx, const std::string& path) { return in_range(dx, 1, TEX_MAX_DIM, s_size_message, path); }
+int check_dy(int dy, const std::string& path) { return in_range(dy, 1, TEX_MAX_DIM, s_size_message, path); }
 int check_type(int type, const std::string& path)
 {
-    if (type >= -104 && type <= -100) return 1;
-    MACIBM_alert(0, "Trying to creata an invalid texture type!", path.c_str(), "", "", 17);
-    return 0;
+    return in_range(type, -104, -100, "Trying to creata an invalid texture type!", path);
 }
-
 int check_index(int index, const std::string& path)
 {
-    if (index >= 0 && index < REN_NUM_TEX) return 1;
-    MACIBM_alert(0, "Trying to bind too low or high a texture index!", path.c_str(), "", "", 17);
-    return 0;
+    return in_range(index, 0, REN_NUM_TEX - 1, "Trying to bind too low or high a texture index!", path);
 }
-
 int check_filter_type(int filter_type, const std::string& path)
 {
-    if (filter_type >= -113 && filter_type <= -107) return 1;
-    MACIBM_alert(0, "Trying to bind an invalid filter type!", path.c_str(), "", "", 17);
-    return 0;
+    return in_range(filter_type, -113, -107, "Trying to bind an invalid filter type!", path);
 }
-
 int check_bytes(int bytes, const std::string& path)
 {
-    if (bytes >= 1 && bytes <= 4) return 1;
-    MACIBM_alert(0, "Trying to bind too low or high a number of bytes!", path.c_str(), "", "", 17);
-    return 0;
+    return in_range(bytes, 1, 4, "Trying to bind too low or high a number of bytes!", path);
 }
 
 int check_rgb_type(int rgb_type, const std::string& path)

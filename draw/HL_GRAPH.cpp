@@ -114,9 +114,9 @@ void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light)
     glColor4f(r, g, b, a);
 }
 
-void OGL_setspec(float spec)
+void OGL_setspec(float shine)
 {
-    const GLfloat s[4] = {spec, spec, spec, 1.0f};
+    const GLfloat s[4] = {shine, shine, shine, 1.0f};
     glLightfv(GL_LIGHT0, GL_SPECULAR, s);
     glMaterialfv(GL_FRONT, GL_SPECULAR, s);
     glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);

@@ -19,7 +19,7 @@ void OGL_assigncolor(int index, float r, float g, float b);
 void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW);
 void OGL_setcolorINDEX(int index, float a);
 void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light);
-void OGL_setspec(float spec);
+void OGL_setspec(float shine);                       // specular highlight of light 0 and front faces
 void OGL_poly_offset(int amount);
 void OGL_scissors(float x, float y, float dx, float dy);
 void OGL_scissors_end(void);

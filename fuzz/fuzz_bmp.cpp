@@ -2,7 +2,7 @@
 // alert is the loader's verdict on a malformed picture; a crash, a sanitizer report, a read past
 // the mapping or a hang is a fault.
 #include "draw/HL_BITMAP.h"
-#include "shell/Hl_MNW.h"
+#include "fuzz/fuzz_pictures.h"
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -12,16 +12,7 @@
 
 namespace {
 
-struct fatal_alert {};
-
-void throw_on_fatal(int type, const char*, const char*, const char*, const char*, const char*, int)
-{
-    if (type == 17) throw fatal_alert();
-}
-
-std::string s_dir, s_input;
-
-void remove_dir(void) { std::error_code ec; std::filesystem::remove_all(s_dir, ec); }
+std::string s_input;
 
 void put(std::vector<unsigned char>& v, unsigned x, int n)
 {
@@ -48,37 +39,23 @@ void write_seed(const std::string& path, int w, int h)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    g_alert_hook = throw_on_fatal;
-    for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
-    s_dir = "/tmp/ww-fuzz-bmp-" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(s_dir);
-    atexit(remove_dir);
-    s_input = s_dir + "input.bmp";
+    fuzz_pictures_setup("bmp");
+    s_input = fuzz_dir() + "input.bmp";
 
     const int sizes[][2] = {{1, 1}, {3, 2}, {5, 4}, {301, 1}, {4, 7}};
-    std::string list;
+    std::vector<std::string> seeds_made;
     for (size_t i = 0; i < sizeof sizes / sizeof sizes[0]; i++) {
-        const std::string p = s_dir + "seed" + std::to_string(i) + ".bmp";
+        const std::string p = fuzz_dir() + "seed" + std::to_string(i) + ".bmp";
         write_seed(p, sizes[i][0], sizes[i][1]);
-        list += (list.empty() ? "" : ",") + p;
+        seeds_made.push_back(p);
     }
-    // libFuzzer reads its flags after this call, so the seeds join them here.
-    static std::vector<char*> args;
-    static std::string flag = "-seed_inputs=" + list;
-    args.assign(*argv, *argv + *argc);
-    args.push_back(flag.data());
-    args.push_back(nullptr);
-    *argc = (int)args.size() - 1;
-    *argv = args.data();
+    fuzz_add_seeds(argc, argv, seeds_made);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FILE* f = fopen(s_input.c_str(), "wb");
-    if (!f) return 0;
-    if (size) fwrite(data, 1, size, f);
-    fclose(f);
+    if (!fuzz_write_input(s_input, data, size)) return 0;
     // Padded RGB, keyed RGBA in a paint slot, brightness alpha in the temporary buffer, one byte.
     const struct { int index, type, bytes, filter; } runs[] = {
         {1, -101, 3, -107}, {430, -102, 4, -107}, {2, -103, 4, -112}, {3, -104, 1, -113}};
@@ -86,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         int full_width = 0;
         try {
             load_bmp_into_scratch(s_input, r.index, r.type, r.bytes, r.filter, &full_width);
-        } catch (const fatal_alert&) {
+        } catch (const fuzz_fatal_alert&) {
         }
     }
     return 0;

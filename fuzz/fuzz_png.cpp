@@ -2,7 +2,7 @@
 // alert is the loader's verdict on a malformed picture and ends the run's input quietly; a crash,
 // a sanitizer report or a hang is a fault.
 #include "draw/HL_BITMAP.h"
-#include "shell/Hl_MNW.h"
+#include "fuzz/fuzz_pictures.h"
 #include <png.h>
 #include <cstdint>
 #include <cstdio>
@@ -13,16 +13,7 @@
 
 namespace {
 
-struct fatal_alert {};
-
-void throw_on_fatal(int type, const char*, const char*, const char*, const char*, const char*, int)
-{
-    if (type == 17) throw fatal_alert();
-}
-
-std::string s_dir, s_input;
-
-void remove_dir(void) { std::error_code ec; std::filesystem::remove_all(s_dir, ec); }
+std::string s_input;
 
 // Small pictures of several kinds, so the fuzzer starts from files that get past the signature,
 // the chunk CRCs and the image header.
@@ -63,47 +54,33 @@ void write_seed(const std::string& path, int w, int h, int color_type, int depth
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    g_alert_hook = throw_on_fatal;
-    for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
-    s_dir = "/tmp/ww-fuzz-png-" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(s_dir);
-    atexit(remove_dir);
-    s_input = s_dir + "input.png";
+    fuzz_pictures_setup("png");
+    s_input = fuzz_dir() + "input.png";
 
     const struct { int w, h, type, depth, interlace, trns; } seeds[] = {
         {5, 3, PNG_COLOR_TYPE_RGB, 8, 0, 0},        {4, 4, PNG_COLOR_TYPE_RGBA, 16, 1, 0},
         {9, 2, PNG_COLOR_TYPE_GRAY, 1, 1, 0},       {3, 3, PNG_COLOR_TYPE_PALETTE, 2, 0, 1},
         {2, 5, PNG_COLOR_TYPE_GRAY_ALPHA, 8, 0, 0}, {17, 1, PNG_COLOR_TYPE_GRAY, 4, 0, 0},
     };
-    std::string list;
+    std::vector<std::string> seeds_made;
     for (size_t i = 0; i < sizeof seeds / sizeof seeds[0]; i++) {
-        const std::string p = s_dir + "seed" + std::to_string(i) + ".png";
+        const std::string p = fuzz_dir() + "seed" + std::to_string(i) + ".png";
         write_seed(p, seeds[i].w, seeds[i].h, seeds[i].type, seeds[i].depth, seeds[i].interlace, seeds[i].trns);
-        list += (list.empty() ? "" : ",") + p;
+        seeds_made.push_back(p);
     }
-    // libFuzzer reads its flags after this call, so the seeds join them here.
-    static std::vector<char*> args;
-    static std::string flag = "-seed_inputs=" + list;
-    args.assign(*argv, *argv + *argc);
-    args.push_back(flag.data());
-    args.push_back(nullptr);
-    *argc = (int)args.size() - 1;
-    *argv = args.data();
+    fuzz_add_seeds(argc, argv, seeds_made);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FILE* f = fopen(s_input.c_str(), "wb");
-    if (!f) return 0;
-    if (size) fwrite(data, 1, size, f);
-    fclose(f);
+    if (!fuzz_write_input(s_input, data, size)) return 0;
     const struct { int type, bytes; } runs[] = {{-102, 4}, {-101, 3}, {-103, 1}};
     for (const auto& r : runs) {
         int full_width = 0;
         try {
             load_png_into_scratch(s_input, 1, r.type, r.bytes, &full_width);
-        } catch (const fatal_alert&) {
+        } catch (const fuzz_fatal_alert&) {
         }
     }
     return 0;
