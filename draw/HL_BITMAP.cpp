@@ -10,11 +10,13 @@
 #include "shell/Hl_MNW.h"
 #include "shell/IO_UTILS.h"
 #include <png.h>
+#include <algorithm>
 #include <cmath>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -572,6 +574,68 @@ static void bleed_edges(unsigned char* a, int w, int h)
     }
 }
 
+void OGL_plan_background(const unsigned char* a, int w, int h, int bytes)
+{
+    ren.back_keyed     = 0;
+    ren.back_run_count = 0;
+    const int T = REN_BACK_TILE;
+    if (!a || bytes < 3 || w < T || h < T || w % T || h % T) return;
+    const int cols = w / T, rows = h / T;
+    auto texel = [&](int x, int y) {
+        const unsigned char* p = a + ((size_t)y * w + x) * bytes;
+        return (int32_t)(p[0] | p[1] << 8 | p[2] << 16);
+    };
+    // Each tile's colour when all of it and its ring has that one colour, else -1.
+    std::vector<int32_t> tile((size_t)cols * rows, -1);
+    for (int ty = 0; ty < rows; ty++)
+        for (int tx = 0; tx < cols; tx++) {
+            const int x0 = std::max(0, tx * T - 1), x1 = std::min(w, tx * T + T + 1);
+            const int y0 = std::max(0, ty * T - 1), y1 = std::min(h, ty * T + T + 1);
+            const int32_t c = texel(x0, y0);
+            bool flat = true;
+            for (int y = y0; y < y1 && flat; y++)
+                for (int x = x0; x < x1; x++)
+                    if (texel(x, y) != c) { flat = false; break; }
+            if (flat) tile[(size_t)ty * cols + tx] = c;
+        }
+    std::vector<int32_t> flat;
+    for (int32_t c : tile) if (c >= 0) flat.push_back(c);
+    std::sort(flat.begin(), flat.end());
+    int32_t key = -1;
+    size_t best = 0;
+    for (size_t i = 0, j; i < flat.size(); i = j) {
+        for (j = i; j < flat.size() && flat[j] == flat[i]; j++) {}
+        if (j - i > best) { best = j - i; key = flat[i]; }
+    }
+    // Fewer key tiles than this and the clear saves less than the extra quads cost.
+    if (best * 4 < tile.size()) return;
+    // Runs of other tiles along each row; a run with the same columns as one that reaches the
+    // row below grows that one taller instead, so solid areas become single rectangles.
+    std::vector<int> reach, next;                  // runs ending on the row below, and on this row
+    for (int ty = 0; ty < rows; ty++) {
+        next.clear();
+        for (int tx = 0; tx < cols;) {
+            if (tile[(size_t)ty * cols + tx] == key) { tx++; continue; }
+            const int first = tx;
+            while (tx < cols && tile[(size_t)ty * cols + tx] != key) tx++;
+            int grown = -1;
+            for (int i : reach)
+                if (ren.back_runs[i][2] == first && ren.back_runs[i][3] == tx - 1) { grown = i; break; }
+            if (grown < 0) {
+                if (ren.back_run_count == REN_BACK_MAX_RUNS) { ren.back_run_count = 0; return; }
+                grown = ren.back_run_count++;
+                short* r = ren.back_runs[grown];
+                r[0] = (short)ty; r[2] = (short)first; r[3] = (short)(tx - 1);
+            }
+            ren.back_runs[grown][1] = (short)ty;
+            next.push_back(grown);
+        }
+        reach.swap(next);
+    }
+    for (int c = 0; c < 3; c++) ren.back_key[c] = (float)((key >> (8 * c)) & 255) / 255.0f;
+    ren.back_keyed = 1;
+}
+
 void OGL_load_tex(const std::string& path, int index, int reduction, int filter_type, int rgb_type, unsigned char* array)
 {
     if (!check_index(index, path) || !check_filter_type(filter_type, path) || !check_rgb_type(rgb_type, path)) return;
@@ -588,6 +652,8 @@ void OGL_load_tex(const std::string& path, int index, int reduction, int filter_
         MACIBM_alert(0, "OGL_load_tex: Trying to read a texture that is not a power of 2!", path.c_str(), "", "", 17);
         return;
     }
+    if (index == REN_TEX_BACK && reduction == 0) OGL_plan_background(array, w, h, bytes);
+    if (index == REN_TEX_INTERFACE && reduction == 0) OGL_measure_glyph_ink(bytes == 4 ? array : nullptr, w, h);
     // The background and the slots 180-190 are drawn unfiltered or blended on purpose.
     if (bytes == 4 && index != 480 && !(index >= 180 && index <= 190)) bleed_edges(array, w, h);
 

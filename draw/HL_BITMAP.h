@@ -50,6 +50,12 @@ float get_scale(const std::string& path, int index, int type, int* dx, int* dy, 
 // Upload one mip level (reduction) of the slot from array, sized by the slot's tex_dx_tot,
 // tex_dy_tot. rgb_type is GL_ALPHA, GL_RGB or GL_RGBA.
 void OGL_load_tex(const std::string& path, int index, int reduction, int filter_type, int rgb_type, unsigned char* array);
+// Plan how the background picture is drawn: its key colour is the colour of the most tiles that
+// are entirely that colour, one-texel ring included (so that filtered drawing at other scales
+// gives the same pixels); the other tiles become runs along each tile row. ren.back_keyed is 1
+// when at least a quarter of the tiles are key tiles and the runs fit, else the picture is drawn
+// whole. a holds w x h texels of bytes (3 or 4) each, bottom row first.
+void OGL_plan_background(const unsigned char* a, int w, int h, int bytes);
 // Build every smaller mip level in place in array and upload each.
 void OGL_mini_me(const std::string& path, int index, int filter_type, int rgb_type, unsigned char* array);
 

@@ -3,8 +3,10 @@
 #include "draw/ogl.h"
 #include "draw/art_layout.h"
 #include "shell/Hl_MNW.h"
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 ren_struct ren;
 
@@ -57,6 +59,79 @@ void OGL_assigncolor(int index, float r, float g, float b)
     col_rgb[index][0] = r; col_rgb[index][1] = g; col_rgb[index][2] = b;
 }
 
+//=== the interface quad queue ===============================================================
+// Text and widget art are small textured quads from one sheet, drawn with one state. Every
+// glBegin/glEnd pair costs the driver a fixed few microseconds, more than the quads of a short
+// label, so these quads are queued and sent as one draw: before anything else draws or changes
+// what they depend on (state, texture, colour, scissor, projection), before a read-back and
+// before the swap. Their order against everything else is therefore unchanged.
+struct queued_vertex { float x, y, s, t; };
+struct queued_colour { size_t first; float rgba[4]; };
+static struct {
+    int                        tex = -1, al = 0;
+    std::vector<queued_vertex> v;
+    std::vector<queued_colour> colours;    // the colour from vertex `first` on
+    bool                       sending = false;
+} s_queue;
+
+static inline void send_queue(void)
+{
+    if (!s_queue.v.empty() && !s_queue.sending) OGL_flush_quads();
+}
+
+static void colour_of_index(int index, float a, float rgba[4])
+{
+    if (index < 0 || index >= OGL_NUM_COLORS) index = 15;
+    rgba[0] = col_rgb[index][0]; rgba[1] = col_rgb[index][1]; rgba[2] = col_rgb[index][2];
+    if (index < 41) { rgba[0] *= r_manual_lighting; rgba[1] *= g_manual_lighting; rgba[2] *= b_manual_lighting; }
+    rgba[3] = a <= 0.99f ? a : 1.0f;
+}
+
+// Following quads come from slot tex, blended as al, in colour index at opacity a.
+static void queue_begin(int tex, int al, int index, float a)
+{
+    if (!s_queue.v.empty() && (s_queue.tex != tex || s_queue.al != al)) OGL_flush_quads();
+    s_queue.tex = tex;
+    s_queue.al  = al;
+    queued_colour c{s_queue.v.size(), {}};
+    colour_of_index(index, a, c.rgba);
+    if (!s_queue.colours.empty() && memcmp(s_queue.colours.back().rgba, c.rgba, sizeof c.rgba) == 0) return;
+    if (!s_queue.colours.empty() && s_queue.colours.back().first == c.first) s_queue.colours.back() = c;
+    else s_queue.colours.push_back(c);
+}
+
+// Wound like every filled shape: (x1,y1) (x1,y2) (x2,y2) (x2,y1).
+static inline void queue_quad(float x1, float y1, float x2, float y2, float s1, float t1, float s2, float t2)
+{
+    s_queue.v.push_back({x1, y1, s1, t1});
+    s_queue.v.push_back({x1, y2, s1, t2});
+    s_queue.v.push_back({x2, y2, s2, t2});
+    s_queue.v.push_back({x2, y1, s2, t1});
+}
+
+void OGL_flush_quads(void)
+{
+    if (s_queue.sending) return;
+    if (!s_queue.v.empty()) {
+        s_queue.sending = true;
+        OGL_setstate(1, 1, 3, s_queue.al, 9, 11);
+        OGL_bind(s_queue.tex, 0);
+        glBegin(GL_QUADS);
+        size_t next = 0;
+        for (size_t i = 0; i < s_queue.v.size(); i++) {
+            for (; next < s_queue.colours.size() && s_queue.colours[next].first <= i; next++)
+                glColor4fv(s_queue.colours[next].rgba);
+            const queued_vertex& q = s_queue.v[i];
+            glTexCoord2f(q.s, q.t);
+            glVertex2f(q.x, q.y);
+        }
+        glEnd();
+        s_queue.sending = false;
+    }
+    s_queue.v.clear();
+    s_queue.colours.clear();
+}
+
 //=== state ==================================================================================
 static void set_enable(GLenum cap, bool want)
 {
@@ -71,6 +146,7 @@ static void active_unit(int unit)
 
 void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW)
 {
+    send_queue();
     set_enable(GL_FOG, fog == 0);
     if (tex != num_texes) {
         int units = ren.num_tex_units < 1 ? 1 : ren.num_tex_units;
@@ -96,12 +172,15 @@ void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW)
 
 void OGL_forget_state(void)
 {
+    s_queue.v.clear();                      // a new context: what was queued for the old one is gone
+    s_queue.colours.clear();
     num_texes = 0;
     for (int& t : o_tex) t = -1;
 }
 
 void OGL_setcolorINDEX(int index, float a)
 {
+    send_queue();
     if (index < 0 || index >= OGL_NUM_COLORS) index = 15;
     float r = col_rgb[index][0], g = col_rgb[index][1], b = col_rgb[index][2];
     if (index < 41) { r *= r_manual_lighting; g *= g_manual_lighting; b *= b_manual_lighting; }
@@ -110,12 +189,14 @@ void OGL_setcolorINDEX(int index, float a)
 
 void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light)
 {
+    send_queue();
     if (!is_light) { r *= r_manual_lighting; g *= g_manual_lighting; b *= b_manual_lighting; }
     glColor4f(r, g, b, a);
 }
 
 void OGL_setspec(float shine)
 {
+    send_queue();
     const GLfloat s[4] = {shine, shine, shine, 1.0f};
     glLightfv(GL_LIGHT0, GL_SPECULAR, s);
     glMaterialfv(GL_FRONT, GL_SPECULAR, s);
@@ -124,6 +205,7 @@ void OGL_setspec(float shine)
 
 void OGL_poly_offset(int amount)
 {
+    send_queue();
     if (amount == 0) { glDisable(GL_POLYGON_OFFSET_FILL); return; }
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(amount * -5.0f, 0.0f);
@@ -131,12 +213,17 @@ void OGL_poly_offset(int amount)
 
 void OGL_scissors(float x, float y, float dx, float dy)
 {
+    send_queue();
     glEnable(GL_SCISSOR_TEST);
     glScissor(intround((x + mnw.win_x + mnw.x_off) * mnw.xy_scale), intround((y + mnw.win_y) * mnw.xy_scale),
               intround(dx * mnw.xy_scale), intround(dy * mnw.xy_scale));
 }
 
-void OGL_scissors_end(void) { glDisable(GL_SCISSOR_TEST); }
+void OGL_scissors_end(void)
+{
+    send_queue();
+    glDisable(GL_SCISSOR_TEST);
+}
 
 void OGL_sbuf(void)
 {
@@ -146,6 +233,7 @@ void OGL_sbuf(void)
 
 void OGL_bind(int texture, int unit)
 {
+    send_queue();
     if (unit < 0 || unit > 3 || o_tex[unit] == texture) return;
     o_tex[unit] = texture;
     // Texture objects are named after their slot (+1, since 0 is GL's default texture), so a
@@ -166,6 +254,7 @@ void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_
                   float pix_x1, float pix_y1, float pix_x2, float pix_y2,
                   float near_clip, float far_clip, float zoom)
 {
+    send_queue();
     if (zoom == 0) zoom = 1;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -245,6 +334,7 @@ void OGL_2dquad(int tex, int col, float alp,
 
 void OGL_plot_background(void)
 {
+    send_queue();
     // Every window but the start screen has a background of one flat colour. Clearing to that
     // colour gives the same pixels as drawing the texture, at a fraction of the cost on a
     // software renderer, where a full-screen textured quad is the most expensive thing a frame draws.
@@ -253,7 +343,32 @@ void OGL_plot_background(void)
         glClear(GL_COLOR_BUFFER_BIT);
         return;
     }
-    if (mnw.x_off > 0.5f || mnw.y_off > 0.5f) {
+    const bool offset = mnw.x_off > 0.5f || mnw.y_off > 0.5f;
+    // A picture that is mostly one colour (the start screen) is that colour cleared, plus only
+    // its other tiles from the texture: the same pixels for a fraction of the fill.
+    if (ren.back_keyed && ren.current_alpha > 0.99f && !offset) {
+        glClearColor(ren.back_key[0], ren.back_key[1], ren.back_key[2], 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        OGL_setstate(1, 1, 3, 4, 9, 11);
+        OGL_bind(REN_TEX_BACK, 0);
+        OGL_setcolorRGBA(1, 1, 1, 1, 1);
+        const float tile = (float)REN_BACK_TILE;
+        const float ks = tile / ren.tex_dx_tot[REN_TEX_BACK], kt = tile / ren.tex_dy_tot[REN_TEX_BACK];
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);   // white at full opacity: the same pixels, less work
+        glBegin(GL_QUADS);
+        for (int i = 0; i < ren.back_run_count; i++) {
+            const short* r = ren.back_runs[i];
+            const float t1 = r[0] * kt, t2 = (r[1] + 1) * kt, s1 = r[2] * ks, s2 = (r[3] + 1) * ks;
+            glTexCoord2f(s1, t1); glVertex2f(1024 * s1, 1024 * t1);
+            glTexCoord2f(s1, t2); glVertex2f(1024 * s1, 1024 * t2);
+            glTexCoord2f(s2, t2); glVertex2f(1024 * s2, 1024 * t2);
+            glTexCoord2f(s2, t1); glVertex2f(1024 * s2, 1024 * t1);
+        }
+        glEnd();
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        return;
+    }
+    if (offset) {
         OGL_setstate(1, 0, 3, 4, 9, 11);
         OGL_setcolorINDEX(30, 1.0f);
         glBegin(GL_QUADS);
@@ -275,25 +390,15 @@ void OGL_plot_background(void)
     glEnd();
 }
 
-void OGL_tiles_begin(int tex, int col, float alp, int alB)
-{
-    OGL_setstate(1, 1, 3, alB, 9, 11);
-    OGL_bind(tex, 0);
-    OGL_setcolorINDEX(col, alp);
-    glBegin(GL_QUADS);
-}
+void OGL_tiles_begin(int tex, int col, float alp, int alB) { queue_begin(tex, alB, col, alp); }
 
 void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float s2, float t2)
 {
     const float k = 1.0f / 512.0f;
-    x1 += mnw.win_x; x2 += mnw.win_x; y1 += mnw.win_y; y2 += mnw.win_y;
-    glTexCoord2f(s1 * k, t1 * k); glVertex2f(x1, y1);
-    glTexCoord2f(s1 * k, t2 * k); glVertex2f(x1, y2);
-    glTexCoord2f(s2 * k, t2 * k); glVertex2f(x2, y2);
-    glTexCoord2f(s2 * k, t1 * k); glVertex2f(x2, y1);
+    queue_quad(x1 + mnw.win_x, y1 + mnw.win_y, x2 + mnw.win_x, y2 + mnw.win_y, s1 * k, t1 * k, s2 * k, t2 * k);
 }
 
-void OGL_tiles_end(void) { glEnd(); }
+void OGL_tiles_end(void) {}
 
 //=== fonts ==================================================================================
 struct charset_desc { int slot; float s, t, ds, dt; int per_row; int advance; };
@@ -403,13 +508,55 @@ int OGL_strtex(int charset, int color, float* s1_pix, float* t1_pix, float* ds_p
     return cs.advance;
 }
 
+// Each glyph's inked rectangle within its cell, in texels from the cell's corner (x1, y1
+// exclusive; x0 == x1 for a blank cell), for the sheet's two faces. A glyph's quad covers only
+// its ink: the rest of a cell is transparent, so the pixels are the same, with about a third of
+// the fragments and no quad at all for a space.
+struct glyph_ink { signed char x0, y0, x1, y1; };
+static glyph_ink s_ink[2][ART_FONT_CELL_COUNT];
+static bool      s_ink_known;
+
+void OGL_measure_glyph_ink(const unsigned char* rgba, int w, int h)
+{
+    s_ink_known = false;
+    if (!rgba) return;
+    for (int face = 0; face < 2; face++)
+        for (int cell = 0; cell < ART_FONT_CELL_COUNT; cell++) {
+            const ART_rect r = face == 0 ? ART_font_cell(ART_FONT_PROP_S, ART_FONT_PROP_T, cell)
+                                         : ART_font_cell(ART_FONT_MONO_S, ART_FONT_MONO_T, cell);
+            if (r.s + r.w > w || r.t + r.h > h) return;
+            glyph_ink ink{(signed char)r.w, (signed char)r.h, 0, 0};
+            for (int y = 0; y < r.h; y++)
+                for (int x = 0; x < r.w; x++)
+                    if (rgba[((size_t)(r.t + y) * w + r.s + x) * 4 + 3]) {
+                        ink.x0 = std::min<signed char>(ink.x0, (signed char)x);
+                        ink.y0 = std::min<signed char>(ink.y0, (signed char)y);
+                        ink.x1 = std::max<signed char>(ink.x1, (signed char)(x + 1));
+                        ink.y1 = std::max<signed char>(ink.y1, (signed char)(y + 1));
+                    }
+            if (ink.x1 == 0) ink = {0, 0, 0, 0};
+            s_ink[face][cell] = ink;
+        }
+    s_ink_known = true;
+}
+
 static void draw_glyphs(int color, int charset, const OGL_glyph* g, int n)
 {
-    float s, t, ds, dt;
-    OGL_strtex(charset, color, &s, &t, &ds, &dt);
-    glBegin(GL_QUADS);
-    for (int i = 0; i < n; i++) OGL_char(g[i].x, g[i].y, s, t, ds, dt, g[i].cell, charset);
-    glEnd();
+    const charset_desc& cs = charset_of(charset);
+    queue_begin(cs.slot, 7, color, 1.0f);
+    const float k = 1.0f / 512.0f;
+    const int face = !s_ink_known || cs.slot != REN_TEX_INTERFACE ? -1 : cs.s == ART_FONT_PROP_S ? 0 : 1;
+    for (int i = 0; i < n; i++) {
+        const float s = cs.s + (g[i].cell % cs.per_row) * cs.ds, t = cs.t + (g[i].cell / cs.per_row) * cs.dt;
+        if (face >= 0 && g[i].cell < ART_FONT_CELL_COUNT) {
+            const glyph_ink& ink = s_ink[face][g[i].cell];
+            if (ink.x0 == ink.x1) continue;
+            queue_quad(g[i].x + ink.x0, g[i].y + ink.y0, g[i].x + ink.x1, g[i].y + ink.y1,
+                       (s + ink.x0) * k, (t + ink.y0) * k, (s + ink.x1) * k, (t + ink.y1) * k);
+        } else {
+            queue_quad(g[i].x, g[i].y, g[i].x + cs.ds, g[i].y + cs.dt, s * k, t * k, (s + cs.ds) * k, (t + cs.dt) * k);
+        }
+    }
 }
 
 void OGL_string(int color, float x, float y, const char* input, float dx, int charset)
@@ -507,6 +654,7 @@ void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3]
 
 void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation)
 {
+    send_queue();
     glPushMatrix();
     glTranslatef(xc, yc, zc);
     glRotatef(steer, 0, -1, 0);
@@ -551,6 +699,7 @@ void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float 
 //=== read-back ==============================================================================
 int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba)
 {
+    send_queue();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, dx, dy, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
@@ -559,6 +708,7 @@ int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba)
 
 int OGL_read_front_pixels(int x, int y, int dx, int dy, unsigned char* rgba)
 {
+    send_queue();
     glReadBuffer(GL_FRONT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, dx, dy, GL_RGBA, GL_UNSIGNED_BYTE, rgba);

@@ -48,6 +48,9 @@ void OGL_plot_background(void);
 void OGL_tiles_begin(int tex, int col, float alp, int alB);
 void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float s2, float t2);
 void OGL_tiles_end(void);
+// Text and tiles are queued and drawn together; every other drawing call sends them first, and
+// so does the swap. Call this only where GL is used outside these functions.
+void OGL_flush_quads(void);
 
 //=== text ===================================================================================
 void  OGL_string(int color, float x, float y, const char* input, float dx, int charset);
@@ -65,6 +68,9 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
                       OGL_glyph* out, int max_out);
 int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int charset,
                       OGL_glyph* out, int max_out);
+// Measure where each glyph of the interface sheet has ink (rgba: the sheet, w x h texels, as
+// uploaded), so that text quads cover only that; nullptr forgets it and full cells are drawn.
+void OGL_measure_glyph_ink(const unsigned char* rgba, int w, int h);
 int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
 
 //=== 3-D helpers ============================================================================

@@ -211,6 +211,10 @@ inline constexpr ART_rect ART_LITE_SHADOW   = {64, 0, 64, 64};
 
 //=== other generated pictures ==================================================================
 inline constexpr int ART_INTRO_W = 1024, ART_INTRO_H = 768;        // start screen, "intro.bmp"
+inline constexpr unsigned char ART_INTRO_GROUND[3] = {17, 32, 52};  // its flat ground, RGB
+// Tiles of the start screen (16 x 16, as the program draws it) that may differ from the ground:
+// the start frame draws those from the texture and clears the rest, so this bounds its cost.
+inline constexpr float ART_INTRO_MAX_DRAWN = 0.25f;
 inline constexpr int ART_BLANK_SIZE = 8;                            // "blank.bmp", plain white
 inline constexpr int ART_PROP_DISC_SIZE = 256;                      // "world:overlays:prop_disc.bmp"
 // Start screen areas the program draws over, kept calm in the picture (screen pixels, y up).

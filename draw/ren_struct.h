@@ -12,6 +12,13 @@ enum {
     REN_TEX_MOVIE    = 420
 };
 
+// The background picture is drawn as a clear to its key colour plus the tiles that are not all
+// that colour, taken from the texture in runs along each tile row.
+enum {
+    REN_BACK_TILE     = 16,                 // texels a tile side
+    REN_BACK_MAX_RUNS = 2048                // every other tile of a 1024 x 1024 picture
+};
+
 struct ren_struct {
     // texture table, per slot
     float    tex_dx_vis[REN_NUM_TEX], tex_dy_vis[REN_NUM_TEX];   // the picture, pixels
@@ -25,6 +32,10 @@ struct ren_struct {
     float zoom_act;
     int   plot_init_lights;                 // lights must be set up again before the next 3-D view
     int   back_flat;                        // the background texture is one flat colour (slot 30)
+    int   back_keyed;                       // the background picture is mostly back_key: clear, then runs
+    float back_key[3];                      // RGB, 0..1
+    int   back_run_count;
+    short back_runs[REN_BACK_MAX_RUNS][4];  // first and last tile row, first and last tile column
 };
 
 // ren: defined in HL_GRAPH.cpp; written only by draw/ (texture loads, the GL probe's results

@@ -108,4 +108,5 @@ void MACIBM_update_back_texes(void)
     ren.tex_dy_vis[REN_TEX_BACK] = ren.tex_dy_tot[REN_TEX_BACK] = 1024;
     ren.tex_vram[REN_TEX_BACK] = 1024 * 1024 * 4;
     ren.back_flat = 1;
+    ren.back_keyed = 0;
 }

@@ -1,5 +1,6 @@
 // MACIBM_sdl.cpp -- the only file that talks to SDL: window, GL context, events, clock, cursor,
 // message box. Everything it learns goes through IBM_handlewin, in the program's own terms.
+#include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
 #include "shell/MACIBM_keys.h"
 #include <SDL.h>
@@ -180,6 +181,7 @@ void MACIBM_sys_pump(void)
 
 void MACIBM_sys_swap(void)
 {
+    OGL_flush_quads();
     if (s_window) SDL_GL_SwapWindow(s_window);
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
 #include "draw/HL_GRAPH.h"
+#include "draw/HL_BITMAP.h"
 #include "editor/HL_BTN.h"
 #include "draw/art_layout.h"
 #include "tests/support/ww_test.h"
@@ -342,4 +343,78 @@ TEST_F(Pixels, FlatBackgroundByClearingLooksExactlyLikeTheTexture)
     MACIBM_startwind(-1, "background");
     EXPECT_EQ(ren.back_flat, 0);
     MACIBM_startwind(0, "background");
+}
+
+TEST_F(Pixels, StartPictureFromItsGroundAndTilesLooksExactlyLikeThePictureDrawnWhole)
+{
+    MACIBM_startwind(-1, "background");
+    ASSERT_EQ(ren.back_keyed, 1);
+    OGL_2d_projection();
+    OGL_plot_background();
+    auto keyed = block(0, 0, 1024, 768);
+    ren.back_keyed = 0;
+    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
+    OGL_plot_background();
+    auto whole = block(0, 0, 1024, 768);
+    ren.back_keyed = 1;
+    EXPECT_EQ(keyed, whole);
+    // not a picture of the ground alone: the title and the aircraft are there
+    EXPECT_GT(lit(whole), 2000);
+    MACIBM_startwind(0, "background");
+}
+
+// Text and widget art are queued and sent together; whatever is drawn in between still lands in
+// the order it was asked for.
+TEST_F(Pixels, QueuedTextKeepsItsPlaceAmongOtherDrawing)
+{
+    OGL_string(0, 100, 500, "hidden under a panel", 9999, 100);
+    OGL_fillrect(13, 1.0f, 90, 490, 200, 30);        // green
+    auto covered = block(90, 490, 200, 30);
+    for (size_t i = 0; i < covered.size(); i += 4)
+        ASSERT_TRUE(covered[i] == 0 && covered[i + 1] == 204) << "text showed through the panel drawn after it";
+
+    OGL_fillrect(15, 1.0f, 90, 390, 200, 30);
+    OGL_string(0, 100, 400, "over the panel", 9999, 100);
+    EXPECT_GT(lit(block(90, 390, 200, 30)), 20);     // read back without a swap: the queue is sent first
+
+    OGL_scissors(100, 300, 30, 20);                  // only the first letters fall inside
+    OGL_string(0, 100, 305, "clipped at the scissor edge", 9999, 100);
+    OGL_scissors_end();
+    EXPECT_GT(lit(block(100, 300, 30, 20)), 0);
+    EXPECT_EQ(lit(block(130, 300, 150, 20)), 0);
+
+    // Two colours one after the other, and widget art between them, keep their own colours.
+    OGL_string(0, 100, 200, "MMMM", 9999, 100);       // white
+    BTN_frame1(9, 300, 205, 80, 45);
+    OGL_string(1, 100, 180, "MMMM", 9999, 100);       // red
+    auto white = block(100, 198, 30, 11), other = block(100, 178, 30, 11);
+    int white_seen = 0, other_seen = 0;
+    for (size_t i = 0; i < white.size(); i += 4) white_seen += white[i] == 255 && white[i + 1] == 255 && white[i + 2] == 255;
+    for (size_t i = 0; i < other.size(); i += 4) other_seen += other[i] == 204 && other[i + 1] == 0;
+    EXPECT_GT(white_seen, 10);
+    EXPECT_GT(other_seen, 10);
+}
+
+// Glyph quads cover only each glyph's ink; the text must look exactly as with whole cells.
+TEST_F(Pixels, TextDrawnOverItsInkOnlyLooksExactlyLikeWholeCells)
+{
+    auto draw = [&] {
+        OGL_fillrect(16, 1.0f, 0, 0, 1024, 768);     // a lit ground, so a stray cell edge would show
+        for (int charset = 100; charset <= 102; charset++)
+            for (int row = 0; row < 3; row++)
+                OGL_string(0, 20, 700 - 40 * (charset - 100) - 12 * row, ART_FONT_CHARS + 31 * row, 9999, charset);
+        OGL_number(0, 600, 600, -1234.56f, 8, 2, 101);
+        OGL_number(0, 600, 580, 98765432.0f, 4, 0, 102);
+        return block(0, 0, 1024, 768);
+    };
+    const auto inked = draw();
+    OGL_measure_glyph_ink(nullptr, 0, 0);
+    const auto whole = draw();
+    OGL_tex_state st{};
+    ASSERT_EQ(OGL_read_tex(REN_TEX_INTERFACE, 0, &st, nullptr), 1);
+    std::vector<unsigned char> sheet((size_t)st.dx * st.dy * 4);
+    OGL_read_tex(REN_TEX_INTERFACE, 0, &st, sheet.data());
+    OGL_measure_glyph_ink(sheet.data(), st.dx, st.dy);
+    EXPECT_EQ(inked, whole);
+    EXPECT_EQ(draw(), inked);
 }

@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
+#include "draw/ren_struct.h"
 #include "draw/art_layout.h"
 #include "tools/mkart/pixel_font.h"
 
@@ -320,6 +322,30 @@ TEST(ArtPictures, BlankIsWhiteAndSpritesFadeToBlackInsideTheirCells)
             for (const auto& [x, y] : {std::pair{r.s + i, r.t}, {r.s + i, r.t + r.h - 1}, {r.s, r.t + i}, {r.s + r.w - 1, r.t + i}})
                 EXPECT_EQ(lights.bgr(x, y)[1], 0) << x << "," << y;
     }
+}
+
+// The start frame clears the picture's ground and draws only the tiles that differ from it;
+// the picture must keep to its share of those for that frame to stay cheap.
+TEST(ArtPictures, StartScreenIsMostlyItsGroundSoItsFrameClearsMostOfIt)
+{
+    Bmp intro;
+    ASSERT_TRUE(intro.read(kBitmapDir + "intro.bmp"));
+    std::vector<uint8_t> rgb(size_t(intro.w) * intro.h * 3);
+    for (int y = 0; y < intro.h; ++y)
+        for (int x = 0; x < intro.w; ++x)
+            for (int c = 0; c < 3; ++c) rgb[(size_t(y) * intro.w + x) * 3 + c] = intro.bgr(x, y)[2 - c];
+    OGL_plan_background(rgb.data(), intro.w, intro.h, 3);
+    ASSERT_EQ(ren.back_keyed, 1);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(int(ren.back_key[c] * 255 + 0.5f), ART_INTRO_GROUND[c]);
+    int drawn = 0;
+    for (int i = 0; i < ren.back_run_count; ++i) {
+        const short* r = ren.back_runs[i];
+        drawn += (r[1] - r[0] + 1) * (r[3] - r[2] + 1);
+    }
+    const int tiles = (intro.w / REN_BACK_TILE) * (intro.h / REN_BACK_TILE);
+    printf("start screen: %d of %d tiles drawn (%.1f %%) in %d runs\n", drawn, tiles, 100.0 * drawn / tiles, ren.back_run_count);
+    EXPECT_LE(drawn, int(tiles * ART_INTRO_MAX_DRAWN));
+    ren.back_keyed = 0;
 }
 
 }   // namespace

@@ -8,8 +8,10 @@
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <png.h>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <vector>
 #include <functional>
 #include <unistd.h>
 
@@ -657,4 +659,89 @@ TEST_F(Bitmap, GammaCorrectionGivesLibpngsOwnColours)
                                << (int)want[bad < 0 ? 0 : bad] << " (file gamma " << used << ")";
         }
     }
+}
+
+// The background plan: which tiles a clear to the key colour gives, and which are drawn.
+namespace {
+struct Picture {
+    int w, h;
+    std::vector<unsigned char> rgb;
+    Picture(int w_, int h_, unsigned char r, unsigned char g, unsigned char b) : w(w_), h(h_), rgb((size_t)w_ * h_ * 3)
+    {
+        fill(0, 0, w, h, r, g, b);
+    }
+    void fill(int x0, int y0, int dx, int dy, unsigned char r, unsigned char g, unsigned char b)
+    {
+        for (int y = y0; y < y0 + dy; y++)
+            for (int x = x0; x < x0 + dx; x++) {
+                unsigned char* p = &rgb[((size_t)y * w + x) * 3];
+                p[0] = r; p[1] = g; p[2] = b;
+            }
+    }
+    void plan() { OGL_plan_background(rgb.data(), w, h, 3); }
+};
+
+// Runs as {first row, last row, first column, last column} of tiles.
+std::vector<std::array<int, 4>> runs()
+{
+    std::vector<std::array<int, 4>> v;
+    for (int i = 0; i < ren.back_run_count; i++)
+        v.push_back({ren.back_runs[i][0], ren.back_runs[i][1], ren.back_runs[i][2], ren.back_runs[i][3]});
+    return v;
+}
+}   // namespace
+
+TEST(BackgroundPlan, KeyIsTheColourOfMostTilesAndOnlyOtherTilesAreDrawn)
+{
+    Picture p(128, 64, 200, 0, 0);                  // red at the corner ...
+    p.fill(32, 0, 96, 64, 10, 20, 30);              // ... but most of it dark blue
+    p.fill(84, 36, 3, 3, 255, 255, 255);            // a small mark inside tile (5, 2)
+    p.plan();
+    ASSERT_EQ(ren.back_keyed, 1);
+    EXPECT_FLOAT_EQ(ren.back_key[0], 10 / 255.0f);
+    EXPECT_FLOAT_EQ(ren.back_key[1], 20 / 255.0f);
+    EXPECT_FLOAT_EQ(ren.back_key[2], 30 / 255.0f);
+    // the red columns 0-1, and column 2 whose ring touches them, grow into one rectangle over
+    // all four rows; the mark is its own tile
+    using R = std::array<int, 4>;
+    EXPECT_EQ(runs(), (std::vector<R>{{0, 3, 0, 2}, {2, 2, 5, 5}}));
+}
+
+TEST(BackgroundPlan, ATileNextToADifferentTexelIsDrawnSoFilteringCannotShowTheSeam)
+{
+    Picture p(64, 64, 10, 20, 30);
+    p.fill(32, 40, 1, 1, 255, 255, 255);            // first texel column of tile 2, row 2
+    p.plan();
+    ASSERT_EQ(ren.back_keyed, 1);
+    using R = std::array<int, 4>;
+    EXPECT_EQ(runs(), (std::vector<R>{{2, 2, 1, 2}}));   // tile 1 touches it across the seam
+    p.fill(32, 40, 1, 1, 10, 20, 30);
+    p.fill(47, 47, 1, 1, 255, 255, 255);            // corner texel of tile (2, 2): four tiles meet there
+    p.plan();
+    EXPECT_EQ(runs(), (std::vector<R>{{2, 3, 2, 3}}));
+}
+
+TEST(BackgroundPlan, BusyOrOddPicturesAreDrawnWhole)
+{
+    Picture busy(64, 64, 0, 0, 0);
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x += 2) busy.fill(x, y, 1, 1, (unsigned char)(x + y), 9, 9);
+    busy.plan();
+    EXPECT_EQ(ren.back_keyed, 0);                   // no flat tile at all
+    Picture quarter(64, 64, 10, 20, 30);
+    quarter.fill(0, 0, 64, 47, 0, 0, 0);
+    for (int y = 0; y < 47; y += 3) quarter.fill(0, y, 64, 1, 90, 90, 90);
+    quarter.plan();
+    EXPECT_EQ(ren.back_keyed, 1);                   // the top row of tiles: exactly a quarter
+    quarter.fill(0, 47, 64, 1, 90, 90, 90);
+    quarter.plan();
+    EXPECT_EQ(ren.back_keyed, 0);                   // its ring touched: none left
+    Picture odd(40, 40, 10, 20, 30);                // not whole tiles
+    odd.plan();
+    EXPECT_EQ(ren.back_keyed, 0);
+    Picture p(64, 64, 10, 20, 30);
+    OGL_plan_background(p.rgb.data(), 64, 64, 1);   // one byte a texel is not a picture
+    EXPECT_EQ(ren.back_keyed, 0);
+    OGL_plan_background(nullptr, 64, 64, 3);
+    EXPECT_EQ(ren.back_keyed, 0);
 }

@@ -111,27 +111,10 @@ std::vector<Pt> planform()
 Canvas draw_intro(const PixelFont& prop)
 {
     const int W = ART_INTRO_W, H = ART_INTRO_H;
-    Canvas c(W, H);
-    // Evening sky: deep blue at the top, lighter towards a horizon low on the screen.
-    const RGBA top = rgb8(10, 19, 33), mid = rgb8(27, 52, 82), low = rgb8(20, 37, 58);
-    for (int y = 0; y < H; ++y) {
-        float v   = float(y) / (H - 1);
-        RGBA  col = v > 0.3f ? mix(mid, top, (v - 0.3f) / 0.7f) : mix(low, mid, v / 0.3f);
-        for (int x = 0; x < W; ++x) c.at(x, y) = col;
-    }
-    // A soft glow behind the aircraft.
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            float d = std::hypot((x - 730.f) / 420.f, (y - 380.f) / 330.f);
-            c.blend(x, y, rgb8(70, 120, 180), 0.22f * (1 - smoothstep(0, 1, d)));
-        }
-    // Drafting grid, as on a design board; fine every 32 px, stronger every 128.
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            bool major = (x % 128 == 0) || (y % 128 == 0);
-            bool minor = (x % 32 == 0) || (y % 32 == 0);
-            if (major || minor) c.blend(x, y, rgb8(140, 190, 255), major ? 0.09f : 0.04f);
-        }
+    // One flat night-blue ground, like a drawing board: the program draws a picture that is
+    // mostly one colour as a clear of that colour plus the few tiles that differ, so everything
+    // below is line work kept to a small share of the screen.
+    Canvas c(W, H, rgb8(ART_INTRO_GROUND[0], ART_INTRO_GROUND[1], ART_INTRO_GROUND[2]));
 
     // The aircraft: a drafted planform, nose to the upper right.
     const float scale = 6.2f, cx = 740, cy = 360, hd = -38.f * kPi / 180.f;
@@ -149,15 +132,11 @@ Canvas draw_intro(const PixelFont& prop)
                 std::fprintf(stderr, "mkart: the start screen's aircraft runs into the progress area\n");
                 std::exit(1);
             }
-    fill_polygon(c, outline, [&](float x, float y) {
-        float t = std::clamp(((x - cx) * 0.6f + (y - cy)) / 500.f + 0.5f, 0.f, 1.f);
-        return with_alpha(rgb8(190, 220, 255), 0.10f + 0.12f * t);
-    });
     stroke_polyline(c, outline, 2.2f, with_alpha(rgb8(176, 214, 255), 0.9f), true);
     for (float sx : {18.f, -18.f}) {       // engine nacelles, slung under and ahead of the wings
         std::vector<Pt> pod;
         for (const Pt& p : arc_points(0, 0, 1.9f, 0, 360, 48)) pod.push_back(place({sx + p.x, 5.5f + p.y * 3.6f}));
-        fill_polygon(c, pod, with_alpha(rgb8(40, 66, 98), 0.95f));
+        fill_polygon(c, pod, with_alpha(rgb8(40, 66, 98), 0.95f));   // solid, so the nacelles read as ahead of the wing
         stroke_polyline(c, pod, 1.8f, with_alpha(rgb8(176, 214, 255), 0.9f), true);
     }
     const RGBA drafting = with_alpha(rgb8(150, 200, 255), 0.45f);
