@@ -345,10 +345,18 @@ void OGL_plot_background(void)
     }
     const bool offset = mnw.x_off > 0.5f || mnw.y_off > 0.5f;
     // A picture that is mostly one colour (the start screen) is that colour cleared, plus only
-    // its other tiles from the texture: the same pixels for a fraction of the fill.
-    if (ren.back_keyed && ren.current_alpha > 0.99f && !offset) {
+    // its other tiles from the texture: the same pixels for a fraction of the fill. On a screen
+    // larger than the interface the margins keep the window colour and only the picture's
+    // square is cleared to its ground.
+    if (ren.back_keyed && ren.current_alpha > 0.99f) {
+        if (offset) {
+            glClearColor(col_rgb[30][0], col_rgb[30][1], col_rgb[30][2], 1.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+            OGL_scissors(-mnw.win_x, -mnw.win_y, 1024, 1024);
+        }
         glClearColor(ren.back_key[0], ren.back_key[1], ren.back_key[2], 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
+        if (offset) OGL_scissors_end();
         OGL_setstate(1, 1, 3, 4, 9, 11);
         OGL_bind(REN_TEX_BACK, 0);
         OGL_setcolorRGBA(1, 1, 1, 1, 1);

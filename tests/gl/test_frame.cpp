@@ -351,15 +351,34 @@ TEST_F(Pixels, StartPictureFromItsGroundAndTilesLooksExactlyLikeThePictureDrawnW
     ASSERT_EQ(ren.back_keyed, 1);
     OGL_2d_projection();
     OGL_plot_background();
-    auto keyed = block(0, 0, 1024, 768);
+    std::vector<unsigned char> keyed = block(0, 0, 1024, 768);
     ren.back_keyed = 0;
     OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
     OGL_plot_background();
-    auto whole = block(0, 0, 1024, 768);
+    std::vector<unsigned char> whole = block(0, 0, 1024, 768);
     ren.back_keyed = 1;
     EXPECT_EQ(keyed, whole);
     // not a picture of the ground alone: the title and the aircraft are there
     EXPECT_GT(lit(whole), 2000);
+
+    // On a screen larger than the interface, the margins keep the window colour. The window
+    // here stays 1024 x 768: it shows the lower left of a 1152 x 800 screen.
+    static mnw_struct saved;                         // large: not on the stack
+    saved = mnw;
+    mnw.x_res_now = 1152; mnw.y_res_now = 800;
+    MACIBM_compute_offsets();
+    OGL_2d_projection();
+    OGL_plot_background();
+    keyed = block(0, 0, 1024, 768);
+    ren.back_keyed = 0;
+    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
+    OGL_plot_background();
+    whole = block(0, 0, 1024, 768);
+    ren.back_keyed = 1;
+    mnw = saved;
+    OGL_2d_projection();
+    EXPECT_EQ(keyed, whole);
+    EXPECT_EQ(keyed[0], (unsigned char)intround(col_rgb[30][0] * 255));   // the left margin
     MACIBM_startwind(0, "background");
 }
 
