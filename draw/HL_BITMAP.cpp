@@ -653,7 +653,7 @@ void OGL_load_tex(const std::string& path, int index, int reduction, int filter_
         return;
     }
     if (index == REN_TEX_BACK && reduction == 0) OGL_plan_background(array, w, h, bytes);
-    if (index == REN_TEX_INTERFACE && reduction == 0) OGL_measure_glyph_ink(bytes == 4 ? array : nullptr, w, h);
+    if (index == REN_TEX_INTERFACE && reduction == 0) OGL_measure_sheet(bytes == 4 ? array : nullptr, w, h);
     // The background and the slots 180-190 are drawn unfiltered or blended on purpose.
     if (bytes == 4 && index != 480 && !(index >= 180 && index <= 190)) bleed_edges(array, w, h);
 

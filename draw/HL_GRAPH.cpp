@@ -524,10 +524,48 @@ struct glyph_ink { signed char x0, y0, x1, y1; };
 static glyph_ink s_ink[2][ART_FONT_CELL_COUNT];
 static bool      s_ink_known;
 
-void OGL_measure_glyph_ink(const unsigned char* rgba, int w, int h)
+// Whether the middle of each bar and panel in the loaded sheet is one texel repeated all along
+// its stretch (for a panel: along x, along y). Then one stretched quad draws exactly what the
+// row of repeated tiles would, which saves a window frame hundreds of quads.
+static bool s_bar_flat[sizeof ART_BARS / sizeof ART_BARS[0]], s_track_flat;
+static bool s_panel_flat[sizeof ART_PANELS / sizeof ART_PANELS[0]][2];
+
+// Every texel of [s1, s2) x [t1, t2) draws like the first of its row (along x) or column (along
+// y): the same colour and opacity, or both fully transparent (whatever colour edge bleeding
+// gave them, they draw nothing).
+static bool repeats(const unsigned char* rgba, int w, int h, int s1, int t1, int s2, int t2, bool along_x)
+{
+    s2 = std::min(s2, w);                   // beyond the sheet the edge texels are drawn again
+    t2 = std::min(t2, h);
+    if (s1 < 0 || t1 < 0 || s1 >= s2 || t1 >= t2) return false;
+    auto at = [&](int s, int t) { return rgba + ((size_t)t * w + s) * 4; };
+    for (int t = t1; t < t2; t++)
+        for (int s = s1; s < s2; s++) {
+            const unsigned char *a = at(s, t), *b = along_x ? at(s1, t) : at(s, t1);
+            if (memcmp(a, b, 4) != 0 && (a[3] || b[3])) return false;
+        }
+    return true;
+}
+
+void OGL_measure_sheet(const unsigned char* rgba, int w, int h)
 {
     s_ink_known = false;
+    s_track_flat = false;
+    for (bool& f : s_bar_flat) f = false;
+    for (auto& f : s_panel_flat) f[0] = f[1] = false;
     if (!rgba) return;
+    for (size_t i = 0; i < sizeof ART_BARS / sizeof ART_BARS[0]; i++) {
+        const ART_bar& b = ART_BARS[i];
+        s_bar_flat[i] = repeats(rgba, w, h, b.s + b.cap, b.t, b.s + b.src - b.cap, b.t + b.height, true);
+    }
+    const ART_bar& v = ART_BAR_VERT6;
+    s_track_flat = repeats(rgba, w, h, v.s, v.t + v.cap, v.s + v.height, v.t + v.src - v.cap, false);
+    for (size_t i = 0; i < sizeof ART_PANELS / sizeof ART_PANELS[0]; i++) {
+        const ART_panel& p = ART_PANELS[i];
+        const int b = ART_panel_border(p.size);
+        s_panel_flat[i][0] = repeats(rgba, w, h, p.s + b, p.t, p.s + p.size - b, p.t + p.size, true);
+        s_panel_flat[i][1] = repeats(rgba, w, h, p.s, p.t + b, p.s + p.size, p.t + p.size - b, false);
+    }
     for (int face = 0; face < 2; face++)
         for (int cell = 0; cell < ART_FONT_CELL_COUNT; cell++) {
             const ART_rect r = face == 0 ? ART_font_cell(ART_FONT_PROP_S, ART_FONT_PROP_T, cell)
@@ -546,6 +584,21 @@ void OGL_measure_glyph_ink(const unsigned char* rgba, int w, int h)
             s_ink[face][cell] = ink;
         }
     s_ink_known = true;
+}
+
+int OGL_bar_middle_repeats(int style)
+{
+    if (style == ART_BAR_VERT6.style) return s_track_flat;
+    for (size_t i = 0; i < sizeof ART_BARS / sizeof ART_BARS[0]; i++)
+        if (ART_BARS[i].style == style) return s_bar_flat[i];
+    return 0;
+}
+
+int OGL_panel_middle_repeats(int style, int along_y)
+{
+    for (size_t i = 0; i < sizeof ART_PANELS / sizeof ART_PANELS[0]; i++)
+        if (ART_PANELS[i].style == style) return s_panel_flat[i][along_y ? 1 : 0];
+    return 0;
 }
 
 static void draw_glyphs(int color, int charset, const OGL_glyph* g, int n)

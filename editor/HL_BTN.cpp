@@ -165,7 +165,7 @@ char BTN_code_char(int code)
 
 float BTN_flt_hi(int dig, int dec) { return (std::pow(10.0f, (float)dig) - 1) / std::pow(10.0f, (float)dec); }
 
-int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out)
+int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out, int one_middle)
 {
     int n = 0;
     auto put = [&](float x1, float x2, float s1, float s2) {
@@ -178,10 +178,14 @@ int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out
         return n;
     }
     put(0, cap, 0, cap);
-    int tiles = (int)((length - 2 * cap) / mid) + 1;
-    for (int i = 0; i < tiles; i++) {
-        float x1 = cap + i * mid, x2 = std::fmin(x1 + mid, length - cap);
-        put(x1, x2, cap, cap + (x2 - x1));         // the last tile keeps its texture in proportion
+    if (one_middle) {
+        put(cap, length - cap, cap, src - cap);
+    } else {
+        int tiles = (int)((length - 2 * cap) / mid) + 1;
+        for (int i = 0; i < tiles; i++) {
+            float x1 = cap + i * mid, x2 = std::fmin(x1 + mid, length - cap);
+            put(x1, x2, cap, cap + (x2 - x1));     // the last tile keeps its texture in proportion
+        }
     }
     put(length - cap, length, src - cap, src);
     return n;
@@ -195,8 +199,8 @@ void BTN_frame1(int type, float x_center, float y_center, float dx_control, int 
     float len = std::round(dx_control * 0.5f) * 2.0f + 2 * b->extra;
     float x0 = x_center - len * 0.5f;
     float y0 = y_center - b->height * 0.5f - (type <= 1 ? 3 : 0);   // the bar art of 0 and 1 sits high
-    BTN_span spans[64];
-    int n = BTN_bar_spans(len, (float)b->cap, (float)b->src, spans, 64);
+    BTN_span spans[BTN_MAX_SPANS];
+    int n = BTN_bar_spans(len, (float)b->cap, (float)b->src, spans, BTN_MAX_SPANS, OGL_bar_middle_repeats(type));
     OGL_tiles_begin(REN_TEX_INTERFACE, color, 1.0f, 7);
     for (int i = 0; i < n; i++)
         OGL_tile(x0 + spans[i].x1, y0, x0 + spans[i].x2, y0 + b->height,
@@ -213,8 +217,8 @@ void BTN_frame0(int type, float x_center, float y_center, float dy_control)
     const ART_bar& b = ART_BAR_VERT6;
     float len = std::round(dy_control * 0.5f) * 2.0f + 8;
     float x0 = x_center - b.height * 0.5f, y0 = y_center - len * 0.5f;
-    BTN_span spans[64];
-    int n = BTN_bar_spans(len, (float)b.cap, (float)b.src, spans, 64);
+    BTN_span spans[BTN_MAX_SPANS];
+    int n = BTN_bar_spans(len, (float)b.cap, (float)b.src, spans, BTN_MAX_SPANS, OGL_bar_middle_repeats(6));
     OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, 7);
     for (int i = 0; i < n; i++)
         OGL_tile(x0, y0 + spans[i].x1, x0 + b.height, y0 + spans[i].x2,
@@ -234,9 +238,9 @@ void BTN_frame2(int type, float x, float y, float dx, float dy, const char* labe
     float border = (float)ART_panel_border(p->size);
     float x0 = x - p->ox, y0 = y - p->oy;
     float w = dx + 2 * p->ox, h = dy + p->oy + p->top;
-    BTN_span cols[64], rows[64];
-    int nc = BTN_bar_spans(w, border, (float)p->size, cols, 64);
-    int nr = BTN_bar_spans(h, border, (float)p->size, rows, 64);
+    BTN_span cols[BTN_MAX_SPANS], rows[BTN_MAX_SPANS];
+    int nc = BTN_bar_spans(w, border, (float)p->size, cols, BTN_MAX_SPANS, OGL_panel_middle_repeats(type, 0));
+    int nr = BTN_bar_spans(h, border, (float)p->size, rows, BTN_MAX_SPANS, OGL_panel_middle_repeats(type, 1));
     OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, 7);
     for (int r = 0; r < nr; r++)
         for (int c = 0; c < nc; c++)

@@ -92,6 +92,10 @@ int  BTN_char_code(char c);                 // unknown characters count as "0"
 char BTN_code_char(int code);               // code wrapped into 0..37
 
 // The pieces a stretched bar is cut into: the caps and the middle tiles, each a source span
-// [s1, s2) along the strip drawn over [x1, x2). Pure arithmetic, shared by both bar kinds.
+// [s1, s2) along the strip drawn over [x1, x2). Pure arithmetic, shared by both bar kinds and
+// the panels. one_middle: the art's middle is one texel repeated along the strip, so a single
+// stretched middle draws the same pixels as the tiles.
 struct BTN_span { float x1, x2, s1, s2; };
-int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out);
+// Enough for a tiled middle of 2 texels across a 1024-pixel screen and its caps.
+enum { BTN_MAX_SPANS = 520 };
+int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out, int one_middle = 0);

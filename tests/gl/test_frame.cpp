@@ -414,26 +414,35 @@ TEST_F(Pixels, QueuedTextKeepsItsPlaceAmongOtherDrawing)
     EXPECT_GT(other_seen, 10);
 }
 
-// Glyph quads cover only each glyph's ink; the text must look exactly as with whole cells.
-TEST_F(Pixels, TextDrawnOverItsInkOnlyLooksExactlyLikeWholeCells)
+// Glyph quads cover only each glyph's ink, and bars and panels stretch one middle where the
+// art repeats one texel: everything must look exactly as with whole cells and repeated tiles.
+TEST_F(Pixels, TextOverItsInkAndStretchedMiddlesLookExactlyLikeCellsAndTiles)
 {
     auto draw = [&] {
         OGL_fillrect(16, 1.0f, 0, 0, 1024, 768);     // a lit ground, so a stray cell edge would show
         for (int charset = 100; charset <= 102; charset++)
             for (int row = 0; row < 3; row++)
-                OGL_string(0, 20, 700 - 40 * (charset - 100) - 12 * row, ART_FONT_CHARS + 31 * row, 9999, charset);
+                OGL_string(0, 20, 740 - 40 * (charset - 100) - 12 * row, ART_FONT_CHARS + 31 * row, 9999, charset);
         OGL_number(0, 600, 600, -1234.56f, 8, 2, 101);
         OGL_number(0, 600, 580, 98765432.0f, 4, 0, 102);
+        float y = 560;
+        for (const ART_bar& b : ART_BARS) BTN_frame1(b.style, 200, y -= 32, 137 + 7 * b.style, 45);
+        BTN_frame0(6, 400, 300, 173);
+        for (const ART_panel& p : ART_PANELS) BTN_frame2(p.style, 430 + 70 * (p.style - 11), 30 + 9 * (p.style - 11), 61, 187, "");
+        BTN_frame2(11, 20, 20, 93, 5, "");           // too short for a middle
         return block(0, 0, 1024, 768);
     };
-    const auto inked = draw();
-    OGL_measure_glyph_ink(nullptr, 0, 0);
-    const auto whole = draw();
+    ASSERT_EQ(OGL_bar_middle_repeats(0), 1);
+    ASSERT_EQ(OGL_panel_middle_repeats(11, 1), 1);
+    const auto measured = draw();
+    OGL_measure_sheet(nullptr, 0, 0);
+    EXPECT_EQ(OGL_bar_middle_repeats(0), 0);
+    const auto tiled = draw();
     OGL_tex_state st{};
     ASSERT_EQ(OGL_read_tex(REN_TEX_INTERFACE, 0, &st, nullptr), 1);
     std::vector<unsigned char> sheet((size_t)st.dx * st.dy * 4);
     OGL_read_tex(REN_TEX_INTERFACE, 0, &st, sheet.data());
-    OGL_measure_glyph_ink(sheet.data(), st.dx, st.dy);
-    EXPECT_EQ(inked, whole);
-    EXPECT_EQ(draw(), inked);
+    OGL_measure_sheet(sheet.data(), st.dx, st.dy);
+    EXPECT_EQ(measured, tiled);
+    EXPECT_EQ(draw(), measured);
 }

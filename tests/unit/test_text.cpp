@@ -155,4 +155,9 @@ TEST(Bars, CapsAndTiledMiddleCoverTheLength)
     float covered = 0;
     for (int i = 0; i < n; i++) covered += s[i].x2 - s[i].x1;
     EXPECT_EQ(covered, 100);
+    // A middle that repeats one texel is one stretched span over the same length.
+    n = BTN_bar_spans(100, 10, 51, s, 64, 1);
+    ASSERT_EQ(n, 3);
+    EXPECT_EQ(s[1].x1, 10); EXPECT_EQ(s[1].x2, 90); EXPECT_EQ(s[1].s1, 10); EXPECT_EQ(s[1].s2, 41);
+    EXPECT_EQ(s[2].x1, 90); EXPECT_EQ(s[2].s1, 41);
 }
