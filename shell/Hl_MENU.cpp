@@ -11,6 +11,7 @@
 #include "editor/PLN_MAIN.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/art_layout.h"
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -35,17 +36,20 @@ static void copy_cut(char* dst, const char* src, size_t size)
     dst[n] = 0;
 }
 
-static void clear_menu(int m)
+// Every menu and item empty: whole arrays at once, since the table holds 456,000 item slots and
+// is cleared each time a menu file is read.
+static void clear_menus(void)
 {
-    mnw.menu_prnt[m] = -1;
-    mnw.menux1[m] = mnw.menuy1[m] = mnw.menux2[m] = mnw.menuy2[m] = MENU_NONE;
-    stl.menu_name[m][0] = 0;
-    s_parent_item[m] = -1;
-    for (int i = 0; i < MNW_NUM_ITEMS; i++) {
-        stl.item_name[m][i][0] = 0;
-        mnw.item_code[m][i] = 0;
-        mnw.is_korean[m][i] = 0;
-        mnw.itemx1[m][i] = mnw.itemy1[m][i] = mnw.itemx2[m][i] = mnw.itemy2[m][i] = MENU_NONE;
+    std::fill_n(mnw.menu_prnt, MNW_NUM_MENUS, -1);
+    for (float* box : {mnw.menux1, mnw.menuy1, mnw.menux2, mnw.menuy2}) std::fill_n(box, MNW_NUM_MENUS, MENU_NONE);
+    std::fill_n(s_parent_item, MNW_NUM_MENUS, -1);
+    memset(mnw.item_code, 0, sizeof mnw.item_code);
+    memset(mnw.is_korean, 0, sizeof mnw.is_korean);
+    for (auto* box : {mnw.itemx1, mnw.itemy1, mnw.itemx2, mnw.itemy2})
+        std::fill_n(&box[0][0], MNW_NUM_MENUS * MNW_NUM_ITEMS, MENU_NONE);
+    for (int m = 0; m < MNW_NUM_MENUS; m++) {
+        stl.menu_name[m][0] = 0;
+        for (int i = 0; i < MNW_NUM_ITEMS; i++) stl.item_name[m][i][0] = 0;
     }
 }
 
@@ -203,7 +207,7 @@ static int read_entry(int* code, std::string* text)
 
 void MACIBM_read_menus(const std::string& file_name)
 {
-    for (int m = 0; m < MNW_NUM_MENUS; m++) clear_menu(m);
+    clear_menus();
     mnw.menu_up = -1;
     s_bar_x = 10;
 
