@@ -529,6 +529,8 @@ static bool      s_ink_known;
 // row of repeated tiles would, which saves a window frame hundreds of quads.
 static bool s_bar_flat[sizeof ART_BARS / sizeof ART_BARS[0]], s_track_flat;
 static bool s_panel_flat[sizeof ART_PANELS / sizeof ART_PANELS[0]][2];
+// Whether a panel's middle is opaque throughout: then it needs no blending.
+static bool s_panel_opaque[sizeof ART_PANELS / sizeof ART_PANELS[0]];
 
 // Every texel of [s1, s2) x [t1, t2) draws like the first of its row (along x) or column (along
 // y): the same colour and opacity, or both fully transparent (whatever colour edge bleeding
@@ -553,6 +555,7 @@ void OGL_measure_sheet(const unsigned char* rgba, int w, int h)
     s_track_flat = false;
     for (bool& f : s_bar_flat) f = false;
     for (auto& f : s_panel_flat) f[0] = f[1] = false;
+    for (bool& f : s_panel_opaque) f = false;
     if (!rgba) return;
     for (size_t i = 0; i < sizeof ART_BARS / sizeof ART_BARS[0]; i++) {
         const ART_bar& b = ART_BARS[i];
@@ -565,6 +568,11 @@ void OGL_measure_sheet(const unsigned char* rgba, int w, int h)
         const int b = ART_panel_border(p.size);
         s_panel_flat[i][0] = repeats(rgba, w, h, p.s + b, p.t, p.s + p.size - b, p.t + p.size, true);
         s_panel_flat[i][1] = repeats(rgba, w, h, p.s, p.t + b, p.s + p.size, p.t + p.size - b, false);
+        bool opaque = p.s + p.size <= w && p.t + p.size <= h;
+        for (int t = p.t + b; t < p.t + p.size - b && opaque; t++)
+            for (int s = p.s + b; s < p.s + p.size - b; s++)
+                if (rgba[((size_t)t * w + s) * 4 + 3] != 255) { opaque = false; break; }
+        s_panel_opaque[i] = opaque;
     }
     for (int face = 0; face < 2; face++)
         for (int cell = 0; cell < ART_FONT_CELL_COUNT; cell++) {
@@ -591,6 +599,13 @@ int OGL_bar_middle_repeats(int style)
     if (style == ART_BAR_VERT6.style) return s_track_flat;
     for (size_t i = 0; i < sizeof ART_BARS / sizeof ART_BARS[0]; i++)
         if (ART_BARS[i].style == style) return s_bar_flat[i];
+    return 0;
+}
+
+int OGL_panel_middle_opaque(int style)
+{
+    for (size_t i = 0; i < sizeof ART_PANELS / sizeof ART_PANELS[0]; i++)
+        if (ART_PANELS[i].style == style) return s_panel_opaque[i];
     return 0;
 }
 

@@ -69,12 +69,14 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
 int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int charset,
                       OGL_glyph* out, int max_out);
 // Measure the interface sheet as it loads (rgba: w x h texels, as uploaded): where each glyph
-// has ink, so that text quads cover only that, and which bar and panel middles are one texel
-// repeated along their stretch, so that they can be drawn as one stretched quad. nullptr
-// forgets it all: whole cells and repeated tiles are drawn.
+// has ink, so that text quads cover only that; which bar and panel middles are one texel
+// repeated along their stretch, so that they can be drawn as one stretched quad; and which
+// panel middles are opaque, so that they can be drawn without blending. nullptr forgets it
+// all: whole cells and repeated, blended tiles are drawn.
 void OGL_measure_sheet(const unsigned char* rgba, int w, int h);
 int  OGL_bar_middle_repeats(int style);                 // BTN_frame1 styles, 6 = the vertical track
 int  OGL_panel_middle_repeats(int style, int along_y);  // BTN_frame2 styles
+int  OGL_panel_middle_opaque(int style);                // the middle has no transparent texel
 int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
 
 //=== 3-D helpers ============================================================================

@@ -414,8 +414,9 @@ TEST_F(Pixels, QueuedTextKeepsItsPlaceAmongOtherDrawing)
     EXPECT_GT(other_seen, 10);
 }
 
-// Glyph quads cover only each glyph's ink, and bars and panels stretch one middle where the
-// art repeats one texel: everything must look exactly as with whole cells and repeated tiles.
+// Glyph quads cover only each glyph's ink, bars and panels stretch one middle where the art
+// repeats one texel, and opaque panel middles are not blended: everything must look exactly as
+// with whole cells and repeated, blended tiles.
 TEST_F(Pixels, TextOverItsInkAndStretchedMiddlesLookExactlyLikeCellsAndTiles)
 {
     auto draw = [&] {
@@ -434,6 +435,7 @@ TEST_F(Pixels, TextOverItsInkAndStretchedMiddlesLookExactlyLikeCellsAndTiles)
     };
     ASSERT_EQ(OGL_bar_middle_repeats(0), 1);
     ASSERT_EQ(OGL_panel_middle_repeats(11, 1), 1);
+    ASSERT_EQ(OGL_panel_middle_opaque(11), 1);
     const auto measured = draw();
     OGL_measure_sheet(nullptr, 0, 0);
     EXPECT_EQ(OGL_bar_middle_repeats(0), 0);
