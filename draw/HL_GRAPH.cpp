@@ -181,10 +181,9 @@ void OGL_forget_state(void)
 void OGL_setcolorINDEX(int index, float a)
 {
     send_queue();
-    if (index < 0 || index >= OGL_NUM_COLORS) index = 15;
-    float r = col_rgb[index][0], g = col_rgb[index][1], b = col_rgb[index][2];
-    if (index < 41) { r *= r_manual_lighting; g *= g_manual_lighting; b *= b_manual_lighting; }
-    glColor4f(r, g, b, a <= 0.99f ? a : 1.0f);
+    float rgba[4];
+    colour_of_index(index, a, rgba);
+    glColor4fv(rgba);
 }
 
 void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light)
@@ -597,23 +596,20 @@ void OGL_measure_sheet(const unsigned char* rgba, int w, int h)
 int OGL_bar_middle_repeats(int style)
 {
     if (style == ART_BAR_VERT6.style) return s_track_flat;
-    for (size_t i = 0; i < sizeof ART_BARS / sizeof ART_BARS[0]; i++)
-        if (ART_BARS[i].style == style) return s_bar_flat[i];
-    return 0;
+    const ART_bar* b = ART_find_bar(style);
+    return b ? s_bar_flat[b - ART_BARS] : 0;
 }
 
 int OGL_panel_middle_opaque(int style)
 {
-    for (size_t i = 0; i < sizeof ART_PANELS / sizeof ART_PANELS[0]; i++)
-        if (ART_PANELS[i].style == style) return s_panel_opaque[i];
-    return 0;
+    const ART_panel* p = ART_find_panel(style);
+    return p ? s_panel_opaque[p - ART_PANELS] : 0;
 }
 
 int OGL_panel_middle_repeats(int style, int along_y)
 {
-    for (size_t i = 0; i < sizeof ART_PANELS / sizeof ART_PANELS[0]; i++)
-        if (ART_PANELS[i].style == style) return s_panel_flat[i][along_y ? 1 : 0];
-    return 0;
+    const ART_panel* p = ART_find_panel(style);
+    return p ? s_panel_flat[p - ART_PANELS][along_y ? 1 : 0] : 0;
 }
 
 static void draw_glyphs(int color, int charset, const OGL_glyph* g, int n)
