@@ -15,7 +15,7 @@
 #include "model/IO_ACF.h"
 #include "model/acf_struct.h"
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 
 namespace {
 

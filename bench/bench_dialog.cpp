@@ -29,8 +29,8 @@ static void watch_then_cancel(void)
         s_run.t1 = now_ms();
         int px = (int)(45 + mnw.win_x + mnw.x_off), py = (int)(mnw.y_res_now - (28 + mnw.win_y));
         MACIBM_sys_push_mouse_move(px, py);
-        MACIBM_sys_push_button(1);
-        MACIBM_sys_push_button(0);
+        ww_mouse_button(1);
+        ww_mouse_button(0);
     }
     s_run.frame++;
 }

@@ -7,6 +7,9 @@
 #include <string>
 #include <cstddef>
 
+// The texel formats of an upload (the values are GL's GL_ALPHA, GL_RGB and GL_RGBA).
+enum { OGL_RGB_ALPHA = 0x1906, OGL_RGB_RGB = 0x1907, OGL_RGB_RGBA = 0x1908 };
+
 // Load type codes.
 enum {
     OGL_TYPE_UPLOAD     = -100,             // load, pad to powers of two, upload to the slot
@@ -27,10 +30,15 @@ enum {
     OGL_FILT_ALPHA_MIP  = -113              // one-byte alpha texture with mip levels
 };
 
-// Two more 1024 x 1024 x 4 buffers beside scratch_array (Hl_MNW.h): the PNG decoder's raw rows,
+// Two more 1024 x 1024 x 4 buffers beside scratch_array (base/records.h): the PNG decoder's raw rows,
 // and the destination of load types -103 and -104, which the caller reads itself.
 extern unsigned char* scratch_array_raw;
 extern unsigned char* scratch_array_temp;
+
+//=== codes ==================================================================================
+int OGL_filter_has_mips(int filter_type);   // -108, -111, -112, -113
+int OGL_tex_bytes(int type, int filter_type);   // bytes a texel of this load and filter: 1, 3 or 4
+int OGL_is_pow2(int v);
 
 //=== loading ================================================================================
 // Load the picture into slot index; hard_path is taken under bmp_path unless it already lies in
@@ -50,6 +58,11 @@ float get_scale(const std::string& path, int index, int type, int* dx, int* dy, 
 // Upload one mip level (reduction) of the slot from array, sized by the slot's tex_dx_tot,
 // tex_dy_tot. rgb_type is GL_ALPHA, GL_RGB or GL_RGBA.
 void OGL_load_tex(const std::string& path, int index, int reduction, int filter_type, int rgb_type, unsigned char* array);
+// Every fully transparent texel of the RGBA picture a (w x h) takes the colour of its opaque
+// neighbours, so that filtering never pulls a transparent texel's colour into a visible edge.
+void OGL_bleed_edges(unsigned char* a, int w, int h);
+// Called with a line for the start-up panel as pictures load (set by the shell; null: quiet).
+extern void (*OGL_texbmp_progress)(const char* message);
 // Plan how the background picture is drawn: its key colour is the colour of the most tiles that
 // are entirely that colour, one-texel ring included (so that filtered drawing at other scales
 // gives the same pixels); the other tiles become runs along each tile row. ren.back_keyed is 1
@@ -77,7 +90,7 @@ int check_type(int type, const std::string& path);               // -104..-100
 int check_index(int index, const std::string& path);             // 0..9141
 int check_filter_type(int filter_type, const std::string& path); // -113..-107
 int check_bytes(int bytes, const std::string& path);             // 1..4
-int check_rgb_type(int rgb_type, const std::string& path);       // GL_ALPHA, GL_RGB, GL_RGBA
+int check_rgb_type(int rgb_type, const std::string& path);       // OGL_RGB_*
 
 //=== libpng callbacks =======================================================================
 // Declared with libpng's own struct tag so that this header needs no png.h.

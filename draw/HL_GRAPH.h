@@ -23,9 +23,17 @@ void OGL_setspec(float shine);                       // specular highlight of li
 void OGL_poly_offset(int amount);
 void OGL_scissors(float x, float y, float dx, float dy);
 void OGL_scissors_end(void);
-void OGL_sbuf(void);                        // swap buffers
+void OGL_sbuf(void);                        // send what is queued and swap buffers
+extern void (*OGL_swap_window)(void);       // the window's swap, set by the shell when the window exists
 void OGL_bind(int texture, int unit);       // bind a texture slot on unit 0..3 unless already bound
-void OGL_forget_state(void);                // after a new context: nothing is assumed bound or enabled
+void OGL_forget_state(void);                // after a new context: nothing is assumed bound, enabled or queued
+void OGL_reset(void);                       // ren, the palette and the sheet's measures zeroed, OGL_forget_state
+
+
+//=== set-up once the context exists (OGL_setup.cpp) =========================================
+void OGL_probe(int depth_bits);             // ren's capability fields and the "Error.out" report
+void OGL_fixed_state(void* (*lookup)(const char* name));   // state that never changes, multitexture entry points
+void OGL_update_back_texes(void);           // background texture (slot 480) from scratch_array
 
 //=== projection =============================================================================
 void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_y2,
@@ -47,7 +55,6 @@ void OGL_plot_background(void);
 // 512-texel sheet): the widget art draws dozens of pieces per control.
 void OGL_tiles_begin(int tex, int col, float alp, int alB);
 void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float s2, float t2);
-void OGL_tiles_end(void);
 // Text and tiles are queued and drawn together; every other drawing call sends them first, and
 // so does the swap. Call this only where GL is used outside these functions.
 void OGL_flush_quads(void);
@@ -78,15 +85,22 @@ int  OGL_bar_middle_repeats(int style);                 // BTN_frame1 styles, 6 
 int  OGL_panel_middle_repeats(int style, int along_y);  // BTN_frame2 styles
 int  OGL_panel_middle_opaque(int style);                // the middle has no transparent texel
 int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
+// Where charset 100..103 lies: its texture slot, first cell (s, t) and cell size in texels,
+// cells a row, and its fixed advance (0 proportional). Fatal for any other charset.
+struct OGL_charset { int slot; float s, t, ds, dt; int per_row; int advance; };
+const OGL_charset& OGL_charset_of(int charset);
+// A glyph's inked rectangle within its cell, in texels from the cell's corner (x1, y1 exclusive;
+// x0 == x1 for a blank cell), for the sheet's proportional (face 0) and fixed (1) fonts; null
+// until the sheet has been measured.
+struct OGL_glyph_ink { signed char x0, y0, x1, y1; };
+const OGL_glyph_ink* OGL_ink_of(int face, int cell);
 
 //=== 3-D helpers ============================================================================
 void  OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3],
                     float s1, float t1, float s2, float t2);
 void  find_normal_vects(const float a[3], const float b[3], float out[3]);
-float pythag(float x, float y, float z);
 void  OGL_multi_st(float s, float t);
 void  OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
 
 //=== read-back, for tests and paint templates ===============================================
 int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // back buffer, bottom row first
-int OGL_read_front_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // what the last swap showed

@@ -25,6 +25,8 @@ struct ren_struct {
     float    tex_dx_tot[REN_NUM_TEX], tex_dy_tot[REN_NUM_TEX];   // uploaded, padded size
     int      tex_vram[REN_NUM_TEX];                              // bytes uploaded, mip levels included
 
+    // What the driver offers, found by OGL_probe at start.
+    int   tex_clamp_avail, add_env_avail, dis_fog_avail, tex_comp_avail;
     int   num_tex_units;
     float max_iso;                          // largest anisotropy the driver offers
     int   max_tex_size;
@@ -38,6 +40,7 @@ struct ren_struct {
     short back_runs[REN_BACK_MAX_RUNS][4];  // first and last tile row, first and last tile column
 };
 
-// ren: defined in HL_GRAPH.cpp; written only by draw/ (texture loads, the GL probe's results
-// through the shell at start). Everyone else reads.
+// ren: defined in draw/OGL_layout.cpp; written only by draw/ (texture loads, the GL probe at
+// start, the background plan), by the shell's start-up defaults and by the view commands (zoom_act).
+// Everyone else reads.
 extern ren_struct ren;

@@ -1,5 +1,9 @@
 // APPLICATION.cpp -- the editor's screen function, called by the frame loop.
-#include "shell/Hl_MNW.h"
+#include "base/records.h"
+#include "base/alert.h"
+#include "base/HL_MATH_FUN.h"
+#include "base/common.h"
+#include "editor/APPLICATION.h"
 #include "draw/HL_GRAPH.h"
 #include "editor/HL_BTN.h"
 

@@ -8,8 +8,11 @@
 #include "editor/hl_undo.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/art_layout.h"
-#include "shell/Hl_MNW.h"
-#include "shell/dialog.h"
+#include "base/records.h"
+#include "base/alert.h"
+#include "base/HL_MATH_FUN.h"
+#include "base/common.h"
+#include "base/IO_LIST.h"
 #include <cmath>
 #include <cstring>
 #include <cctype>
@@ -205,7 +208,6 @@ void BTN_frame1(int type, float x_center, float y_center, float dx_control, int 
     for (int i = 0; i < n; i++)
         OGL_tile(x0 + spans[i].x1, y0, x0 + spans[i].x2, y0 + b->height,
                  b->s + spans[i].s1, (float)b->t, b->s + spans[i].s2, (float)(b->t + b->height));
-    OGL_tiles_end();
 }
 
 void BTN_frame0(int type, float x_center, float y_center, float dy_control)
@@ -223,12 +225,6 @@ void BTN_frame0(int type, float x_center, float y_center, float dy_control)
     for (int i = 0; i < n; i++)
         OGL_tile(x0, y0 + spans[i].x1, x0 + b.height, y0 + spans[i].x2,
                  (float)b.s, b.t + spans[i].s1, (float)(b.s + b.height), b.t + spans[i].s2);
-    OGL_tiles_end();
-}
-
-static int editor_window_up(void)
-{
-    return mnw.top_win > 0 && (mnw.top_win < 996 || mnw.top_win > 999);
 }
 
 void BTN_frame2(int type, float x, float y, float dx, float dy, const char* label0)
@@ -253,7 +249,6 @@ void BTN_frame2(int type, float x, float y, float dx, float dy, const char* labe
                 OGL_tile(x0 + cols[c].x1, y0 + rows[r].x1, x0 + cols[c].x2, y0 + rows[r].x2,
                          p->s + cols[c].s1, p->t + rows[r].s1, p->s + cols[c].s2, p->t + rows[r].s2);
             }
-        OGL_tiles_end();
     }
     if (label0 && *label0) {
         int color = type == 15 ? 42 : (type == 11 ? 36 : 39);
@@ -261,14 +256,13 @@ void BTN_frame2(int type, float x, float y, float dx, float dy, const char* labe
         OGL_string(color, x + dx * 0.5f - str_dx(label0) * 0.5f, ty, label0, 9999, 100);
     }
     // The window frame carries the close boxes; the main screen and the modal windows have none.
-    if (type == 11 && editor_window_up()) BTN_zap_boxes(0);
+    if (type == 11 && MNW_editor_window(mnw.top_win)) BTN_zap_boxes(0);
 }
 
 void BTN_util_element(float xc, float yc, float sc, float tc, float sdx, float sdy, int color)
 {
     OGL_tiles_begin(REN_TEX_INTERFACE, color, 1.0f, 7);
     OGL_tile(xc - sdx, yc - sdy, xc + sdx, yc + sdy, sc, tc, sc + 2 * sdx, tc + 2 * sdy);
-    OGL_tiles_end();
 }
 
 void BTN_zap_boxes(int pressed)
@@ -316,7 +310,6 @@ void BTN_util_draw_boxed_button(float x_center, float y_center, float dx_control
         tile(small ? ART_ARROW_INC_SMALL : ART_ARROW_INC, cx, y_center + (small ? 8 : 12));
         tile(small ? ART_ARROW_DEC_SMALL : ART_ARROW_DEC, cx, y_center - (small ? 13 : 16));
     }
-    OGL_tiles_end();
 }
 
 void BTN_util_draw_label(float x, float y, int side, const char* label)
@@ -722,10 +715,16 @@ int BTN_big_name_list(int win_type, float x, float y, int* center_index, int ind
 
     for (int r = -10; r <= 10; r++) {
         int i = *center_index + r;
-        if (i < ind1 || i > ind2 || i < 0 || i >= DIALOG_MAX_ENTRIES) continue;
+        if (i < ind1 || i > ind2 || i < 0 || i >= IO_LIST_MAX) continue;
         element(list_icon(g_file_type[i]), x + 10, y - 10.0f * r, 45);
         OGL_string(40, x + 20, y - 10.0f * r - 3, g_file[i].c_str(), 9999, 100);
     }
     OGL_framerect(40, 1.0f, px, y - 5, panel_w, 11);
     return changed;
+}
+
+void BTN_reset(void)
+{
+    active_popup_code = select_popup_code = popup_menu_select = 0;
+    memset(g_cs_input, 0, sizeof g_cs_input);
 }

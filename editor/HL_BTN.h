@@ -16,9 +16,10 @@
 extern int  active_popup_code;
 extern int  select_popup_code;
 extern int  popup_menu_select;
-enum { BTN_POPUP_SLOT = 1519, BTN_INPUT_LEN = 500, BTN_INPUT_MAX = 498 };
+enum { BTN_INPUT_LEN = 500, BTN_INPUT_MAX = 498 };
 extern char g_cs_input[BTN_INPUT_LEN];      // text being typed into mnw.entry_field (or the save dialog)
 void BTN_entry_key(int is_delete, int chr); // the key handler: remove the last character, or append chr
+void BTN_reset(void);                       // no pop-up, nothing typed; part of the start-up reset
 
 //=== number widgets =========================================================================
 // Digit wheels: dig cells of 10 px from x; a click in the upper half of cell k adds that cell's

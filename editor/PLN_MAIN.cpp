@@ -2,16 +2,28 @@
 // stand before anything that would discard work, and the batch re-save.
 #include "editor/PLN_MAIN.h"
 #include "editor/hl_undo.h"
-#include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
-#include "shell/IO_UTILS.h"
-#include "shell/dialog.h"
+#include "base/records.h"
+#include "base/alert.h"
+#include "base/HL_MATH_FUN.h"
+#include "base/common.h"
+#include "base/MACIBM_keys.h"
+#include "base/IO_UTILS.h"
+#include "base/IO_LIST.h"
 #include "model/IO_ACF.h"
-#include "model/acf_pending.h"
+#include "model/acf_defaults.h"
+#include "model/IO_AFL.h"
+#include "geometry/pln_body.h"
+#include "draw/HL_DRPLANE.h"
+#include "draw/io_obj.h"
+#include "editor/instruments.h"
+#include "editor/pln_panel.h"
+#include "base/hl_string.h"
+#include "base/IO_TYPED.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "geometry/PLN_PROCS.h"
 #include "draw/ren_struct.h"
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -28,17 +40,102 @@ int check_wpn_save(void)
     }
 }
 
+//=== reading and saving the aircraft ========================================================
+// Reynolds numbers of a root or tip pair that are practically equal mean the pair was never
+// given; they become the 0 and 99.9 million that bracket every flight condition.
+static void spread_reynolds(float* re)
+{
+    if (std::abs(re[0] - re[1]) < 0.01f) {
+        re[0] = 0.0f;
+        re[1] = 99.9f;
+    }
+}
+
+void ACF_after_read(int p, int is_batch)
+{
+    if (p < 0 || p >= ACF_RECORDS) return;
+    veh_struct& v = veh[p];
+    for (int part = 0; part < ACF_FOIL_PARTS; part++) {
+        if (!have_this_part(p, part, 6)) continue;
+        load_foil_for_part(STR_of(v.Rafl0[part]), p, part, 0, 0);
+        load_foil_for_part(STR_of(v.Rafl1[part]), p, part, 0, 1);
+        load_foil_for_part(STR_of(v.Tafl0[part]), p, part, 1, 0);
+        load_foil_for_part(STR_of(v.Tafl1[part]), p, part, 1, 1);
+        spread_reynolds(v.afl[part].re_num[0]);
+        spread_reynolds(v.afl[part].re_num[1]);
+    }
+    std::string cockpit = STR_of(v.path);
+    nuke_ext(&cockpit);
+    v.cockpit_M = build_obs(0, 0, 0, 0, cockpit + "_cockpit.obj", 106, 13);
+    ACF_autoset(p);
+    ACF_check(p, is_batch);
+}
+
+void read_acf(int is_manual_sel, int is_batch_up)
+{
+    veh_struct& v = veh[0];
+    if (!IO_acf(0, 0, is_batch_up)) {
+        if (!is_manual_sel) {
+            setup_base_acf();
+        } else {
+            const std::string path = STR_of(v.path);
+            MACIBM_alert(0, "I could not open this airplane!", "Perhaps it is an old version?", path.c_str(), "", 16);
+        }
+        return;
+    }
+    ACF_after_read(0, is_batch_up);
+
+    setup_base_panel();
+    ACF_load_instrument_textures(0);
+    for (int i = 0; i < ACF_WPN_POINTS; i++)
+        if (v.wpn_name[i][0]) IO_wpn(0, 0, i, STR_of(v.wpn_name[i]), "", 0);
+    load_plane_geo(1, 0, 0, 0);
+    set.acf_mod = 0;
+}
+
+int write_acf(int is_manual)
+{
+    veh_struct& v = veh[0];
+    if (is_manual) {
+        std::string name = STR_of(v.name), path = STR_of(v.path);
+        if (!dialog_opensave(MNW_WIN_SAVE, 4, &name, &path)) return 0;
+        if (!STR_put(v.path, path)) {
+            MACIBM_alert(0, "I could not save the file! Its path is too long.", path.c_str(),
+                         "Choose a shorter name or a folder nearer the top.", "", 16);
+            return 0;
+        }
+        STR_put(v.name, name.size() < sizeof v.name ? name : name.substr(0, sizeof v.name - 1));
+    }
+    std::string path = STR_of(v.path);
+    IO_acf_save_name(&path);
+    if (!STR_put(v.path, path)) {
+        MACIBM_alert(0, "I could not save the file! Its path is too long.", path.c_str(),
+                     "Choose a shorter name or a folder nearer the top.", "", 16);
+        return 0;
+    }
+    return IO_acf(1, 0, 0);
+}
+
+int check_acf_save(void)
+{
+    if (!set.acf_mod) return 1;
+    const std::string name = STR_of(veh[0].name);
+    switch (MACIBM_nuke_alert(name.c_str(), 1)) {
+    case 1: return write_acf(0) ? 1 : 0;
+    case 2: return 1;
+    default: return 0;
+    }
+}
+
+int ACF_save_command(int save_as)
+{
+    int ok = write_acf(save_as ? 1 : 0);
+    set.acf_mod = ok ? 0 : 1;
+    return ok;
+}
+
 // New, Open, Quit and the batch replace the aircraft and the weapon being worked on.
 static int may_discard_work(void) { return check_acf_save() && check_wpn_save(); }
-
-// 0 when text does not fit the field with its NUL; the field is then left as it was.
-template <size_t N>
-static int set_field(char (&field)[N], const std::string& text)
-{
-    if (text.size() >= N) return 0;
-    memcpy(field, text.c_str(), text.size() + 1);
-    return 1;
-}
 
 //=== file commands ==========================================================================
 static void open_aircraft(void)
@@ -51,8 +148,8 @@ static void open_aircraft(void)
                      "Move it to a folder nearer the top.", "", 16);
         return;
     }
-    set_field(v.name, name);
-    set_field(v.path, path);
+    STR_put(v.name, name);
+    STR_put(v.path, path);
     memset(set.body_locked, 0, sizeof set.body_locked);   // the locks belonged to the old aircraft's points
     read_acf(1, 0);
 }
@@ -132,7 +229,6 @@ void APPLICATION_handlemenu(int code)
     if (is_window_command(code)) {
         // Undo steps refer to the window they were made in; none may cross into another.
         UNDO_PurgeUndo();
-        if (code == 602) UNDO_PurgeUndo();
         if (code == 900) wrk_path = afl_path;
         MACIBM_startwind(code, "from APPLICATION_handlemenu");
     }
@@ -218,12 +314,6 @@ void APPLICATION_handlemenu(int code)
 }
 
 //=== keys ===================================================================================
-static int editor_window_up(void)
-{
-    int w = mnw.top_win;
-    return w != MNW_WIN_MAIN && w != MNW_WIN_START && (w < MNW_WIN_ALERT || w > MNW_WIN_SAVE);
-}
-
 static int command_of_char(int c)
 {
     switch (c) {
@@ -274,11 +364,11 @@ void APPLICATION_handlekey(int mode, int key)
     if (mode == MACIBM_KMODE_FKEY) command = command_of_fkey(key);
     else if (mode == MACIBM_KMODE_SPECIAL) command = command_of_special(key);
     else if (mode == MACIBM_KMODE_CHAR || mode == MACIBM_KMODE_CTRL) {
-        if (editor_window_up() && (key == 'z' || key == 'Z')) {
+        if (MNW_editor_window(mnw.top_win) && (key == 'z' || key == 'Z')) {
             UNDO_Undo();
             return;
         }
-        if (editor_window_up() && (key == 'y' || key == 'Y')) {
+        if (MNW_editor_window(mnw.top_win) && (key == 'y' || key == 'Y')) {
             UNDO_Redo();
             return;
         }
@@ -304,17 +394,11 @@ static void batch_log(const char* what, const std::string& path)
 // reader's to judge.
 static int image_incomplete(const std::string& path)
 {
-    FILE* f = IO_fopen(path, "rb");
-    if (!f) return 0;
-    unsigned char h[5] = {};
-    size_t got = fread(h, 1, sizeof h, f);
-    fseek(f, 0, SEEK_END);
-    long size = ftell(f);
-    fclose(f);
-    if (got < sizeof h || (h[0] != 'i' && h[0] != 'a')) return 0;
-    unsigned v = h[0] == 'i' ? (unsigned)h[1] | (unsigned)h[2] << 8 | (unsigned)h[3] << 16 | (unsigned)h[4] << 24
-                             : (unsigned)h[4] | (unsigned)h[3] << 8 | (unsigned)h[2] << 16 | (unsigned)h[1] << 24;
-    return v == 740 && size < (long)sizeof h + ACF_IMAGE_BYTES;
+    std::string host = path;
+    set_dir_chars(&host);
+    XMappedFile file(host.c_str(), nullptr);
+    return file.ok() && IO_bin_header_version(file.begin(), file.size()) == 740 &&
+           file.size() < 5 + (long)ACF_IMAGE_BYTES;
 }
 
 static void resave_one(const std::string& name, const std::string& path)
@@ -324,14 +408,14 @@ static void resave_one(const std::string& name, const std::string& path)
         batch_log("could not read, left as it was:", path);
         return;
     }
-    set_field(v.name, name);
-    set_field(v.path, path);
+    STR_put(v.name, name);
+    STR_put(v.path, path);
     // The record is read first on its own: a file that does not read must not be saved, because
     // what would be saved is an empty aircraft in its place.
     if (!IO_acf(0, 0, 1)) {
         batch_log("could not read, left as it was:", path);
-        set_field(v.name, name);
-        set_field(v.path, path);
+        STR_put(v.name, name);
+        STR_put(v.path, path);
         setup_base_acf();
         return;
     }
@@ -342,20 +426,18 @@ static void resave_one(const std::string& name, const std::string& path)
     if (!write_acf(0)) batch_log("could not save:", path);
 }
 
-static int ends_in_separator(const std::string& s) { return !s.empty() && (s.back() == ':' || s.back() == '/' || s.back() == '\\'); }
-
 void handle_level(std::string* folder)
 {
     if (!folder || s_batch_depth >= BATCH_MAX_DEPTH) return;
     s_batch_depth++;
-    const std::string here = ends_in_separator(*folder) ? *folder : *folder + ":";
+    const std::string here = !folder->empty() && is_a_dir_char(folder->back()) ? *folder : *folder + ":";
     for (int i = 0; !g_done; i++) {
         // The listing is shared: a subfolder's listing, and every save, replace it.
         wrk_path = here;
         if (i >= opensave_getitems(4)) break;
         const std::string name = g_file[i], path = g_path[i];
         if (g_file_type[i] == 1) {
-            std::string sub = ends_in_separator(path) ? path : path + ":";
+            std::string sub = is_a_dir_char(path.back()) ? path : path + ":";
             handle_level(&sub);
         } else if (g_file_type[i] == 4) {
             resave_one(name, path);

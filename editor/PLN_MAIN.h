@@ -1,17 +1,33 @@
-// PLN_MAIN.h -- the editor's commands: the menu command dispatcher, the editor's keys, the save
-// prompts and the batch re-save of every aircraft in the installation.
+// PLN_MAIN.h -- the editor's commands (APPLICATION_handlemenu and APPLICATION_handlekey, declared
+// in base/common.h): reading and saving the aircraft, the save prompts and the batch re-save of
+// every aircraft in the installation.
 // Results are ints: 1 success, 0 failure.
 #pragma once
+#include "base/common.h"
 #include <string>
 
-//=== commands ===============================================================================
-// Runs menu command code (file commands 300..305, editor windows 600..620 and 900..908, view
-// moves 1200..1228, smoothing 1500..1510, display 1512..1518, batch re-save 1520, about 0). Every
-// command but a Quit that goes ahead ends with the aircraft's derived values and geometry rebuilt.
-void APPLICATION_handlemenu(int code);
-// A key from the shell (mode and key as MACIBM_keys.h describes) turned into its command; in the
-// panel editor every key is the panel editor's.
-void APPLICATION_handlekey(int mode, int key);
+//=== the aircraft's file ====================================================================
+// What makes record p usable after IO_acf has read it: the airfoils of every present part with
+// their Reynolds-number defaults, the cockpit object, the automatic settings and the check
+// (in batch form when is_batch).
+void ACF_after_read(int p, int is_batch);
+
+// Record 0 from its path, with ACF_after_read and the editor's follow-up (panel, instrument
+// textures, weapons, geometry, acf_mod cleared). A file that cannot be read becomes a new
+// aircraft when is_manual_sel is 0, and an alert naming the path otherwise.
+void read_acf(int is_manual_sel, int is_batch_up);
+
+// Save record 0: with is_manual the save dialog first (0 when cancelled), then the file-name rule
+// on path and IO_acf(1, 0, 0). acf_mod is left to the caller (see ACF_save_command).
+int write_acf(int is_manual);
+
+// When the aircraft has unsaved changes, ask whether to save them. 1 when the caller may go on
+// (saved, discarded, nothing to save), 0 when it must not (cancelled, or the save failed).
+int check_acf_save(void);
+
+// The Save (0) and Save As (1) commands: write_acf, then acf_mod 0 when it succeeded and 1 when it
+// did not, so failed work is still marked unsaved.
+int ACF_save_command(int save_as);
 
 //=== unsaved work ===========================================================================
 // The weapon being built has unsaved changes: ask. 1 when the caller may go on (saved, discarded
@@ -24,8 +40,3 @@ int check_wpn_save(void);
 // listed in "Error.out" and the batch goes on with the next.
 void batch_update(void);
 void handle_level(std::string* folder);     // one folder (ending in a separator) and those below it
-
-//=== calls into pieces of the editor still to come (pending_calls.cpp) ======================
-void update_plane_specs(void);              // derived values and mirrored fields of record 0
-void smoothit_main(int en, int full, int is_wpn);   // one smoothing pass over body en
-void PANEL_handlekey(int mode, int key);    // the panel editor's keys

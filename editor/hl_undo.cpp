@@ -1,5 +1,8 @@
-// hl_undo.cpp -- the undo stack.
+// hl_undo.cpp -- the undo stack. Until it is written a command records nothing and nothing can
+// be undone or redone.
 #include "editor/hl_undo.h"
 
-// The undo stack comes later; until then a command records nothing and cannot be undone.
 void UNDO_BeginCommand(const char* name) { (void)name; }
+void UNDO_PurgeUndo(void) {}
+void UNDO_Undo(void) {}
+void UNDO_Redo(void) {}

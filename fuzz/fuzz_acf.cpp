@@ -5,8 +5,8 @@
 #include "model/IO_ACF.h"
 #include "model/acf_struct.h"
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_TYPED.h"
+#include "base/IO_UTILS.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 // file. A damaged file may end in its fatal alert; it must never crash, hang or write outside the
 // menu model.
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include <cstdint>
 #include <cstdio>
 #include <string>

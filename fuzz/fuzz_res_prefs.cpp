@@ -3,7 +3,7 @@
 // may crash, hang or read past the end.
 #include "shell/Hl_MNW.h"
 #include "shell/IO_PRF.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

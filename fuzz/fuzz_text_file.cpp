@@ -1,7 +1,7 @@
 // Fuzzes the language text loader: any bytes as the English text file. A damaged file may end
 // in its fatal alert; it must never crash, hang or write outside the text table.
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include <cstdint>
 #include <cstdio>
 #include <string>

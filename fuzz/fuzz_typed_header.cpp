@@ -1,7 +1,7 @@
 // Fuzzes the typed-file reader: any bytes at all, opened as text and binary files of several
 // types and scanned a little, and scanned in memory. A damaged file may end in the fatal alert;
 // it must never crash, hang or read past its end.
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "shell/Hl_MNW.h"
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // PLN_PROCS.h -- the small queries and scalar functions the aircraft code rests on: which kind an
 // engine is, whether a part exists, where an undeflected gear contact point and a point along a
-// part lie, and the clamps, wraps, interpolation and number formatting used everywhere.
+// part lie. The clamps and wraps they use are base/HL_MATH_FUN.h's.
 // Every function that reads an aircraft record takes its index p first.
 #pragma once
-#include <string>
+#include "base/HL_MATH_FUN.h"
 
 //=== engine kinds ===========================================================================
 // engn_type of thrust point en: 0, 1 reciprocating; 2, 8 turbine driving a propeller; 3 electric;
@@ -36,29 +36,8 @@ float ret_gear_znodef(int p, int en);
 // dihedral (any axis but 'X' and 'Y' is 'Z').
 float get_el_base_loc(int p, int en, float el, const char& axis);
 
-//=== scalar functions =======================================================================
-float fltlim(float in, float min, float max);      // min also when in is not a number
-int   intlim(int x, int lo, int hi);
-int   fltrange(float x, float lo, float hi);       // 1 when lo <= x <= hi
-int   intrange(int x, int lo, int hi);
-// Bring x into lo..hi by whole spans of hi - lo. An empty span leaves x as it is; so do a negative
-// span and an x that is not finite, which no number of spans could bring into range.
-float fltwrap(float x, float lo, float hi);
-int   intwrap(int x, int lo, int hi);              // span hi - lo + 1; intwrap(8, 0, 7) is 0
-float fltmax2(float a, float b);
-float fltmin2(float a, float b);
-float sign(float x);                               // -1 below 0 or not a number, else +1 (-0.0 too)
-float pythag(float a, float b);
-// Linear interpolation through (x1, y1) and (x2, y2) at x, held between y1 and y2 unless extrap;
-// equal x1 and x2 give the mean of y1 and y2.
-float interp(float x1, float y1, float x2, float y2, float x, int extrap);
-int   flt_box(float x, float y, float x1, float y1, float x2, float y2);   // inside, edges included
-int   check_nan(float x);                          // not a number, infinite, or beyond +-1e10
-char  int_to_chr(int i);                           // '0'..'9' for 0..9, else '0'
-// Decimal text of i: '-' for a negative value, then at least digits digits (at most 10) with
-// leading zeros. buf must hold 12 bytes.
-void  int_to_str(int i, char* buf, int digits);
-void  int_to_str(int i, std::string* out, int digits);
-// fmt is a printf format of the program's own with two floating-point conversions; the text is
-// cut at 499 characters.
-void  stl_sprint(std::string* out, const std::string& fmt, float a, float b);
+//=== derived specifications =================================================================
+// The derived and mirrored fields of the edited aircraft (record 0), kept consistent with what
+// the designer entered; run at the end of every editor frame and after every command. Until the
+// derived specifications are written nothing is derived.
+void update_plane_specs(void);

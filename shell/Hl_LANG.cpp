@@ -1,7 +1,7 @@
 // Hl_LANG.cpp -- the interface language: the Korean glyph sheet, the menus and the numbered text
 // lines that every window title, button and label is given by.
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "draw/HL_BITMAP.h"
 #include "draw/ren_struct.h"
 #include <cstring>

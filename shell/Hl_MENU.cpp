@@ -5,8 +5,8 @@
 // only over the main screen, where window-relative is the screen itself; the pop-up list of the
 // widgets (slot 1519) lies in the coordinates of the window that opened it.
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
-#include "shell/IO_TYPED.h"
+#include "base/MACIBM_keys.h"
+#include "base/IO_TYPED.h"
 #include "editor/HL_BTN.h"
 #include "editor/PLN_MAIN.h"
 #include "draw/HL_GRAPH.h"
@@ -254,12 +254,6 @@ static int item_at_mouse(int m)
     return found;
 }
 
-static int editor_window_up(void)
-{
-    int w = mnw.top_win;
-    return w != MNW_WIN_MAIN && w != MNW_WIN_START && (w < MNW_WIN_ALERT || w > MNW_WIN_SAVE);
-}
-
 static int in_close_box(void)
 {
     float top = mnw.win_dy;
@@ -269,7 +263,7 @@ static int in_close_box(void)
 //=== clicks =================================================================================
 void MACIBM_handleclick(int is_return)
 {
-    if (editor_window_up() && (is_return || in_close_box())) {
+    if (MNW_editor_window(mnw.top_win) && (is_return || in_close_box())) {
         // The pressed boxes get a frame of their own: the window is gone by the next one.
         OGL_2d_projection();
         BTN_zap_boxes(1);
@@ -468,4 +462,10 @@ void MACIBM_handlekey(int vkey, int chr)
         else if (chr) BTN_entry_key(0, chr);
     }
     if (vkey == VK_RETURN) MACIBM_handleclick(1);
+}
+
+void MACIBM_menu_reset(void)
+{
+    std::fill_n(s_parent_item, MNW_NUM_MENUS, -1);
+    s_bar_x = 10;
 }

@@ -2,36 +2,22 @@
 // procedure and shutdown. The SDL half lives in MACIBM_sdl.cpp, the GL context set-up in
 // MACIBM_gl.cpp.
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "shell/dialog.h"
+#include "base/IO_LIST.h"
+#include "base/IO_TYPED.h"
+#include "base/IO_UTILS.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_BITMAP.h"
 #include "editor/HL_BTN.h"
+#include "editor/hl_undo.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "support/HL_MOVIE.h"
+#include "support/HL_THREAD.h"
 #include <cmath>
 #include <cstring>
 #include <climits>
 #include <unistd.h>
-
-mnw_struct mnw;
-con_struct con;
-stl_struct stl;
-
-int g_done;
-int g_OGL_inited;
-
-std::string app_path, wrk_path;
-std::string gen_path, res_path, afl_path, wpn_path, acf_path, sit_path, mov_path, log_path,
-    fms_path, gam_path, tra_path, car_path, spa_path, reg_path, wav_path, bmp_path, pla_path,
-    cus_path, aut_path, ear_path, mar_path, men_path, txt_path, key_path;
-
-FILE* dat;
-FILE* xer;
-
-float lookup_sin[361], lookup_cos[361];
-unsigned char win_gamma[256];
-static unsigned char s_scratch[1024 * 1024 * 4];
-unsigned char* scratch_array = s_scratch;
-
-int tex_clamp_avail, add_env_avail, dis_fog_avail, tex_comp_avail;
 
 // Frame-loop bookkeeping that nothing outside the shell reads.
 static struct {
@@ -46,49 +32,25 @@ static struct {
     int   cursor_shown;
 } s_loop;
 
-//=== records, folders, constants ============================================================
+//=== the start-up reset =====================================================================
 void MACIBM_zero_records(void)
 {
-    memset(&mnw, 0, sizeof mnw);
-    memset(&con, 0, sizeof con);
-    memset(&stl, 0, sizeof stl);
-    memset(&ren, 0, sizeof ren);
-    MACIBM_zero_model_records();
+    MACIBM_reset_records();
+    MACIBM_alert_reset();
+    IO_utils_reset();
+    IO_typed_reset();
+    IO_list_reset();
+    memset(veh, 0, sizeof veh);
+    memset(flt, 0, sizeof flt);
+    memset(&set, 0, sizeof set);
+    OGL_reset();
+    BTN_reset();
+    MACIBM_menu_reset();
+    MACIBM_startup_reset();
+    dialog_reset();
     memset(&s_loop, 0, sizeof s_loop);
     s_loop.cursor_shown = 1;
-}
-
-void MACIBM_build_paths(const char* app_folder)
-{
-    app_path = app_folder;
-    wrk_path = app_path;
-    struct { std::string* var; const char* rel; } const table[] = {
-        {&gen_path, "Resources:Preferences:Aerodeck 7 Wing-Wright.prf"},
-        {&res_path, "Resources:Preferences:Aerodeck 7 Resolution.prf"},
-        {&afl_path, "Airfoils:"},
-        {&wpn_path, "Weapons:"},
-        {&acf_path, "Aircraft:"},
-        {&sit_path, "Output:situations:"},
-        {&mov_path, "Output:movies:"},
-        {&log_path, "Output:logbooks:"},
-        {&fms_path, "Output:FMS plans:"},
-        {&gam_path, "Orbit Pack Resources:saved games:"},
-        {&tra_path, "Carvex Output:tracks:"},
-        {&car_path, "Carvex Output:cars:"},
-        {&spa_path, "Void Battles Resources:spaceships:"},
-        {&reg_path, "Void Battles Resources:regions:"},
-        {&wav_path, "Resources:sounds:"},
-        {&bmp_path, "Resources:bitmaps:"},
-        {&pla_path, "Orbit Pack Resources:planets:"},
-        {&cus_path, "Custom Scenery:"},
-        {&aut_path, "Custom Scenery:AutoGen:"},
-        {&ear_path, "Resources:Earth nav data:"},
-        {&mar_path, "Resources:Mars nav data:"},
-        {&men_path, "Resources:menus:"},
-        {&txt_path, "Resources:text:"},
-        {&key_path, "Instructions:keys:"},
-    };
-    for (const auto& row : table) *row.var = app_path + row.rel;
+    g_test_before_swap = nullptr;
 }
 
 // The folder that holds the running program, ending in '/'.
@@ -101,52 +63,6 @@ static std::string own_folder(void)
     std::string p = buf;
     size_t cut = p.find_last_of('/');
     return cut == std::string::npos ? std::string("./") : p.substr(0, cut + 1);
-}
-
-void MACIBM_open_logs(void)
-{
-    if (dat) fclose(dat);
-    if (xer) fclose(xer);
-    dat = IO_fopen(app_path + "Data.out", "w");
-    xer = IO_fopen(app_path + "Error.out", "w");
-}
-
-void MACIBM_fill_constants(void)
-{
-    con.pi   = 3.1415927f;
-    con.pim2 = 2.0f * con.pi;
-    con.pid2 = con.pi / 2.0f;
-    con.R = 287.0f;
-    con.c = 299792448.0f;
-    con.g = (float)(398601200000000.0 / (6378145.0 * 6378145.0));
-    con.lb_per_gallon_gas = 6.25f;
-    con.lbstokgs = 0.4535925f;                       con.kgstolbs = 1.0f / con.lbstokgs;
-    con.fttomtrs = 0.3048f;                          con.mtrstoft = 1.0f / con.fttomtrs;
-    con.hptowatt = 745.7f;                           con.watttohp = 1.0f / con.hptowatt;
-    con.radtodeg = 180.0f / con.pi;                  con.degtorad = 1.0f / con.radtodeg;
-    con.ktstofps = 1.6878098f;                       con.fpstokts = 1.0f / con.ktstofps;
-    con.ktstomsc = 0.5144445f;                       con.msctokts = 1.0f / con.ktstomsc;
-    con.rpmtorsc = con.degtorad * 6.0f;              con.rsctorpm = 1.0f / con.rpmtorsc;
-    con.fpmtomsc = 0.3048f / 60.0f;                  con.msctofpm = 1.0f / con.fpmtomsc;
-    con.nmtomtrs = 6076.1155f * 0.3048f;             con.mtrstonm = 1.0f / con.nmtomtrs;
-    con.sftosmtr = 0.09290304f;                      con.smtrtosf = 1.0f / con.sftosmtr;
-    con.lbstontn = con.g * 0.4535925f;               con.ntntolbs = 1.0f / con.lbstontn;
-    con.ftlbtonm = con.lbstontn * 0.3048f;           con.nmtoftlb = 1.0f / con.ftlbtonm;
-    con.endtomed = con.g * con.lbstokgs / (0.3048f * 0.3048f * 0.3048f * 0.3048f);
-    con.medtoend = 1.0f / con.endtomed;
-    con.enptomep = con.lbstontn / con.sftosmtr;      con.meptoenp = 1.0f / con.enptomep;
-    con.enItomtI = con.sftosmtr * con.lbstokgs;      con.mtltoenl = 1.0f / con.enItomtI;
-    con.pasto_hg = 0.00029528743f;                   con.hg_topas = 1.0f / con.pasto_hg;
-    con.milto_hg = 0.029528745f;                     con.hg_tomil = 1.0f / con.milto_hg;
-    con.nm_to_sm = 1.1507795f;                       con.sm_to_nm = 1.0f / con.nm_to_sm;
-    con.lbhtokgs = con.lbstokgs / 3600.0f;           con.kgstolbh = 1.0f / con.lbhtokgs;
-
-    for (int d = 0; d <= 360; d++) {
-        lookup_sin[d] = (float)std::sin(d * M_PI / 180.0);
-        lookup_cos[d] = (float)std::cos(d * M_PI / 180.0);
-    }
-    for (int i = 0; i < 256; i++)
-        win_gamma[i] = (unsigned char)std::floor(255.0 * std::pow(i / 255.0, 0.8181818) + 0.5);
 }
 
 void MACIBM_res_defaults(void)
@@ -194,8 +110,8 @@ static void graphics_failed(void)
     // resolution, whatever the designer had entered.
     IO_make_folders(res_path);
     if (FILE* f = IO_fopen(res_path, "wb")) {
-        const unsigned char hdr[5] = {'i', 0x19, 0xFC, 0xFF, 0xFF};   // -999, little-endian
-        fwrite(hdr, 1, 5, f);
+        const std::string hdr = IO_typed_header(21, -999);
+        fwrite(hdr.data(), 1, hdr.size(), f);
         fclose(f);
     }
     MACIBM_alert(0, "I could not set up the graphics for Skyvane! I hope your monitor is at 1024x768 or higher! It must be!",
@@ -205,14 +121,22 @@ static void graphics_failed(void)
                  17);
 }
 
+static void fatal_shutdown(void) { MACIBM_finishup(0); }
+
 void MACIBM_init(void)
 {
+    // A caller (a test) may have named the program folder; otherwise it is the program's own.
+    const std::string folder = app_path.empty() ? own_folder() : app_path;
     MACIBM_zero_records();
-    if (app_path.empty()) MACIBM_build_paths(own_folder().c_str());
-    else MACIBM_build_paths(app_path.c_str());
+    MACIBM_build_paths(folder.c_str());
     MACIBM_open_logs();
+    MACIBM_alert_window = MACIBM_show_alert;
+    MACIBM_alert_message_box = MACIBM_sys_message_box;
+    MACIBM_fatal_shutdown = fatal_shutdown;
     MACIBM_arm_recovery();
-    MACIBM_start_workers();
+    OGL_texbmp_progress = MACIBM_showinit;
+    OGL_swap_window = MACIBM_sys_swap;
+    THREAD_Init();
 
     MACIBM_fill_constants();
     ren.current_alpha = 1.0f;
@@ -232,7 +156,7 @@ void MACIBM_init(void)
                      17);
 
     MACIBM_probe_gl();
-    MACIBM_fixed_gl_state();
+    OGL_fixed_state(MACIBM_sys_gl_proc);
 
     OGL_texbmp(-100, REN_TEX_INTERFACE, -109, bmp_path + "interface.png");
     OGL_palette_from_sheet(scratch_array, 512);
@@ -246,7 +170,7 @@ void MACIBM_init(void)
         MACIBM_choose_language();
     }
     MACIBM_setup_text();
-    MACIBM_start_movies();
+    MOV_init();
     OGL_texbmp(-100, REN_TEX_BLANK, -107, bmp_path + "blank.bmp");
     MACIBM_showinit("Will init plugins.");
     MACIBM_showinit("Did init plugins.");
@@ -307,7 +231,7 @@ void MACIBM_startwind(int new_top_win, const char* reason)
         unsigned char* p = scratch_array + 4 * i;
         p[0] = r; p[1] = g; p[2] = b; p[3] = 255;
     }
-    MACIBM_update_back_texes();
+    OGL_update_back_texes();
     if (new_top_win == -1) OGL_texbmp(-100, REN_TEX_BACK, -107, bmp_path + "intro.bmp");
 }
 
@@ -436,7 +360,6 @@ static void draw_cursor(void)
     float s = 200.0f + 32 * col, t = 293.0f + 32 * row;
     OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, 7);
     OGL_tile(mnw.mx - 15, mnw.my - 15, mnw.mx + 15, mnw.my + 15, s, t, s + 30, t + 30);
-    OGL_tiles_end();
 }
 
 int MACIBM_cursor_shown(void) { return s_loop.cursor_shown; }
@@ -470,30 +393,21 @@ void MACIBM_event_proc(void)
 
     if (g_test_before_swap) g_test_before_swap();
     OGL_sbuf();
-    if (mnw.movie_in_prog) MACIBM_movie_frame();
+
 }
 
 //=== shutdown ===============================================================================
 void MACIBM_finishup(int is_normal_exit)
 {
-    MACIBM_stop_workers();
-    MACIBM_stop_movies();
+    THREAD_Cleanup();
+    MOV_close();
     if (is_normal_exit) MACIBM_write_prefs();
     MACIBM_setres(0);
     MACIBM_sys_close();
     g_OGL_inited = 0;
-    if (xer) { fclose(xer); xer = nullptr; }
-    if (dat) { fclose(dat); dat = nullptr; }
+    MACIBM_close_logs();
 }
 
-//=== time ===================================================================================
-double g_fake_time = -1;
 void (*g_test_before_swap)(void);
 
-float time_sec(void)
-{
-    if (g_fake_time >= 0) return (float)g_fake_time;
-    return (float)MACIBM_sys_seconds();
-}
-
-int intround(float x) { return (int)std::lround(x); }
+void MACIBM_probe_gl(void) { OGL_probe(MACIBM_sys_depth_bits()); }

@@ -1,14 +1,12 @@
 // MACIBM_sdl.cpp -- the only file that talks to SDL: window, GL context, events, clock, cursor,
 // message box. Everything it learns goes through IBM_handlewin, in the program's own terms.
-#include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
+#include "base/MACIBM_keys.h"
 #include <SDL.h>
 
 static SDL_Window*   s_window;
 static SDL_GLContext s_context;
 static int           s_depth_bits;
-static Uint64        s_clock_start;
 static int           s_key_mods;            // MACIBM_MOD_* held with the key being delivered
 
 int MACIBM_sys_init(void)
@@ -18,7 +16,6 @@ int MACIBM_sys_init(void)
         if (xer) fprintf(xer, "SDL could not start: %s\n", SDL_GetError());
         return 0;
     }
-    s_clock_start = SDL_GetPerformanceCounter();
     return 1;
 }
 
@@ -181,14 +178,7 @@ void MACIBM_sys_pump(void)
 
 void MACIBM_sys_swap(void)
 {
-    OGL_flush_quads();
     if (s_window) SDL_GL_SwapWindow(s_window);
-}
-
-double MACIBM_sys_seconds(void)
-{
-    if (!s_clock_start) s_clock_start = SDL_GetPerformanceCounter();
-    return (double)(SDL_GetPerformanceCounter() - s_clock_start) / (double)SDL_GetPerformanceFrequency();
 }
 
 void MACIBM_sys_show_cursor(int show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
@@ -205,73 +195,6 @@ void MACIBM_sys_close(void)
     if (s_window) { SDL_DestroyWindow(s_window); s_window = nullptr; }
     mnw.window = nullptr;
     if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_Quit();
-    s_clock_start = 0;
-}
-
-//=== real events for tests ==================================================================
-static void push(SDL_Event& e)
-{
-    e.common.timestamp = SDL_GetTicks();
-    SDL_PushEvent(&e);
-}
-
-// Where the last pushed motion left the mouse, so a pushed press lands there even before the
-// motion has been pumped.
-static int s_push_x = -1, s_push_y = -1;
-
-void MACIBM_sys_push_mouse_move(int x, int y)
-{
-    s_push_x = x;
-    s_push_y = y;
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
-    e.motion.x = x; e.motion.y = y;
-    push(e);
-}
-
-void MACIBM_sys_push_button(int down)
-{
-    SDL_Event e{};
-    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    e.button.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = s_push_x >= 0 ? s_push_x : (Sint32)(mnw.mx + mnw.win_x + mnw.x_off);
-    e.button.y = s_push_y >= 0 ? s_push_y : (Sint32)(mnw.y_res_now - (mnw.my + mnw.win_y));
-    push(e);
-}
-
-void MACIBM_sys_push_wheel(int notches)
-{
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
-    e.wheel.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
-    e.wheel.y = notches;
-    push(e);
 }
 
 int MACIBM_sys_key_mods(void) { return s_key_mods; }
-
-void MACIBM_sys_push_key(int down, int sdl_keycode_or_char) { MACIBM_sys_push_key_mods(down, sdl_keycode_or_char, 0); }
-
-void MACIBM_sys_push_key_mods(int down, int sdl_keycode_or_char, int mods)
-{
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = sdl_keycode_or_char;
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_keycode_or_char);
-    e.key.keysym.mod = (Uint16)(((mods & MACIBM_MOD_SHIFT) ? KMOD_LSHIFT : 0) | ((mods & MACIBM_MOD_CTRL) ? KMOD_LCTRL : 0));
-    push(e);
-}
-
-void MACIBM_sys_push_paint(void)
-{
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_EXPOSED;
-    e.window.windowID = s_window ? SDL_GetWindowID(s_window) : 0;
-    push(e);
-}

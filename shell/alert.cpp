@@ -1,26 +1,10 @@
-// alert.cpp -- messages to the designer, the save prompt and the fatal stop.
-// Alerts are modal: each runs the frame loop itself until the designer dismisses it.
+// alert.cpp -- the alert window and the save prompt. Both are modal: each runs the frame loop
+// itself until the designer answers.
 #include "shell/Hl_MNW.h"
-#include "shell/XException.h"
-#include "support/HL_THREAD.h"
 #include "editor/HL_BTN.h"
 #include "draw/HL_GRAPH.h"
-#include <cstdlib>
 #include <cstring>
 #include <string>
-
-MACIBM_alert_hook_fn g_alert_hook;
-int g_alert_hook_shows;
-void (*g_recovery_writer)(void);
-
-static int s_alert_up;   // alerts never nest: one raised while another is showing is dropped
-
-static const char* const s_credits[4] = {
-    "Wing-Wright 7.40, the aircraft designer of the Skyvane flight simulator.",
-    "Design, flight model and editor by the Skyvane team; thanks to every designer who sent us an airplane.",
-    "Skyvane and its add-ons are sold through our web store; the full simulator flies every airplane made here.",
-    "Questions, bug reports and aircraft to share: write to the Skyvane team through the web site.",
-};
 
 static const char* const s_languages[7] = {"|English", "|French", "|German", "|Italian", "|Spanish", "|Korean", "|Portuguese"};
 
@@ -38,7 +22,7 @@ static int alert_frame(const char* const s[4], int type)
     return BTN_action(mnw.win_dx / 2, 18, 0, 0, stl.text[602]) || mnw.return_hit;
 }
 
-static void show_alert_window(int close_to, const char* const s[4], int type)
+void MACIBM_show_alert(int close_to, const char* const s[4], int type)
 {
     float mx = mnw.mx, my = mnw.my;
     if (type == 14) mnw.check_sys_event = 1;
@@ -55,48 +39,6 @@ static void show_alert_window(int close_to, const char* const s[4], int type)
             mnw.my = my;
         }
         if (mnw.top_win == MNW_WIN_ALERT) MACIBM_event_proc();
-    }
-}
-
-// Before a fatal stop, the aircraft being edited must not be lost.
-static void write_recovery(void)
-{
-    if (g_recovery_writer) g_recovery_writer();
-}
-
-void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, const char* C_string3,
-                    const char* C_string4, int type, const char* file, int line)
-{
-    const char* s[4] = {C_string1 ? C_string1 : "", C_string2 ? C_string2 : "",
-                        C_string3 ? C_string3 : "", C_string4 ? C_string4 : ""};
-    // A worker thread may not draw or stop the program: the alert goes back to the call that
-    // raised it, for the thread pool to record.
-    if (THREAD_on_worker()) throw XException(s[0], s[1], s[2], s[3], file, line);
-    if (g_alert_hook) g_alert_hook(type, s[0], s[1], s[2], s[3], file, line);
-    if (s_alert_up || mnw.top_win == MNW_WIN_ALERT) return;
-    if (type == 15) for (int i = 0; i < 4; i++) s[i] = s_credits[i];
-
-    if (type == 17 && xer) {
-        fprintf(xer, "file: %s, line: %d\n", file ? file : "", line);
-        for (const char* l : s) fprintf(xer, "%s\n", l);
-        fflush(xer);
-    }
-    s_alert_up = 1;
-    if (type == 17) write_recovery();
-    if (g_alert_hook && !g_alert_hook_shows) {
-        // a test or fuzzer took the alert: nobody is there to dismiss a window
-    } else if (!g_OGL_inited) {
-        std::string text = std::string(s[0]) + "\n\n" + s[1] + "\n\n" + s[2] + "\n\n" + s[3];
-        MACIBM_sys_message_box("Aerodeck Message", text.c_str());
-    } else {
-        show_alert_window(close_to, s, type);
-    }
-    s_alert_up = 0;
-
-    if (type == 17) {
-        g_done = 1;
-        MACIBM_finishup(0);
-        std::_Exit(1);
     }
 }
 

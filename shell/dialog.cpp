@@ -1,172 +1,16 @@
-// dialog.cpp -- the open and save dialog and its folder listing.
+// dialog.cpp -- the open and save dialog.
 //
 // The dialog is modal: it runs the frame loop itself, as the alerts do, and takes the listing
 // again every frame, so files that appear or vanish while it is up show at once.
 #include "shell/dialog.h"
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_TYPED.h"
+#include "base/IO_UTILS.h"
 #include "editor/HL_BTN.h"
 #include "draw/HL_GRAPH.h"
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <dirent.h>
-#include <sys/stat.h>
-
-std::string g_file[DIALOG_MAX_ENTRIES];
-std::string g_path[DIALOG_MAX_ENTRIES];
-int         g_file_type[DIALOG_MAX_ENTRIES];
-int         g_file_count;
-
-void int_switch(int* a, int* b)
-{
-    int t = *a;
-    *a = *b;
-    *b = t;
-}
-
-//=== the filter =============================================================================
-struct ext_row { const char* ext; int type; };
-static const ext_row s_extensions[] = {
-    {".AFL", 2},  {".WPN", 3},  {".ACF", 4},  {".OBJ", 5},  {".SIT", 6},  {".SMO", 7},
-    {".LOG", 8},  {".FMS", 9},  {".GAM", 10}, {".TRA", 11}, {".CAR", 12}, {".SPA", 13},
-    {".REG", 14}, {".WAV", 15}, {".BMP", 16}, {".PNG", 16}, {".ENV", 17}, {".FDR", 20},
-};
-
-static int extension_type(const std::string& name)
-{
-    if (name.size() < 4) return 0;
-    char ext[5];
-    for (int k = 0; k < 4; k++) ext[k] = (char)toupper((unsigned char)name[name.size() - 4 + k]);
-    ext[4] = 0;
-    for (const ext_row& r : s_extensions)
-        if (strcmp(ext, r.ext) == 0) return r.type;
-    return 0;
-}
-
-static int is_separator(char c) { return c == ':' || c == '/' || c == '\\'; }
-
-// Paths reach here spelt with ':', '/' or both (the program folder is a host path), and folder
-// names may differ in case from how the program writes them.
-static int path_starts_with(const std::string& path, const std::string& start)
-{
-    if (path.size() < start.size()) return 0;
-    for (size_t k = 0; k < start.size(); k++) {
-        char a = path[k], b = start[k];
-        if (is_separator(a) && is_separator(b)) continue;
-        if (tolower((unsigned char)a) != tolower((unsigned char)b)) return 0;
-    }
-    return 1;
-}
-
-// "name<mark><1..4>.ext": the numbered variants that are drawn together with their base picture
-// (an instrument's extra frames, a terrain tile's corners), so they are never picked alone.
-static int numbered_variant(const std::string& name, char mark, int ignore_case)
-{
-    size_t n = name.size();
-    if (n < 6 || name[n - 4] != '.' || name[n - 5] < '1' || name[n - 5] > '4') return 0;
-    char c = name[n - 6];
-    return ignore_case ? toupper((unsigned char)c) == toupper((unsigned char)mark) : c == mark;
-}
-
-int opensave_takeit(int i, int file_type)
-{
-    if (i < 0 || i >= DIALOG_MAX_ENTRIES) return 0;
-    const std::string& name = g_file[i];
-    if (g_file_type[i] != 1) {
-        int t = extension_type(name);
-        if (t) g_file_type[i] = t;
-    }
-    if (file_type == 19) {
-        // The panel backgrounds live among the instruments but are not instruments.
-        if (path_starts_with(g_path[i], bmp_path + "cockpit:-PANELS-:")) return 0;
-        if (numbered_variant(name, '-', 1)) return 0;
-    }
-    if (file_type == 18 && numbered_variant(name, 'C', 0)) return 0;
-    if (name.empty() || name[0] == '.') return 0;   // "." and "..", and hidden files
-
-    int t = g_file_type[i];
-    if (t == 1 || t == file_type || file_type == 0) return 1;
-    return (file_type == 18 || file_type == 19) && t == 16;
-}
-
-//=== the listing ============================================================================
-// 1 folder, 0 file, -1 neither (a device, a pipe or a dangling link, which nobody can open
-// as an aircraft and which might block the program if it tried).
-static int entry_kind(const std::string& host_dir, const dirent* e)
-{
-    if (e->d_type == DT_DIR) return 1;
-    if (e->d_type == DT_REG) return 0;
-    if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) return -1;
-    struct stat st;
-    if (stat((host_dir + e->d_name).c_str(), &st) != 0) return -1;
-    if (S_ISDIR(st.st_mode)) return 1;
-    return S_ISREG(st.st_mode) ? 0 : -1;
-}
-
-// Names in one folder are all different, so any sort gives the order adjacent swapping would;
-// a quadratic one would cost milliseconds every frame with a full folder. std::string compares
-// bytes as unsigned, so upper case comes before lower case.
-static void sort_entries(int n)
-{
-    static int order[DIALOG_MAX_ENTRIES];
-    static std::string file_tmp[DIALOG_MAX_ENTRIES], path_tmp[DIALOG_MAX_ENTRIES];
-    static int type_tmp[DIALOG_MAX_ENTRIES];
-    for (int k = 0; k < n; k++) order[k] = k;
-    std::sort(order, order + n, [](int a, int b) { return g_file[a] < g_file[b]; });
-    // Swapping strings moves their buffers, so a full folder sorts without allocating.
-    for (int k = 0; k < n; k++) {
-        file_tmp[k].swap(g_file[order[k]]);
-        path_tmp[k].swap(g_path[order[k]]);
-        type_tmp[k] = g_file_type[order[k]];
-    }
-    for (int k = 0; k < n; k++) {
-        g_file[k].swap(file_tmp[k]);
-        g_path[k].swap(path_tmp[k]);
-        g_file_type[k] = type_tmp[k];
-    }
-}
-
-int opensave_getitems(int file_type)
-{
-    const int previous = g_file_count;
-    g_file_count = 0;
-    if (wrk_path.empty() || !is_separator(wrk_path.back())) {
-        MACIBM_alert(0, "Working path does not appear to be a directory!",
-                     "This is not consistent with my labelling practices!",
-                     "I need to end all paths with the directory indicator!",
-                     "See the instrument-check in Wing-Wright for example.", 17);
-        return 0;
-    }
-    std::string host = IO_host_path(wrk_path);
-    if (host.empty() || host.back() != '/') host += '/';
-    int n = 0;
-    if (DIR* d = opendir(host.c_str())) {
-        while (n < DIALOG_MAX_ENTRIES) {
-            const dirent* e = readdir(d);
-            if (!e) break;
-            int kind = entry_kind(host, e);
-            if (kind < 0) continue;
-            g_file[n].assign(e->d_name);
-            g_path[n].assign(wrk_path).append(e->d_name);
-            // Every folder path ends in a separator: the dialog, the batch re-save and the
-            // instrument scan all list a folder by its path.
-            if (kind == 1) g_path[n] += ':';
-            g_file_type[n] = kind;
-            if (opensave_takeit(n, file_type)) n++;
-        }
-        closedir(d);
-    }
-    // The slots past the new count keep nothing of an earlier, longer listing.
-    for (int k = n; k < std::max(previous, n + 1) && k < DIALOG_MAX_ENTRIES; k++) {
-        g_file[k].clear();
-        g_path[k].clear();
-        g_file_type[k] = 0;
-    }
-    sort_entries(n);
-    g_file_count = n;
-    return n;
-}
 
 //=== the dialog =============================================================================
 static const std::string* start_folder(int file_type)
@@ -217,11 +61,11 @@ static void build_folder_popup(folder_popup* p)
     p->n = 0;
     append_item(p, "Aerodeck folder", app_path);
     // A folder outside the program's folder (a designer's own) is chained from the root.
-    size_t from = path_starts_with(wrk_path, app_path) ? app_path.size() : 0;
+    size_t from = IO_path_starts_with(wrk_path, app_path) ? app_path.size() : 0;
     for (size_t k = from; k < wrk_path.size() && p->n < POPUP_MAX_ITEMS; k++) {
-        if (is_separator(wrk_path[k])) continue;
+        if (is_a_dir_char(wrk_path[k])) continue;
         size_t end = k;
-        while (end < wrk_path.size() && !is_separator(wrk_path[end])) end++;
+        while (end < wrk_path.size() && !is_a_dir_char(wrk_path[end])) end++;
         if (end == wrk_path.size()) break;     // cannot happen: the listing checked the ending
         append_item(p, wrk_path.substr(k, end - k), wrk_path.substr(0, end + 1));
         k = end;
@@ -348,4 +192,15 @@ int dialog_opensave(int open_save, int file_type, char* file, char* path)
     if (file) snprintf(file, BTN_INPUT_LEN, "%s", f.c_str());
     if (path) snprintf(path, BTN_INPUT_LEN, "%s", p.c_str());
     return 1;
+}
+
+void dialog_reset(void)
+{
+    s_popup.text.clear();
+    for (int k = 0; k < POPUP_MAX_ITEMS; k++) {
+        s_popup.names[k].clear();
+        s_popup.paths[k].clear();
+    }
+    s_popup.n = s_popup.chain = s_popup.current = 0;
+    s_level = 0;
 }

@@ -1,7 +1,7 @@
 // recovery.cpp -- the aircraft being edited is written to a recovery file before a fatal stop,
 // so no problem of the program ever costs the designer unsaved work.
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 #include "model/IO_ACF.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
@@ -38,7 +38,7 @@ std::string MACIBM_write_recovery(void)
             return target;
         }
     }
-    if (xer) { fprintf(xer, "the unsaved aircraft could not be written: %s\n", IO_acf_save_error().c_str()); fflush(xer); }
+    if (xer) { fprintf(xer, "the unsaved aircraft could not be written: %s\n", IO_save_error().c_str()); fflush(xer); }
     return "";
 }
 

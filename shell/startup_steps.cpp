@@ -1,29 +1,17 @@
-// startup_steps.cpp -- the start-up, frame and shutdown steps whose modules are still to come.
-// Each is a named call site so that the module that owns the step replaces its body here and the
-// order of start-up stays in one place (Hl_MNW.cpp).
+// startup_steps.cpp -- the start-up and shutdown steps that reach into other modules, and the
+// start-up progress panel. The order of start-up stays in one place (Hl_MNW.cpp).
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
+#include "base/MACIBM_keys.h"
 #include "shell/IO_PRF.h"
 #include "editor/HL_BTN.h"
 #include "editor/PLN_MAIN.h"
 #include "draw/HL_GRAPH.h"
-#include "support/HL_MOVIE.h"
-#include "support/HL_THREAD.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "model/IO_ACF.h"
 #include <cctype>
 #include <cstring>
 
-void MACIBM_zero_model_records(void)
-{
-    memset(veh, 0, sizeof veh);
-    memset(flt, 0, sizeof flt);
-    memset(&set, 0, sizeof set);
-}
-
-void MACIBM_start_workers(void) { THREAD_Init(); }
-void MACIBM_stop_workers(void) { THREAD_Cleanup(); }
 void MACIBM_read_res_prefs(void) { handle_prefs(PRF_KIND_RES, PRF_READ, res_path); }
 void MACIBM_read_editor_prefs(void)
 {
@@ -44,9 +32,6 @@ void MACIBM_write_prefs(void)
 }
 void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
 void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
-void MACIBM_start_movies(void) { MOV_init(); }
-void MACIBM_stop_movies(void) { MOV_close(); }
-void MACIBM_movie_frame(void) {}
 void MACIBM_load_instruments(void) {}       // instrument catalogue
 // The aircraft edited last, whose name and path the editor preferences put into record 0. With
 // none, or one that no longer opens, the designer starts on a new aircraft instead.
@@ -71,12 +56,15 @@ int MACIBM_shifted_char(int c, int shift)
 }
 
 //=== start-up progress panel ================================================================
+static int s_init_calls;                    // lines shown so far: the bar grows by one step each
+
+void MACIBM_startup_reset(void) { s_init_calls = 0; }
+
 void MACIBM_showinit(const char* message)
 {
-    static int calls;
     if (!g_OGL_inited && !mnw.window) return;
-    calls++;
-    float p = calls / 100.0f;
+    s_init_calls++;
+    float p = s_init_calls / 100.0f;
     p = p < 0.02f ? 0.02f : (p > 1.0f ? 1.0f : p);
 
     // The panel sits at fixed screen places whatever window is current.

@@ -1,6 +1,9 @@
 // HL_MOVIE.cpp -- the movie layer.
 #include "support/HL_MOVIE.h"
-#include "shell/Hl_MNW.h"
+#include "base/records.h"
+#include "base/alert.h"
+#include "base/HL_MATH_FUN.h"
+#include "base/common.h"
 
 // The movie library (QuickTime) does not exist on this host. The program then runs as on a
 // machine without it: no movies, no capture texture, and no message about it.

@@ -1,6 +1,9 @@
 // HL_THREAD.cpp -- the worker pool and its call queue.
 #include "support/HL_THREAD.h"
-#include "shell/Hl_MNW.h"
+#include "base/records.h"
+#include "base/alert.h"
+#include "base/HL_MATH_FUN.h"
+#include "base/common.h"
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
@@ -171,6 +174,7 @@ void THREAD_Init(void)
 {
     if (gInited) return;
     gMainThread = pthread_self();
+    MACIBM_alert_workers(1);
     long n = sysconf(_SC_NPROCESSORS_ONLN);
     gCPUCount = n > 0 ? (int)n : 1;
 
@@ -209,6 +213,7 @@ void THREAD_Init(void)
 void THREAD_Cleanup(void)
 {
     gInited = 0;
+    MACIBM_alert_workers(0);
     if (gCallQueue)
         for (size_t i = 0; i < gWorkerThreads.size(); i++) MPNotifyQueue(*gCallQueue, nullptr, nullptr, nullptr);
     for (pthread_t t : gWorkerThreads) {
@@ -226,8 +231,6 @@ void THREAD_Cleanup(void)
 bool THREAD_IsMainThread(void) { return pthread_equal(pthread_self(), gMainThread) != 0; }
 
 int THREAD_IsInited(void) { return gInited; }
-
-int THREAD_on_worker(void) { return gInited && !THREAD_IsMainThread(); }
 
 //=== posting and collecting =================================================================
 int THREAD_PostCall(int id, int (*fn)(int), int arg)

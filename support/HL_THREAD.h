@@ -2,7 +2,7 @@
 // Started by the shell at start-up and stopped at exit. Nothing in the editor posts work; the pool
 // matters chiefly to alerts, which on a worker become an XException recorded for the call.
 #pragma once
-#include "shell/XException.h"
+#include "base/XException.h"
 #include <list>
 #include <mutex>
 #include <semaphore.h>
@@ -32,7 +32,6 @@ void THREAD_Init(void);
 void THREAD_Cleanup(void);         // stops every worker; a worker stuck in a call is left after 1000 ms
 bool THREAD_IsMainThread(void);    // the caller is the thread that ran THREAD_Init
 int  THREAD_IsInited(void);
-int  THREAD_on_worker(void);       // the pool is running and the caller is not the main thread
 
 // Run one call on the calling thread and record it under its id: finished, its result, and an
 // XException if it raised one (the result entry then holds no meaningful value).

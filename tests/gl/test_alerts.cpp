@@ -2,7 +2,7 @@
 // designer's mouse and keys frame by frame through the hook that runs before every swap.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
+#include "base/MACIBM_keys.h"
 #include "tests/support/ww_test.h"
 #include <vector>
 #include <SDL_keycode.h>
@@ -48,7 +48,7 @@ TEST_F(Alerts, ReturnDismissesAndASecondAlertIsIgnored)
         MACIBM_alert(0, "nested", "", "", "", 16);     // must come straight back
         inner_returned = 1;
     });
-    sc.steps.push_back([] { MACIBM_sys_push_key(1, SDLK_RETURN); MACIBM_sys_push_key(0, SDLK_RETURN); });
+    sc.steps.push_back([] { ww_key(SDLK_RETURN); });
     MACIBM_alert(0, "outer", "", "", "", 16);
     EXPECT_EQ(inner_returned, 1);
     EXPECT_EQ(mnw.top_win, 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "shell/dialog.h"
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 #include "editor/HL_BTN.h"
 #include "tests/support/ww_test.h"
 #include <cstdio>
@@ -204,8 +204,8 @@ TEST_F(Dialog, PopupOffersTheAerodeckFolderTheChainAndSubfolders)
     step([] { ww_click_at(POPUP_X, POPUP_Y + 3); });   // open the pop-up
     idle();
     step([&] {
-        EXPECT_EQ(mnw.menu_up, BTN_POPUP_SLOT);
-        for (int i = 0; i < 6; i++) items.push_back(stl.item_name[BTN_POPUP_SLOT][i]);
+        EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+        for (int i = 0; i < 6; i++) items.push_back(stl.item_name[MNW_POPUP_MENU][i]);
         choose_popup_item(4);                     // "Gliders"
     });
     idle();
@@ -262,9 +262,9 @@ TEST_F(Dialog, FolderNamesTheListCannotHoldAreShownSafely)
     step([] { ww_click_at(POPUP_X, POPUP_Y + 3); });
     idle();
     step([&] {
-        EXPECT_EQ(mnw.menu_up, BTN_POPUP_SLOT);
-        for (; n < 300 && stl.item_name[BTN_POPUP_SLOT][n][0]; n++)
-            text += std::string(n ? "-" : "") + stl.item_name[BTN_POPUP_SLOT][n];
+        EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
+        for (; n < 300 && stl.item_name[MNW_POPUP_MENU][n][0]; n++)
+            text += std::string(n ? "-" : "") + stl.item_name[MNW_POPUP_MENU][n];
         choose_popup_item(0);
     });
     idle();

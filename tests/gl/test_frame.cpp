@@ -1,6 +1,7 @@
 // The real program under Xvfb: start-up, frames driven by real window events, pixels read back.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_BITMAP.h"
 #include "editor/HL_BTN.h"
@@ -65,31 +66,31 @@ TEST_F(Frame, StartUpReportsTheGraphicsAndShowsTheStartScreen)
 TEST_F(Frame, DoubleClickOnlyWithinAQuarterSecond)
 {
     frame_at(100.0);
-    MACIBM_sys_push_button(1); frame_at(100.1);
+    ww_mouse_button(1); frame_at(100.1);
     EXPECT_EQ(mnw.mouse_clicked, 1);
     EXPECT_EQ(mnw.now_dragging, 1);
-    MACIBM_sys_push_button(0); frame_at(100.15);
+    ww_mouse_button(0); frame_at(100.15);
     EXPECT_EQ(mnw.now_dragging, 0);
-    MACIBM_sys_push_button(1); frame_at(100.3);      // 0.2 s after the previous press
+    ww_mouse_button(1); frame_at(100.3);      // 0.2 s after the previous press
     EXPECT_EQ(mnw.mouse_double_clicked, 1);
     frame_at(100.31);
     EXPECT_EQ(mnw.mouse_clicked, 0);
     EXPECT_EQ(mnw.mouse_double_clicked, 0);          // that frame only
-    MACIBM_sys_push_button(0); frame_at(100.4);
-    MACIBM_sys_push_button(1); frame_at(100.6);      // 0.3 s: too slow
+    ww_mouse_button(0); frame_at(100.4);
+    ww_mouse_button(1); frame_at(100.6);      // 0.3 s: too slow
     EXPECT_EQ(mnw.mouse_clicked, 1);
     EXPECT_EQ(mnw.mouse_double_clicked, 0);
-    MACIBM_sys_push_button(0); frame_at(100.7);
+    ww_mouse_button(0); frame_at(100.7);
 }
 
 TEST_F(Frame, DragDelayAfterAQuarterSecondHeld)
 {
-    MACIBM_sys_push_button(1); frame_at(200.0);
+    ww_mouse_button(1); frame_at(200.0);
     frame_at(200.2);
     EXPECT_EQ(mnw.delay_dragging, 0);
     frame_at(200.3);
     EXPECT_EQ(mnw.delay_dragging, 1);
-    MACIBM_sys_push_button(0); frame_at(200.4);
+    ww_mouse_button(0); frame_at(200.4);
     EXPECT_EQ(mnw.delay_dragging, 0);
     EXPECT_EQ(mnw.now_dragging, 0);
     EXPECT_EQ(mnw.mouse_lifted, 1);
@@ -98,11 +99,11 @@ TEST_F(Frame, DragDelayAfterAQuarterSecondHeld)
 TEST_F(Frame, WheelNotchesAccumulateUntilConsumed)
 {
     mnw.mouse_wheel = 0;
-    MACIBM_sys_push_wheel(2); frame_at(300.0);
-    MACIBM_sys_push_wheel(1); frame_at(300.1);
+    ww_wheel(2); frame_at(300.0);
+    ww_wheel(1); frame_at(300.1);
     frame_at(300.2);
     EXPECT_EQ(mnw.mouse_wheel, 3);
-    MACIBM_sys_push_wheel(-1); frame_at(300.3);
+    ww_wheel(-1); frame_at(300.3);
     EXPECT_EQ(mnw.mouse_wheel, 2);
     mnw.mouse_wheel = 0;
 }
@@ -156,15 +157,6 @@ TEST_F(Frame, MouseIsInWindowCoordinatesWithYUp)
 }
 
 static void post_help(void) { strcpy(stl.help_message, "Help for the hovered control, shown after a second of stillness."); }
-
-static long screen_sum(int x, int y, int dx, int dy)
-{
-    std::vector<unsigned char> px((size_t)dx * dy * 4);
-    OGL_read_pixels(x, y, dx, dy, px.data());
-    long sum = 0;
-    for (size_t i = 0; i < px.size(); i += 4) sum += px[i] + px[i + 1] + px[i + 2];
-    return sum;
-}
 
 TEST_F(Frame, HelpBoxAfterOneSecondOfStillness)
 {
@@ -278,51 +270,6 @@ TEST_F(Pixels, BarsAndPanelsCoverTheirRectangles)
     EXPECT_GT(sum, 0);
     auto outside = block(100, 100, 50, 50);
     for (size_t i = 0; i < outside.size(); i += 4) ASSERT_EQ(outside[i] + outside[i + 1] + outside[i + 2], 0);
-}
-
-TEST_F(Pixels, ScreenshotOfTheStartScreen)
-{
-    MACIBM_startwind(-1, "screenshot");
-    OGL_2d_projection();
-    OGL_plot_background();
-    BTN_frame2(15, 10, 31, 310, 206, "");
-    OGL_string(45, 22, 215, "Wing-Wright, the aircraft designer of Skyvane", 280, 100);
-    OGL_string(57, 22, 65, "Loading bitmap interface.png. The quick brown fox jumps over the lazy dog 0123456789", 280, 100);
-    OGL_number(40, 400, 300, 1234.5f, 6, 2, 102);
-    OGL_number(40, 400, 280, -56.78f, 5, 2, 101);
-    OGL_number(40, 400, 260, 123456789.0f, 4, 0, 102);
-    BTN_frame1(9, 450, 240, 80, 45);
-    BTN_frame1(2, 450, 200, 100, 45);
-    BTN_frame1(4, 512, 15, 1008, 45);
-    BTN_frame1(5, 8 + 504 * 0.4f, 15, 1008 * 0.4f, 45);
-    std::vector<unsigned char> px(1024 * 768 * 4);
-    ASSERT_TRUE(OGL_read_pixels(0, 0, 1024, 768, px.data()));
-    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-start.png", 1024, 768, px.data()));
-    MACIBM_startwind(0, "screenshot");
-    (void)screen_sum;
-}
-
-// Pictures of the real screens for a person to look at (written beside the installation folder).
-TEST_F(Frame, ScreenshotsOfTheMainScreenWithAMenuOpen)
-{
-    static std::vector<unsigned char> px(1024 * 768 * 4);
-    g_test_before_swap = [] { OGL_read_pixels(0, 0, 1024, 768, px.data()); };
-    MACIBM_startwind(0, "screenshot");
-    frame_at(900.0);
-    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-main.png", 1024, 768, px.data()));
-    // open the first menu of the bar by a click on its title
-    ww_mouse_to(mnw.menux1[0] + 5, mnw.menuy1[0] + 5);
-    MACIBM_sys_push_button(1);
-    MACIBM_sys_push_button(0);
-    frame_at(900.1);
-    frame_at(900.2);
-    EXPECT_EQ(mnw.menu_up, 0);
-    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-menu.png", 1024, 768, px.data()));
-    mnw.menu_up = -1;
-    MACIBM_startwind(605, "screenshot");
-    frame_at(900.3);
-    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-window.png", 1024, 768, px.data()));
-    MACIBM_startwind(0, "screenshot");
 }
 
 TEST_F(Pixels, FlatBackgroundByClearingLooksExactlyLikeTheTexture)

@@ -3,8 +3,9 @@
 // scripted frame by frame through the hook that runs before every swap.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
-#include "shell/IO_UTILS.h"
+#include "editor/APPLICATION.h"
+#include "base/MACIBM_keys.h"
+#include "base/IO_UTILS.h"
 #include "editor/HL_BTN.h"
 #include "editor/PLN_MAIN.h"
 #include "draw/HL_GRAPH.h"

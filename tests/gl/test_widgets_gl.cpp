@@ -6,6 +6,7 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/art_layout.h"
 #include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
 #include "tests/support/ww_test.h"
 #include <SDL2/SDL_keycode.h>
 #include <string>
@@ -54,9 +55,9 @@ protected:
     {
         ww_mouse_to(x, y);
         ww_frames(1);
-        MACIBM_sys_push_button(1);
+        ww_mouse_button(1);
         ww_frames(1);
-        MACIBM_sys_push_button(0);
+        ww_mouse_button(0);
     }
 };
 
@@ -72,11 +73,11 @@ TEST_F(WidgetPixels, AClickTicksTheBoxAndThatVeryFrameShowsTheTick)
     ww_frames(1);
     std::vector<unsigned char> off = s_grab;
     EXPECT_GT(brightness(off), 0);                    // the empty box is drawn
-    MACIBM_sys_push_button(1);
+    ww_mouse_button(1);
     ww_frames(1);
     EXPECT_EQ(s_flag, 1);
     EXPECT_GT(brightness(s_grab), brightness(off));   // the white tick over it, no frame late
-    MACIBM_sys_push_button(0);
+    ww_mouse_button(0);
     ww_frames(1);
     EXPECT_EQ(s_flag, 1);                             // releasing is not another click
 }
@@ -110,8 +111,8 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
     click_at(410, 404);
     EXPECT_EQ(mnw.entry_field, 5);
     for (int key : {(int)'s', (int)'p', (int)SDLK_BACKSPACE, (int)'x'}) {
-        MACIBM_sys_push_key(1, key);
-        MACIBM_sys_push_key(0, key);
+        ww_key_event(1, key, 0);
+        ww_key_event(0, key, 0);
     }
     ww_frames(1);
     EXPECT_EQ(s_text, "wingsx");
@@ -126,8 +127,8 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
         return sum;
     };
     long with_caret = column();
-    MACIBM_sys_push_key(1, '-');
-    MACIBM_sys_push_key(0, '-');
+    ww_key_event(1, '-', 0);
+    ww_key_event(0, '-', 0);
     ww_frames(1);
     EXPECT_EQ(mnw.entry_field, -1);
     EXPECT_EQ(s_text, "wingsx");
@@ -161,50 +162,3 @@ TEST_F(WidgetPixels, APopUpOpensOnAClickAndTheMenuCodeHandsTheChosenItemBack)
 }
 
 }   // namespace
-
-namespace {
-
-// Every widget once, in an editor window, for a look at the build's screenshot.
-void all_widgets(void)
-{
-    static float f1 = 12.5f, f2 = -3;
-    static int b1 = 1, b2 = 0, radio = 2, sel = 1, tab = 1, idx = 4;
-    static char code[5] = "N1Z-";
-    static std::string name = "Skyhawk", file = "c172.acf", path = "/c172.acf";
-    BTN_fillwin(1, 1);
-    BTN_tab(0, 0, &tab, "wings");
-    BTN_tab(1, 0, &tab, "bodies");
-    BTN_tab(2, 0, &tab, "engines");
-    BTN_flt(150, 600, &f1, 4, 1, 0, "fuel intro time|(sec){ help");
-    BTN_flt(150, 550, &f2, 3, 0, 1, "-ground attitude|(deg)");
-    BTN_display_number(150, 500, 123.4f, 5, 1, "weight|lb");
-    BTN_bool(150, 450, &b1, "retracts|left", 0);
-    BTN_bool(150, 420, &b2, "steers", 0);
-    BTN_is_int(300, 450, &radio, 1, "one");
-    BTN_is_int(300, 420, &radio, 2, "two");
-    BTN_action(200, 370, 0, 0, "Cancel");
-    BTN_action(300, 370, 1, 0, "Pressed");
-    BTN_textlist(200, 320, &sel, "none-left-right", "side|of gear");
-    BTN_chars(150, 270, code, 4, "code");
-    BTN_enterstring(150, 220, &name, 20, 1, "name");
-    BTN_select_file(150, 170, &file, &path, 4, 998, "file|(acf)");
-    BTN_icon(500, 600, ART_ICON_SHOW_PANEL_OFF.s, ART_ICON_SHOW_PANEL_OFF.t, ART_ICON_SHOW_PANEL_ON.s,
-             ART_ICON_SHOW_PANEL_ON.t, 9, 9, 45, 1, "panel");
-    float x2, y2;
-    BTN_subwin(0, 13, 600, 300, 300, 200, "sub-panel", &x2, &y2);
-    BTN_vert_slider(950, 100, 500, 0, 10, &idx);
-}
-
-}   // namespace
-
-TEST_F(WidgetPixels, ScreenshotOfEveryWidget)
-{
-    MACIBM_startwind(607, "screenshot");
-    g_test_frame_hook = all_widgets;
-    ww_mouse_to(2000, 2000);
-    watch(0, 0, (int)mnw.win_dx, (int)mnw.win_dy);
-    ww_frames(2);
-    EXPECT_TRUE(g_test_alerts.empty());
-    EXPECT_TRUE(ww_write_png(std::string(WW_AERODECK_DIR) + "../screenshot-widgets.png", s_gdx, s_gdy, s_grab.data()));
-    MACIBM_startwind(0, "screenshot");
-}

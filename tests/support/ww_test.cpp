@@ -1,11 +1,12 @@
-// ww_test.cpp -- shared test support.
+// ww_test.cpp -- test support shared by every suite: alerts, folders, files.
 #include "tests/support/ww_test.h"
-#include "shell/Hl_MNW.h"
+#include "base/alert.h"
+#include "base/records.h"
 #include <png.h>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 
 std::vector<ww_alert_record> g_test_alerts;
@@ -34,35 +35,12 @@ void ww_use_aerodeck(void)
 
 std::string ww_temp_dir(const char* name)
 {
-    std::string d = std::string(WW_AERODECK_DIR) + "../test-tmp/" + name + "-" + std::to_string(getpid()) + "/";
-    std::string cmd = "rm -rf '" + d + "' && mkdir -p '" + d + "'";
-    if (system(cmd.c_str()) != 0) return "/tmp/";
-    return d;
-}
-
-void ww_start_program(void)
-{
-    static int started;
-    if (started) return;
-    started = 1;
-    app_path = WW_AERODECK_DIR;
-    ww_catch_alerts();
-    MACIBM_init();
-    // The first paint lets frames run; a window manager-less X server may not send one.
-    MACIBM_sys_push_paint();
-    ww_frames(2);
-}
-
-void ww_frames(int n)
-{
-    for (int i = 0; i < n; i++) MACIBM_event_proc();
-}
-
-void ww_mouse_to(float x, float y)
-{
-    int px = (int)(x + mnw.win_x + mnw.x_off);
-    int py = (int)(mnw.y_res_now - (y + mnw.win_y));
-    MACIBM_sys_push_mouse_move(px, py);
+    // Under the build folder, never a shared one: a test that cannot make its folder fails here.
+    const std::filesystem::path d = std::filesystem::path(WW_AERODECK_DIR) / ".." / "test-tmp" /
+                                    (std::string(name) + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(d);
+    std::filesystem::create_directories(d);
+    return d.string() + "/";
 }
 
 int ww_write_png(const std::string& path, int dx, int dy, const unsigned char* rgba)
@@ -81,40 +59,6 @@ int ww_write_png(const std::string& path, int dx, int dy, const unsigned char* r
     png_destroy_write_struct(&png, &info);
     fclose(f);
     return 1;
-}
-
-static ww_script* s_playing;
-static std::function<void()> s_rescue;
-static int s_rescue_after;
-
-static void play_frame(void)
-{
-    ww_script& s = *s_playing;
-    if (s.saw_top_win == -9 && mnw.top_win != 0) { s.saw_top_win = mnw.top_win; s.saw_dx = mnw.win_dx; s.saw_dy = mnw.win_dy; }
-    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
-    else if (s.frame > s_rescue_after && s_rescue) s_rescue();
-    s.frame++;
-}
-
-void ww_play(ww_script* s, std::function<void()> rescue, int after)
-{
-    s_playing = s;
-    s_rescue = std::move(rescue);
-    s_rescue_after = after;
-    g_test_before_swap = s ? play_frame : nullptr;
-}
-
-void ww_click_at(float x, float y)
-{
-    ww_mouse_to(x, y);
-    MACIBM_sys_push_button(1);
-    MACIBM_sys_push_button(0);
-}
-
-void ww_key(int sdl_key, int mods)
-{
-    MACIBM_sys_push_key_mods(1, sdl_key, mods);
-    MACIBM_sys_push_key_mods(0, sdl_key, mods);
 }
 
 void ww_write_bytes(const std::string& path, const std::string& bytes)

@@ -38,7 +38,12 @@ struct ww_script {
 // every frame, so a failing test ends instead of waiting for a designer forever.
 void ww_play(ww_script* s, std::function<void()> rescue, int after = 200);
 void ww_click_at(float x, float y);          // a real press and release at window coordinates
+void ww_mouse_button(int down);              // a real press (1) or release (0) where the mouse is
+void ww_wheel(int notches);
 void ww_key(int sdl_key, int mods = 0);      // a real key press and release (MACIBM_MOD_* held)
+void ww_key_event(int down, int sdl_key, int mods);
+void ww_text_event(const char* utf8);        // the text a key typed, as the keyboard layout gives it
+void ww_paint_event(void);
 
 void ww_write_bytes(const std::string& path, const std::string& bytes);
 std::string ww_read_bytes(const std::string& path);   // empty when the file cannot be read

@@ -3,11 +3,12 @@
 // the old file whole), and damaged files.
 #include <gtest/gtest.h>
 #include "model/IO_ACF.h"
+#include "editor/PLN_MAIN.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_TYPED.h"
+#include "base/IO_UTILS.h"
 #include "tests/support/ww_test.h"
 #include <algorithm>
 #include <cerrno>
@@ -420,7 +421,7 @@ TEST_F(AcfFiles, FailedSaveLeavesTheOldFileWholeAndSaysSo)
         EXPECT_EQ(read_bytes(path), old_file);
         EXPECT_EQ(folder_entries(dir), std::vector<std::string>{"keep.acf"});   // no temporary left
         EXPECT_TRUE(alerted_about(path));
-        EXPECT_NE(IO_acf_save_error().find(strerror(f.err)), std::string::npos) << IO_acf_save_error();
+        EXPECT_NE(IO_save_error().find(strerror(f.err)), std::string::npos) << IO_save_error();
     }
     IO_save_fault_hook = nullptr;
 

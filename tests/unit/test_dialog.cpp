@@ -113,7 +113,7 @@ TEST_F(DialogListing, ExtensionsAreTheLastFourCharactersInAnyCase)
     g_file[0] = "";                                  // an empty name is never an entry
     EXPECT_EQ(opensave_takeit(0, 0), 0);
     EXPECT_EQ(opensave_takeit(-1, 0), 0);
-    EXPECT_EQ(opensave_takeit(DIALOG_MAX_ENTRIES, 0), 0);
+    EXPECT_EQ(opensave_takeit(IO_LIST_MAX, 0), 0);
 }
 
 TEST_F(DialogListing, InstrumentScanSkipsPanelsAndNumberedFrames)
@@ -156,9 +156,9 @@ TEST_F(DialogListing, FullFolderKeepsTheFirstThousandInHostOrderThenSorts)
     DIR* d = opendir(dir.c_str());
     ASSERT_NE(d, nullptr);
     while (dirent* e = readdir(d))
-        if (e->d_name[0] != '.' && expect.size() < DIALOG_MAX_ENTRIES) expect.push_back(e->d_name);
+        if (e->d_name[0] != '.' && expect.size() < IO_LIST_MAX) expect.push_back(e->d_name);
     closedir(d);
-    ASSERT_EQ(expect.size(), (size_t)DIALOG_MAX_ENTRIES);   // 1,028 visible: some are left out
+    ASSERT_EQ(expect.size(), (size_t)IO_LIST_MAX);   // 1,028 visible: some are left out
     std::sort(expect.begin(), expect.end());
 
     int n = opensave_getitems(4);
@@ -170,8 +170,8 @@ TEST_F(DialogListing, FullFolderKeepsTheFirstThousandInHostOrderThenSorts)
         snprintf(name, sizeof name, "extra%04d.acf", i);
         touch(dir + name);
     }
-    EXPECT_EQ(opensave_getitems(4), DIALOG_MAX_ENTRIES);
-    EXPECT_TRUE(std::is_sorted(g_file, g_file + DIALOG_MAX_ENTRIES));
+    EXPECT_EQ(opensave_getitems(4), IO_LIST_MAX);
+    EXPECT_TRUE(std::is_sorted(g_file, g_file + IO_LIST_MAX));
 }
 
 TEST_F(DialogListing, UnreadableOrMissingFolderListsNothing)

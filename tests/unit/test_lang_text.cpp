@@ -2,7 +2,7 @@
 // damaged files, and the lowest free index left in "Error.out" for translators.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "tests/support/ww_test.h"
 #include <cstdio>
 #include <fstream>

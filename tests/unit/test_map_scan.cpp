@@ -1,6 +1,6 @@
 // Typed headers and field scanners over memory-mapped files.
 #include <gtest/gtest.h>
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <cstring>

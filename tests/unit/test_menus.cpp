@@ -2,7 +2,7 @@
 // its titles and items land, and which faults stop the program.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "draw/HL_GRAPH.h"
 #include "tests/support/ww_test.h"
 #include <fstream>

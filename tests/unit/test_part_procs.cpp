@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "geometry/PLN_PROCS.h"
 #include "model/acf_struct.h"
-#include "shell/con_struct.h"
+#include "base/records.h"
 #include <climits>
 #include <cmath>
 #include <cstring>

@@ -3,7 +3,7 @@
 // and the start-up steps that read them.
 #include <gtest/gtest.h>
 #include "shell/IO_PRF.h"
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "shell/Hl_MNW.h"
 #include "model/set_struct.h"
 #include "model/acf_struct.h"
@@ -273,14 +273,20 @@ TEST_F(Prefs, WritingKeepsTheOldFileUntilTheNewOneIsComplete)
     ASSERT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 1);
     const std::string before = ww_read_bytes(p);
 
-    // The temporary cannot be created: the save alert (not fatal), and the old file stands.
-    ASSERT_EQ(mkdir((p + ".tmp").c_str(), 0755), 0);
-    set.acf_mod = 12345;
-    EXPECT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 0);
-    EXPECT_EQ(ww_read_bytes(p), before);
-    ASSERT_EQ(g_test_alerts.size(), 1u);
-    EXPECT_EQ(g_test_alerts[0].type, 16);
-    rmdir((p + ".tmp").c_str());
+    // The temporary cannot be created, or the disk fills part-way: the save alert (not fatal),
+    // and the old file stands.
+    for (int step : {IO_SAVE_CREATE, IO_SAVE_WRITE, IO_SAVE_SYNC}) {
+        static int s_step;
+        s_step = step;
+        IO_save_fault_hook = [](int at, long) { return at == s_step ? ENOSPC : 0; };
+        set.acf_mod = 12345;
+        g_test_alerts.clear();
+        EXPECT_EQ(handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, p), 0);
+        EXPECT_EQ(ww_read_bytes(p), before);
+        ASSERT_EQ(g_test_alerts.size(), 1u);
+        EXPECT_EQ(g_test_alerts[0].type, 16);
+        IO_save_fault_hook = nullptr;
+    }
 
     // A missing folder is created rather than losing the settings.
     EXPECT_EQ(handle_prefs(PRF_KIND_RES, PRF_WRITE, dir + "New:Folder:res.prf"), 1);

@@ -1,7 +1,7 @@
 // A fatal stop never costs the designer the aircraft being edited.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "tests/support/ww_test.h"

@@ -1,7 +1,7 @@
 // The shell's tables and paths: constants, gamma, folder strings, host paths, mapped files.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
-#include "shell/IO_UTILS.h"
+#include "base/IO_UTILS.h"
 #include "tests/support/ww_test.h"
 #include <cmath>
 #include <fstream>

@@ -169,15 +169,15 @@ TEST(ThreadStartup, WorkersAndMoviesStartAndStopWithTheProgram)
 {
     mnw.has_QT_movie = 1;
     ren.tex_vram[REN_TEX_MOVIE] = 0;
-    MACIBM_start_workers();
-    MACIBM_start_movies();
+    THREAD_Init();
+    MOV_init();
     EXPECT_EQ(THREAD_IsInited(), 1);
     EXPECT_GE(THREAD_LiveWorkers(), 1);
     // No movie library on this host: no movies and no capture texture.
     EXPECT_EQ(mnw.has_QT_movie, 0);
     EXPECT_EQ(ren.tex_vram[REN_TEX_MOVIE], 0);
-    MACIBM_stop_movies();
-    MACIBM_stop_workers();
+    MOV_close();
+    THREAD_Cleanup();
     EXPECT_EQ(THREAD_IsInited(), 0);
     EXPECT_EQ(THREAD_LiveWorkers(), 0);
     EXPECT_EQ(mnw.movie_in_prog, 0);

@@ -1,7 +1,7 @@
 // Typed files: the header of every data file, line ends of every kind, the scanners of the global
 // input stream, file names and folder separators, and the text scanners over memory.
 #include <gtest/gtest.h>
-#include "shell/IO_TYPED.h"
+#include "base/IO_TYPED.h"
 #include "shell/Hl_MNW.h"
 #include "tests/support/ww_test.h"
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "editor/HL_BTN.h"
 #include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
-#include "shell/MACIBM_keys.h"
+#include "base/MACIBM_keys.h"
 #include "shell/dialog.h"
 #include "tests/support/ww_test.h"
 #include <cstring>

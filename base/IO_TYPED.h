@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 #include <cstdio>
-#include "shell/IO_UTILS.h"       // rev_inf_bin, IO_notice_text, str_to_int, the mapped-file scanners
+#include "base/IO_UTILS.h"       // rev_inf_bin, IO_notice_text, str_to_int, the mapped-file scanners
 
 //=== file types =============================================================================
 // Types 3, 4, 11, 12, 13, 16, 17 and 21 are binary; all others are text. Type 20 has no header;
@@ -13,6 +13,18 @@
 int  ftype_is_bin(int type);
 int  nuke_ext(std::string* name);            // cut the last 4 characters of a name longer than 4; 1 if cut
 void set_ext(std::string* name, int type);   // nuke_ext, then the type's upper-case extension (if any)
+// The type a folder listing gives a file of this name: 2 ".AFL" ... 16 ".BMP" or ".PNG", 8 ".LOG",
+// 17 ".ENV", 20 ".FDR" (the last four characters, any case); 0 for any other.
+int  ftype_of_name(const std::string& name);
+
+//=== headers ================================================================================
+// The header this program writes for a file of type and version: binary types get the marker
+// "i" and the version in 4 little-endian bytes, text types "I", a line end and "version word"
+// (the notice IO_notice_text for types 22 and 23), type 20 nothing.
+std::string IO_typed_header(int type, int version);
+// The version of the binary typed header at the start of data (n bytes), read in the byte order
+// its marker gives; -1 when there is no such header.
+int IO_bin_header_version(const unsigned char* data, long n);
 
 //=== the open streams =======================================================================
 // One file of each direction is open at a time, from the main thread; every open closes the
@@ -49,6 +61,33 @@ void str_scan(char* buf, int max_len, int stop_at_comma);
 void str_scan_to_EOL(std::string* out);      // str_scan of the rest of the line, up to 500 characters
 int  eoln(char c);                           // c ends a line, or inf has ended
 
+//=== values on the open streams =============================================================
+enum { IO_READ = 6, IO_WRITE = 7 };
+// One value on the open stream: dir IO_READ reads from inf, IO_WRITE writes to ouf. Binary
+// streams carry the raw bytes (4, 4, 8 or size; no byte reversal); text streams a 6-wide integer,
+// 12-wide numbers with 6 decimals, or a word. On reading the value is stored only when apply is
+// non-zero, so a field can be skipped. A binary read that comes up short sets IO_io_short_read.
+void int_io(int apply, int* var, int dir);
+void flt_io(int apply, float* var, int dir);
+void dob_io(int apply, double* var, int dir);
+void str_io(int apply, char* var, int dir, int size);
+
+// One number from inf (text: a decimal token; binary: 4 or 8 bytes, reversed for a big-endian
+// file), then check_scan(name): a missing or unreadable number is the fatal "File-scanning
+// error!" unless name is one of the quiet ones.
+float  flt_scan(const std::string& name);
+double dob_scan(const std::string& name);
+
+// One word from inf: leading separators skipped, then characters up to the next separator. At
+// most size - 1 are kept and a NUL added; the rest of a longer word is skipped, or with fixed
+// left for the next read. True when a word was read and the stream has not failed.
+bool wrd_scan(char* buf, int size, int fixed);
+int  eowd(char c);                          // c is a word separator, or inf has ended
+
+void rev_byte_order4(unsigned char* p);     // reverse 4 bytes in place
+void rev_byte_order8(unsigned char* p);     // reverse 8 bytes in place
+int  IO_io_short_read(void);                 // a binary value read since inf_open came up short
+
 //=== paths ==================================================================================
 int  is_a_dir_char(char c);                  // '\\', ':' or '/'
 // out = in up to and including its last folder separator; with none past the first character,
@@ -69,3 +108,5 @@ int TXT_MAP_str_scan_space(const unsigned char* MAP_add, int* c_use, int c_max, 
 // terminators. Returns the number of characters taken.
 int TXT_MAP_str_scan_eoln(const unsigned char* MAP_add, int* c_use, int c_max, std::string* out);
 void TXT_MAP_finish_line(const unsigned char* MAP_add, int* c_use, int c_max);   // skip consecutive terminators
+
+void IO_typed_reset(void);                   // no stream open, text defaults; part of the start-up reset

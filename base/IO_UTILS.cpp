@@ -1,7 +1,10 @@
-// IO_UTILS.cpp -- paths, typed files and memory-mapped files.
-#include "shell/IO_UTILS.h"
-#include "shell/Hl_MNW.h"
+// IO_UTILS.cpp -- paths, the safe save, memory-mapped files and their scanners.
+#include "base/IO_UTILS.h"
+#include "base/IO_TYPED.h"
+#include "base/alert.h"
+#include <cstdlib>
 #include <cctype>
+#include <climits>
 #include <cerrno>
 #include <strings.h>
 #include <cstring>
@@ -19,6 +22,19 @@ int lo_case_strcmp_len(const char* a, const char* b, int len)
         if (!ca) return 0;
     }
     return 0;
+}
+
+// Paths are spelt with ':', '/' or both (the program folder is a host path), and folder
+// names may differ in case from how the program writes them.
+int IO_path_starts_with(const std::string& path, const std::string& start)
+{
+    if (path.size() < start.size()) return 0;
+    for (size_t k = 0; k < start.size(); k++) {
+        char a = path[k], b = start[k];
+        if (is_a_dir_char(a) && is_a_dir_char(b)) continue;
+        if (tolower((unsigned char)a) != tolower((unsigned char)b)) return 0;
+    }
+    return 1;
 }
 
 static bool path_exists(const std::string& p)
@@ -89,6 +105,140 @@ int IO_make_folders(const std::string& path)
     return 1;
 }
 
+//=== the safe save ==========================================================================
+int (*IO_save_fault_hook)(int step, long bytes_done);
+static std::string s_save_error;
+static long s_save_done;                    // bytes the current save has written
+
+const std::string& IO_save_error(void) { return s_save_error; }
+
+static int save_fault(int step)
+{
+    if (!IO_save_fault_hook) return 0;
+    int e = IO_save_fault_hook(step, s_save_done);
+    if (e) errno = e;
+    return e;
+}
+
+static int save_failed(const char* what)
+{
+    s_save_error = std::string(what) + ": " + strerror(errno);
+    return 0;
+}
+
+// The host path the file goes to: host separators and the extension in lower case; a link is
+// kept a link, and the file it points at is the one replaced.
+static std::string save_host_path(const std::string& path_in)
+{
+    std::string path = path_in;
+    set_dir_chars(&path);
+    size_t n = path.size();
+    if (n >= 4 && path[n - 4] == '.')
+        for (size_t i = n - 3; i < n; i++) path[i] = (char)tolower((unsigned char)path[i]);
+    std::string host = IO_host_path(path);
+    struct stat st;
+    if (lstat(host.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = realpath(host.c_str(), nullptr)) {
+            host = real;
+            free(real);
+        }
+    }
+    return host;
+}
+
+int IO_save_write(FILE* f, const void* data, long len)
+{
+    const long piece = 128 * 1024;
+    const unsigned char* p = static_cast<const unsigned char*>(data);
+    for (long at = 0; at < len;) {
+        if (save_fault(IO_SAVE_WRITE)) return 0;
+        long n = len - at < piece ? len - at : piece;
+        if (fwrite(p + at, 1, (size_t)n, f) != (size_t)n || fflush(f) != 0) {
+            if (!errno) errno = ENOSPC;
+            return 0;
+        }
+        at += n;
+        s_save_done += n;
+    }
+    return 1;
+}
+
+int IO_safe_replace(const std::string& path, int (*writer)(FILE* f, void* ctx), void* ctx)
+{
+    s_save_error.clear();
+    s_save_done = 0;
+    const std::string target = save_host_path(path);
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (base.empty()) {
+        errno = EISDIR;
+        return save_failed("the path names no file");
+    }
+
+    // The temporary lives in the target's own folder, so the final rename never crosses file
+    // systems; a leading dot keeps a left-over one (after a crash) out of file listings.
+    std::string stem(1, '.');   // built by appending: g++ 12 warns falsely on literal + string here
+    stem += base.substr(0, 180);
+    stem += '.';
+    stem += std::to_string((long)getpid());
+    std::string tmp;
+    int fd = -1;
+    for (int n = 0; n < 100 && fd < 0; n++) {
+        tmp = folder + stem + "-" + std::to_string(n) + ".tmp";
+        if (save_fault(IO_SAVE_CREATE)) break;
+        fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return save_failed("could not create a file in the folder");
+
+    // A file being replaced keeps its permissions.
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd, st.st_mode & 07777);
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        int e = errno;
+        close(fd);
+        unlink(tmp.c_str());
+        errno = e;
+        return save_failed("could not write the file");
+    }
+
+    int ok = 0;
+    const char* what = "could not write the file";
+    errno = 0;
+    do {
+        if (!writer(f, ctx) || fflush(f) != 0 || ferror(f)) {
+            if (!errno) errno = EIO;
+            break;
+        }
+        what = "could not flush the file to disk";
+        if (save_fault(IO_SAVE_SYNC) || fsync(fileno(f)) != 0) break;
+        int c = fclose(f);
+        f = nullptr;
+        if (c != 0) break;
+        what = "could not replace the old file";
+        if (save_fault(IO_SAVE_RENAME) || rename(tmp.c_str(), target.c_str()) != 0) break;
+        ok = 1;
+    } while (0);
+
+    if (!ok) {
+        int e = errno;
+        if (f) fclose(f);
+        unlink(tmp.c_str());
+        errno = e;
+        return save_failed(what);
+    }
+    // The rename itself reaches the disk with the folder; the new file is already in place, so a
+    // folder that cannot be flushed is no reason to report failure.
+    int dfd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        fsync(dfd);
+        close(dfd);
+    }
+    return 1;
+}
+
 //=== XMappedFile ============================================================================
 XMappedFile::XMappedFile(const char* inFileName, unsigned char** MAP_add)
 {
@@ -134,8 +284,6 @@ unsigned char* XMappedFile::retry(const char* path)
 }
 
 //=== typed headers and scanners over mapped files ===========================================
-#include <climits>
-
 int rev_inf_bin;
 std::string IO_notice_text;
 
@@ -239,4 +387,13 @@ unsigned int BIN_MAP_int_scan(const unsigned char* MAP_add, int* c_use, int c_ma
 int BIN_MAP_lon_scan(const unsigned char* MAP_add, int* c_use, int c_max)
 {
     return (int)hdr_map_take(MAP_add, c_use, c_max, 4);
+}
+
+void IO_utils_reset(void)
+{
+    IO_save_fault_hook = nullptr;
+    s_save_error.clear();
+    s_save_done = 0;
+    rev_inf_bin = 0;
+    IO_notice_text.clear();
 }

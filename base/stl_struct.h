@@ -16,7 +16,7 @@ struct stl_struct {
     char item_name[1520][300][STL_ITEM_NAME_LEN];           // per item slot
 };
 
-// stl: defined in Hl_MNW.cpp. The text loader fills text[]; MACIBM_startwind writes win_name;
+// stl: defined in base/records.cpp. The text loader fills text[]; MACIBM_startwind writes win_name;
 // the menu loader fills menu_name and item_name, and the pop-up list widget the items of the
 // last slot; widgets write help_message (the shell clears it at the start of every frame).
 extern stl_struct stl;

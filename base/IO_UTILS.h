@@ -1,4 +1,4 @@
-// IO_UTILS.h -- paths, typed files and memory-mapped files.
+// IO_UTILS.h -- paths, the safe save, memory-mapped files and their scanners.
 // Results are ints: 1 success, 0 failure.
 #pragma once
 #include <string>
@@ -13,6 +13,26 @@ FILE* IO_fopen(const std::string& path, const char* mode);          // IO_host_p
 int   IO_file_exists(const std::string& path);
 int   IO_make_folders(const std::string& path);                     // every folder of a file's path
 int   lo_case_strcmp_len(const char* a, const char* b, int len);    // 0 when equal ignoring case
+// path begins with start, ignoring case and taking ':', '/' and '\\' as the same separator.
+int   IO_path_starts_with(const std::string& path, const std::string& start);
+
+//=== the safe save ==========================================================================
+// Every file the program saves replaces the old one only once the new one is whole on the disk:
+// writer fills f, a new temporary file in path's own folder (".NAME.PID-N.tmp", hidden from
+// every listing), returns 1 when it wrote everything; the temporary is then flushed to disk and
+// renamed over path. If any step fails the temporary is removed, a file already at path is left
+// exactly as it was, and 0 is returned (IO_save_error tells why). path uses ':' or '/' between
+// folders; a three-letter extension is written in lower case; a link at path stays a link and
+// the file it points at is replaced, keeping its permissions.
+int IO_safe_replace(const std::string& path, int (*writer)(FILE* f, void* ctx), void* ctx);
+// For writers: len bytes to f in pieces, so that a test can stop a save part-way. 1 when all went.
+int IO_save_write(FILE* f, const void* data, long len);
+const std::string& IO_save_error(void);     // the reason the last failed save gave
+// Tests: called before each step of a save; a nonzero answer makes the step fail as the system
+// call would, with that answer as errno. For IO_SAVE_WRITE, bytes_done is how much of the
+// temporary file has been written so far.
+enum { IO_SAVE_CREATE = 1, IO_SAVE_WRITE, IO_SAVE_SYNC, IO_SAVE_RENAME };
+extern int (*IO_save_fault_hook)(int step, long bytes_done);
 
 //=== memory-mapped files ====================================================================
 class XMappedFile {
@@ -57,3 +77,5 @@ unsigned char  BIN_MAP_chr_scan(const unsigned char* MAP_add, int* c_use, int c_
 unsigned short BIN_MAP_shr_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 2 bytes
 unsigned int   BIN_MAP_int_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 4 bytes, unsigned
 int            BIN_MAP_lon_scan(const unsigned char* MAP_add, int* c_use, int c_max);   // 4 bytes, signed
+
+void IO_utils_reset(void);                  // no save hook, no error, little-endian; start-up reset

@@ -1,10 +1,13 @@
 // IO_TYPED.cpp -- typed files: the file-type table, headers, the global streams and their scanners.
-#include "shell/IO_TYPED.h"
-#include "shell/Hl_MNW.h"
+#include "base/IO_TYPED.h"
+#include "base/alert.h"
 #include <cctype>
 #include <climits>
 #include <cstdint>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <sys/stat.h>
 
 FILE* inf;
@@ -19,15 +22,40 @@ int   ouf_is_bin;
 // left to read); it stays set until the next inf_open, so a caller may scan a whole record and
 // ask check_scan once.
 static int s_inf_failed;
+// Set by a binary value read that came up short; a reader of a whole image then ignores it as a
+// whole, because half a settings image is worse than the defaults. Cleared by inf_open.
+static int s_short_read;
 
 //=== file types =============================================================================
+// The one table of file types and extensions. set_ext writes the first extension of a type;
+// the folder listing recognises the rows marked listed (upper-cased, the last four characters).
+struct ftype_row { const char* ext; int type; bool written, listed; };
+static const ftype_row s_ftypes[] = {
+    {".AFL", 2, true, true},   {".WPN", 3, true, true},   {".ACF", 4, true, true},
+    {".OBJ", 5, true, true},   {".SIT", 6, true, true},   {".SMO", 7, true, true},
+    {".TXT", 8, true, false},  {".LOG", 8, false, true},  {".FMS", 9, true, true},
+    {".GAM", 10, true, true},  {".TRA", 11, true, true},  {".CAR", 12, true, true},
+    {".SPA", 13, true, true},  {".REG", 14, true, true},  {".WAV", 15, true, true},
+    {".BMP", 16, true, true},  {".PNG", 16, false, true}, {".BMP", 17, true, false},
+    {".ENV", 17, false, true}, {".FDR", 20, false, true},
+};
+
 static const char* ftype_ext(int type)
 {
-    static const char* const ext[] = {
-        "",     "",     ".AFL", ".WPN", ".ACF", ".OBJ", ".SIT", ".SMO", ".TXT", ".FMS", ".GAM",
-        ".TRA", ".CAR", ".SPA", ".REG", ".WAV", ".BMP", ".BMP"};
-    if (type < 0 || type >= (int)(sizeof ext / sizeof ext[0])) return "";
-    return ext[type];
+    for (const ftype_row& r : s_ftypes)
+        if (r.type == type && r.written) return r.ext;
+    return "";
+}
+
+int ftype_of_name(const std::string& name)
+{
+    if (name.size() < 4) return 0;
+    char ext[5];
+    for (int k = 0; k < 4; k++) ext[k] = (char)toupper((unsigned char)name[name.size() - 4 + k]);
+    ext[4] = 0;
+    for (const ftype_row& r : s_ftypes)
+        if (r.listed && strcmp(ext, r.ext) == 0) return r.type;
+    return 0;
 }
 
 int ftype_is_bin(int type)
@@ -146,6 +174,7 @@ int inf_open(const std::string& path_in, int type, int version, int alert_bad_ve
     set_dir_chars(&path);
     IO_inf_close();
     s_inf_failed = 0;
+    s_short_read = 0;
     inf_use = 0;
     inf_is_bin[inf_use] = ftype_is_bin(type);
     // Text files are read byte for byte as well: line ends of every kind are handled here, not
@@ -213,6 +242,29 @@ int inf_open(const std::string& path_in, int type, int version, int alert_bad_ve
     return 1;
 }
 
+std::string IO_typed_header(int type, int version)
+{
+    if (ftype_is_bin(type)) {
+        // This program always writes little-endian: marker "i", then the version low byte first.
+        const uint32_t v = (uint32_t)version;
+        const char hdr[5] = {'i', (char)v, (char)(v >> 8), (char)(v >> 16), (char)(v >> 24)};
+        return std::string(hdr, 5);
+    }
+    if (type == 20) return "";
+    // Numbers that follow are written in fixed-point notation ("%f"), never exponents.
+    const std::string word = (type == 22 || type == 23) ? IO_notice_text : "version";
+    return "I\n" + std::to_string(version) + " " + word + "\n";
+}
+
+int IO_bin_header_version(const unsigned char* data, long n)
+{
+    if (!data || n < 5 || (data[0] != 'i' && data[0] != 'a')) return -1;
+    const unsigned char* v = data + 1;
+    const uint32_t u = data[0] == 'a' ? (uint32_t)v[0] << 24 | (uint32_t)v[1] << 16 | (uint32_t)v[2] << 8 | v[3]
+                                      : (uint32_t)v[3] << 24 | (uint32_t)v[2] << 16 | (uint32_t)v[1] << 8 | v[0];
+    return (int)u;
+}
+
 int ouf_open(const std::string& path_in, int type, int version)
 {
     std::string path = path_in;
@@ -226,17 +278,8 @@ int ouf_open(const std::string& path_in, int type, int version)
     ouf_is_bin = ftype_is_bin(type);
     ouf = IO_fopen(path, "wb");
     if (ouf) {
-        if (ouf_is_bin) {
-            // This program always writes little-endian: marker "i", then the version low byte first.
-            uint32_t v = (uint32_t)version;
-            unsigned char hdr[5] = {'i', (unsigned char)v, (unsigned char)(v >> 8), (unsigned char)(v >> 16),
-                                    (unsigned char)(v >> 24)};
-            fwrite(hdr, 1, sizeof hdr, ouf);
-        } else if (type != 20) {
-            // Numbers that follow are written in fixed-point notation ("%f"), never exponents.
-            const char* word = (type == 22 || type == 23) ? IO_notice_text.c_str() : "version";
-            fprintf(ouf, "I\n%d %s\n", version, word);
-        }
+        const std::string hdr = IO_typed_header(type, version);
+        fwrite(hdr.data(), 1, hdr.size(), ouf);
         if (ferror(ouf)) {
             fclose(ouf);
             ouf = nullptr;
@@ -344,6 +387,207 @@ void str_scan_to_EOL(std::string* out)
 
 int eoln(char c) { return is_term((unsigned char)c) || !inf || feof(inf); }
 
+int IO_io_short_read(void) { return s_short_read; }
+
+//=== numbers, words and values on the streams =============================================
+//--- byte order =============================================================================
+void rev_byte_order4(unsigned char* p)
+{
+    unsigned char t = p[0]; p[0] = p[3]; p[3] = t;
+    t = p[1]; p[1] = p[2]; p[2] = t;
+}
+
+void rev_byte_order8(unsigned char* p)
+{
+    for (int i = 0; i < 4; i++) {
+        unsigned char t = p[i];
+        p[i] = p[7 - i];
+        p[7 - i] = t;
+    }
+}
+
+//=== scanning inf ===========================================================================
+static int is_blank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+int eowd(char c)
+{
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n' || (c != 0 && c == x_eln) || !inf ||
+           feof(inf);
+}
+
+bool wrd_scan(char* buf, int size, int fixed)
+{
+    if (buf && size > 0) buf[0] = 0;
+    if (!inf || !buf || size <= 0) return false;
+    int c = fgetc(inf);
+    while (c != EOF && eowd((char)c)) c = fgetc(inf);
+    int n = 0;
+    while (c != EOF && !eowd((char)c)) {
+        if (n < size - 1) buf[n++] = (char)c;
+        else if (fixed) break;               // the rest of the word stays for the next read
+        c = fgetc(inf);
+    }
+    buf[n] = 0;
+    // The separator (or the first character not taken) belongs to whatever is read next.
+    if (c != EOF) ungetc(c, inf);
+    return n > 0 && !ferror(inf);
+}
+
+// A decimal number token as the C library would read one: sign, digits, point, digits, exponent.
+// Returns 0 (and reads nothing more than the token) when the text there is not a number.
+static int text_number(double* out)
+{
+    int c = fgetc(inf);
+    while (is_blank(c) || (c != EOF && c != 0 && c == (unsigned char)x_eln)) c = fgetc(inf);
+    char tok[64];
+    int n = 0, digits = 0, state = 0;        // 0 sign, 1 integer part, 2 fraction, 3 exponent sign, 4 exponent
+    for (;; c = fgetc(inf)) {
+        int take = 0;
+        if (c >= '0' && c <= '9') {
+            take = 1;
+            if (state == 0) state = 1;
+            if (state == 3) state = 4;
+            if (state < 3) digits++;
+        } else if ((c == '+' || c == '-') && (state == 0 || state == 3)) {
+            take = 1;
+            state = state == 0 ? 1 : 4;
+        } else if (c == '.' && state <= 1) {
+            take = 1;
+            state = 2;
+        } else if ((c == 'e' || c == 'E') && state >= 1 && state <= 2 && digits) {
+            take = 1;
+            state = 3;
+        }
+        if (!take) break;
+        if (n >= (int)sizeof tok - 1) return 0;   // no number of ours is this long
+        tok[n++] = (char)c;
+    }
+    if (c != EOF) ungetc(c, inf);
+    tok[n] = 0;
+    if (!digits) return 0;
+    char* end = nullptr;
+    double v = strtod(tok, &end);
+    // A number too large for its field is as unusable as no number.
+    if (end != tok + n || !std::isfinite(v) || std::fabs(v) > 3.0e38) return 0;
+    *out = v;
+    return 1;
+}
+
+// A failed number read ends the stream; check_scan then reports it under the caller's name.
+static void number_failed(void) { IO_inf_close(); }
+
+float flt_scan(const std::string& name)
+{
+    float v = 0;
+    if (inf && inf_is_bin[inf_use]) {
+        unsigned char b[4];
+        if (fread(b, 1, 4, inf) != 4) number_failed();
+        else {
+            if (rev_inf_bin) rev_byte_order4(b);
+            memcpy(&v, b, 4);
+        }
+    } else if (inf) {
+        double d;
+        if (!text_number(&d)) number_failed();
+        else v = (float)d;
+    }
+    check_scan(name);
+    return v;
+}
+
+double dob_scan(const std::string& name)
+{
+    double v = 0;
+    if (inf && inf_is_bin[inf_use]) {
+        unsigned char b[8];
+        if (fread(b, 1, 8, inf) != 8) number_failed();
+        else {
+            if (rev_inf_bin) rev_byte_order8(b);
+            memcpy(&v, b, 8);
+        }
+    } else if (inf) {
+        if (!text_number(&v)) number_failed();
+    }
+    check_scan(name);
+    return v;
+}
+
+//=== the typed value helpers ================================================================
+// Binary reads take the bytes as they lie: the preferences are only ever read on the machine
+// kind that wrote them.
+static int raw_read(void* dst, size_t n)
+{
+    if (!inf || fread(dst, 1, n, inf) != n) {
+        s_short_read = 1;
+        return 0;
+    }
+    return 1;
+}
+
+static void raw_write(const void* src, size_t n)
+{
+    if (ouf) fwrite(src, 1, n, ouf);
+}
+
+// Text fields follow each other with no separator, so each must start with a blank or a sign:
+// integers keep to 5 digits, numbers to 4 digits before the point. Anything wider would run
+// into the field before it and make the file unreadable at the next start.
+static int fit_int(int v) { return v > 99999 ? 99999 : (v < -99999 ? -99999 : v); }
+
+static double fit_num(double v)
+{
+    if (!std::isfinite(v)) return 0;
+    return v > 9999.999999 ? 9999.999999 : (v < -9999.999999 ? -9999.999999 : v);
+}
+
+// One number each way: binary streams carry its raw bytes, text streams a fixed-width field.
+template <typename T>
+static void number_io(int apply, T* var, int dir, T (*scan)(const std::string&), void (*print)(T))
+{
+    if (dir == IO_WRITE) {
+        if (!ouf) return;
+        if (ouf_is_bin) raw_write(var, sizeof *var);
+        else print(*var);
+    } else if (dir == IO_READ) {
+        if (inf && inf_is_bin[inf_use]) {
+            T v;
+            if (raw_read(&v, sizeof v) && apply) *var = v;
+        } else {
+            T v = scan("io");
+            if (apply && inf) *var = v;
+        }
+    }
+}
+
+static int  scan_int(const std::string& name) { return int_scan(name); }
+static void print_int(int v) { fprintf(ouf, "%6d", fit_int(v)); }
+static void print_flt(float v) { fprintf(ouf, "%12.6f", fit_num(v)); }
+static void print_dob(double v) { fprintf(ouf, "%12.6f", fit_num(v)); }
+
+void int_io(int apply, int* var, int dir) { number_io(apply, var, dir, scan_int, print_int); }
+void flt_io(int apply, float* var, int dir) { number_io(apply, var, dir, flt_scan, print_flt); }
+void dob_io(int apply, double* var, int dir) { number_io(apply, var, dir, dob_scan, print_dob); }
+
+void str_io(int apply, char* var, int dir, int size)
+{
+    if (size <= 0) return;
+    if (dir == IO_WRITE) {
+        if (!ouf) return;
+        if (ouf_is_bin) raw_write(var, (size_t)size);
+        else raw_write(var, strnlen(var, (size_t)size));
+    } else if (dir == IO_READ) {
+        std::vector<char> scratch;
+        char* dst = var;
+        if (!apply) {
+            scratch.resize((size_t)size);
+            dst = scratch.data();
+        }
+        if (inf && inf_is_bin[inf_use]) raw_read(dst, (size_t)size);
+        else wrd_scan(dst, size, 0);
+    }
+}
+
+
 //=== text scanners over memory ==============================================================
 int TXT_MAP_eoln(const unsigned char* data, int i) { return data[i] == 0 || data[i] == '\r' || data[i] == '\n'; }
 
@@ -389,4 +633,18 @@ void TXT_MAP_finish_line(const unsigned char* MAP_add, int* c_use, int c_max)
 {
     if (!map_ok(MAP_add, c_use, c_max)) return;
     while (*c_use < c_max && TXT_MAP_eoln(MAP_add, *c_use)) (*c_use)++;
+}
+
+void IO_typed_reset(void)
+{
+    IO_inf_close();
+    if (ouf) fclose(ouf);
+    ouf = nullptr;
+    ouf_is_bin = 0;
+    inf_is_bin[0] = 0;
+    inf_use = 0;
+    x_eln = '\n';
+    extra_char_eoln = 0;
+    s_inf_failed = 0;
+    s_short_read = 0;
 }

@@ -1,8 +1,9 @@
-// MACIBM_gl.cpp -- the shell's OpenGL set-up once the context exists: what the driver offers,
-// the state that never changes, and the window background texture.
-#include "shell/Hl_MNW.h"
+// OGL_setup.cpp -- OpenGL once the context exists: what the driver offers, the state that never
+// changes, and the window background texture.
 #include "draw/HL_GRAPH.h"
 #include "draw/ogl.h"
+#include "base/alert.h"
+#include "base/records.h"
 #include <cstring>
 
 static const char* gl_text(GLenum name)
@@ -11,7 +12,7 @@ static const char* gl_text(GLenum name)
     return s ? (const char*)s : "";
 }
 
-void MACIBM_probe_gl(void)
+void OGL_probe(int depth_bits)
 {
     const char* vendor = gl_text(GL_VENDOR);
     const char* render = gl_text(GL_RENDERER);
@@ -28,10 +29,10 @@ void MACIBM_probe_gl(void)
     int found_dis_fog = has("GL_NV_fog_distance");
     int found_tex_comp = has("GL_ARB_texture_compression") || has("GL_EXT_texture_compression_s3tc");
 
-    tex_clamp_avail = found_opengl_12 || found_clamp_SGI || found_clamp_ARB;
-    add_env_avail = found_mul_tex && found_env_add;
-    dis_fog_avail = found_dis_fog;
-    tex_comp_avail = found_tex_comp;
+    ren.tex_clamp_avail = found_opengl_12 || found_clamp_SGI || found_clamp_ARB;
+    ren.add_env_avail = found_mul_tex && found_env_add;
+    ren.dis_fog_avail = found_dis_fog;
+    ren.tex_comp_avail = found_tex_comp;
 
     GLint units = 1, max_size = 0;
     GLfloat max_iso = 1.0f;
@@ -58,7 +59,7 @@ void MACIBM_probe_gl(void)
         fprintf(xer, "num_tex_units    :%d\n", ren.num_tex_units);
         fprintf(xer, "max_iso_filtering:%d\n", (int)ren.max_iso);
         fprintf(xer, "max texture size :%d\n", ren.max_tex_size);
-        fprintf(xer, "depth buffer bits:%d\n", MACIBM_sys_depth_bits());
+        fprintf(xer, "depth buffer bits:%d\n", depth_bits);
         fflush(xer);
     }
     if (!strcmp(render, "GENERIC"))
@@ -68,7 +69,7 @@ void MACIBM_probe_gl(void)
                      "The card maker's web site lists the drivers for your card and system.", 16);
 }
 
-void MACIBM_fixed_gl_state(void)
+void OGL_fixed_state(void* (*lookup)(const char* name))
 {
     const GLfloat ambient[4] = {0.3f, 0.3f, 0.3f, 1.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
@@ -91,17 +92,17 @@ void MACIBM_fixed_gl_state(void)
     glDisable(GL_SCISSOR_TEST);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    OGL_lookup_multitexture(MACIBM_sys_gl_proc);
+    OGL_lookup_multitexture(lookup);
 }
 
-void MACIBM_update_back_texes(void)
+void OGL_update_back_texes(void)
 {
     OGL_bind(REN_TEX_BACK, 0);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1024, 1024, 0, GL_RGBA, GL_UNSIGNED_BYTE, scratch_array);
     GLint filter = mnw.xy_scale <= 1.01f ? GL_NEAREST : GL_LINEAR;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    GLint wrap = tex_clamp_avail ? GL_CLAMP_TO_EDGE : GL_CLAMP;
+    GLint wrap = ren.tex_clamp_avail ? GL_CLAMP_TO_EDGE : GL_CLAMP;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
     ren.tex_dx_vis[REN_TEX_BACK] = ren.tex_dx_tot[REN_TEX_BACK] = 1024;

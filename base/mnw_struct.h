@@ -11,6 +11,13 @@ enum {
     MNW_WIN_SAVE   = 999
 };
 
+// An editor window (600..620, 900..908 and whatever else the editor opens) is up: not the main
+// view, the start screen or one of the shell's modal windows.
+inline int MNW_editor_window(int top_win)
+{
+    return top_win > MNW_WIN_MAIN && (top_win < MNW_WIN_ALERT || top_win > MNW_WIN_SAVE);
+}
+
 // The menu model: menus on the bar, their submenus and, in the last slot, the pop-up of the
 // list widget. Unused boxes hold -9999.
 enum {
@@ -70,7 +77,7 @@ struct mnw_struct {
     int   puff01, puff02, puff05, puff1, puff2, puff5, puff10, puff20, puff40;
 };
 
-// mnw: defined in Hl_MNW.cpp. The shell's message pump and frame procedure write the input and
+// mnw: defined in base/records.cpp. The shell's message pump and frame procedure write the input and
 // timing fields; MACIBM_startwind writes top_win and win_*; the menu code writes the menu model
 // and menu_up, the key handler key_pressed, return_hit and entry_field; widgets write only
 // cursor_type and entry_field (and the pop-up list its menu slot and menu_up); the preferences

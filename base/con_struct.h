@@ -26,7 +26,6 @@ struct con_struct {
     float lbhtokgs, kgstolbh;
 };
 
-// con: defined in Hl_MNW.cpp; written once by MACIBM_fill_constants at start, read by everyone.
+// con: defined in base/records.cpp; written once by MACIBM_fill_constants at start, read by everyone.
 extern con_struct con;
 
-void MACIBM_fill_constants(void);           // con, the sine/cosine tables and win_gamma

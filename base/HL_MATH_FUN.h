@@ -1,0 +1,37 @@
+// HL_MATH_FUN.h -- time and the small scalar functions used everywhere: clamps, range tests,
+// wraps, interpolation and number formatting.
+#pragma once
+#include <string>
+
+//=== time ===================================================================================
+float time_sec(void);                       // seconds since the process started (monotonic)
+extern double g_fake_time;                  // tests: when >= 0, time_sec returns it
+int   intround(float x);                    // round to nearest
+
+//=== scalar functions =======================================================================
+float fltlim(float in, float min, float max);      // min also when in is not a number
+int   intlim(int x, int lo, int hi);
+int   fltrange(float x, float lo, float hi);       // 1 when lo <= x <= hi
+int   intrange(int x, int lo, int hi);
+// Bring x into lo..hi by whole spans of hi - lo. An empty span leaves x as it is; so do a negative
+// span and an x that is not finite, which no number of spans could bring into range.
+float fltwrap(float x, float lo, float hi);
+int   intwrap(int x, int lo, int hi);              // span hi - lo + 1; intwrap(8, 0, 7) is 0
+float fltmax2(float a, float b);
+float fltmin2(float a, float b);
+float sign(float x);                               // -1 below 0 or not a number, else +1 (-0.0 too)
+float pythag(float a, float b);
+float pythag(float x, float y, float z);
+// Linear interpolation through (x1, y1) and (x2, y2) at x, held between y1 and y2 unless extrap;
+// equal x1 and x2 give the mean of y1 and y2.
+float interp(float x1, float y1, float x2, float y2, float x, int extrap);
+int   flt_box(float x, float y, float x1, float y1, float x2, float y2);   // inside, edges included
+int   check_nan(float x);                          // not a number, infinite, or beyond +-1e10
+char  int_to_chr(int i);                           // '0'..'9' for 0..9, else '0'
+// Decimal text of i: '-' for a negative value, then at least digits digits (at most 10) with
+// leading zeros. buf must hold 12 bytes.
+void  int_to_str(int i, char* buf, int digits);
+void  int_to_str(int i, std::string* out, int digits);
+// fmt is a printf format of the program's own with two floating-point conversions; the text is
+// cut at 499 characters.
+void  stl_sprint(std::string* out, const std::string& fmt, float a, float b);

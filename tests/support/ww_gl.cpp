@@ -1,0 +1,147 @@
+// ww_gl.cpp -- test support for the suites that run the real program under Xvfb: start-up,
+// real frames, and real SDL events for the mouse and keys, as a designer's hand makes them.
+#include "tests/support/ww_test.h"
+#include "shell/Hl_MNW.h"
+#include "base/MACIBM_keys.h"
+#include <SDL.h>
+
+//=== real events ============================================================================
+static Uint32 window_id(void) { return mnw.window ? SDL_GetWindowID((SDL_Window*)mnw.window) : 0; }
+
+static void push(SDL_Event& e)
+{
+    e.common.timestamp = SDL_GetTicks();
+    SDL_PushEvent(&e);
+}
+
+// Where the last pushed motion left the mouse, so a pushed press lands there even before the
+// motion has been pumped.
+static int s_push_x = -1, s_push_y = -1;
+
+static void push_mouse_move(int x, int y)
+{
+    s_push_x = x;
+    s_push_y = y;
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = window_id();
+    e.motion.x = x;
+    e.motion.y = y;
+    push(e);
+}
+
+static void push_button(int down)
+{
+    SDL_Event e{};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.windowID = window_id();
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = s_push_x >= 0 ? s_push_x : (Sint32)(mnw.mx + mnw.win_x + mnw.x_off);
+    e.button.y = s_push_y >= 0 ? s_push_y : (Sint32)(mnw.y_res_now - (mnw.my + mnw.win_y));
+    push(e);
+}
+
+void ww_wheel(int notches)
+{
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.windowID = window_id();
+    e.wheel.y = notches;
+    push(e);
+}
+
+void ww_key_event(int down, int sdl_key, int mods)
+{
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.windowID = window_id();
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sdl_key;
+    e.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_key);
+    e.key.keysym.mod = (Uint16)(((mods & MACIBM_MOD_SHIFT) ? KMOD_LSHIFT : 0) | ((mods & MACIBM_MOD_CTRL) ? KMOD_LCTRL : 0));
+    push(e);
+}
+
+void ww_text_event(const char* utf8)
+{
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    e.text.windowID = window_id();
+    snprintf(e.text.text, sizeof e.text.text, "%s", utf8);
+    push(e);
+}
+
+void ww_paint_event(void)
+{
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_EXPOSED;
+    e.window.windowID = window_id();
+    push(e);
+}
+
+void ww_mouse_to(float x, float y)
+{
+    int px = (int)(x + mnw.win_x + mnw.x_off);
+    int py = (int)(mnw.y_res_now - (y + mnw.win_y));
+    push_mouse_move(px, py);
+}
+
+void ww_mouse_button(int down) { push_button(down); }
+
+void ww_click_at(float x, float y)
+{
+    ww_mouse_to(x, y);
+    push_button(1);
+    push_button(0);
+}
+
+void ww_key(int sdl_key, int mods)
+{
+    ww_key_event(1, sdl_key, mods);
+    ww_key_event(0, sdl_key, mods);
+}
+
+//=== the program ============================================================================
+void ww_start_program(void)
+{
+    static int started;
+    if (started) return;
+    started = 1;
+    app_path = WW_AERODECK_DIR;
+    ww_catch_alerts();
+    MACIBM_init();
+    // The first paint lets frames run; a window manager-less X server may not send one.
+    ww_paint_event();
+    ww_frames(2);
+}
+
+void ww_frames(int n)
+{
+    for (int i = 0; i < n; i++) MACIBM_event_proc();
+}
+
+
+static ww_script* s_playing;
+static std::function<void()> s_rescue;
+static int s_rescue_after;
+
+static void play_frame(void)
+{
+    ww_script& s = *s_playing;
+    if (s.saw_top_win == -9 && mnw.top_win != 0) { s.saw_top_win = mnw.top_win; s.saw_dx = mnw.win_dx; s.saw_dy = mnw.win_dy; }
+    if (s.frame < (int)s.steps.size()) s.steps[s.frame]();
+    else if (s.frame > s_rescue_after && s_rescue) s_rescue();
+    s.frame++;
+}
+
+void ww_play(ww_script* s, std::function<void()> rescue, int after)
+{
+    s_playing = s;
+    s_rescue = std::move(rescue);
+    s_rescue_after = after;
+    g_test_before_swap = s ? play_frame : nullptr;
+}
+
+
