@@ -2,6 +2,7 @@
 // lines that every window title, button and label is given by.
 #include "shell/Hl_MNW.h"
 #include "base/IO_TYPED.h"
+#include "base/IO_UTILS.h"
 #include "draw/HL_BITMAP.h"
 #include "draw/ren_struct.h"
 #include <cstring>
@@ -56,10 +57,24 @@ const char* MACIBM_lang_folder(int lang)
     return s_lang_folder[lang];
 }
 
+int MACIBM_lang_installed(int lang)
+{
+    if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) return 0;
+    const char* folder = s_lang_folder[lang];
+    return IO_file_exists(txt_path + folder + "Wing-Wright.txt") && IO_file_exists(men_path + folder + "Wing-Wright.txt");
+}
+
 void MACIBM_setupforlang(int lang)
 {
-    // The resolution file may name a language this program does not have; English stands in.
-    if (lang < 0 || lang >= (int)(sizeof s_lang_folder / sizeof s_lang_folder[0])) lang = 0;
+    // The resolution file may name a language this program does not have, or one whose files
+    // are not installed; English stands in, and the log says why.
+    if (lang != 0 && !MACIBM_lang_installed(lang)) {
+        if (xer) {
+            fprintf(xer, "language %d is not installed; using English\n", lang);
+            fflush(xer);
+        }
+        lang = 0;
+    }
     mnw.lang = lang;                         // the menu reader and the glyph choice follow it
     if (lang == 5) OGL_texbmp(-100, REN_TEX_KOREAN, -109, men_path + "Korean:menu_text.bmp");
     MACIBM_read_menus("Wing-Wright.txt");

@@ -14,7 +14,13 @@ static int alert_frame(const char* const s[4], int type)
     OGL_plot_background();
     BTN_fillwin(1, 19);
     if (type == 13) {
-        for (int i = 0; i < 7; i++) BTN_is_int(mnw.win_dx / 2 - 25, 180 - 20 * i, &mnw.lang, i, s_languages[i]);
+        // Only a language whose text and menus are installed can be chosen; the others are shown
+        // greyed, so a first start can never choose its way into a missing text file.
+        for (int i = 0; i < 7; i++) {
+            const float x = mnw.win_dx / 2 - 25, y = 180 - 20 * i;
+            if (MACIBM_lang_installed(i)) BTN_is_int(x, y, &mnw.lang, i, s_languages[i]);
+            else OGL_string(57, x + 12, y, s_languages[i] + 1, 200, 100);   // 57: mid grey
+        }
         return BTN_action(mnw.win_dx / 2, 18, 0, 0, "Accept") || mnw.return_hit;
     }
     static const float rows[4] = {185, 145, 105, 65};

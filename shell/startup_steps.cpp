@@ -30,7 +30,9 @@ void MACIBM_write_prefs(void)
     handle_prefs(PRF_KIND_RES, PRF_WRITE, res_path);
     handle_prefs(PRF_KIND_EDITOR, PRF_WRITE, gen_path);
 }
-void MACIBM_choose_language(void) {}        // the language alert comes with the alert window
+// The first start has no preferences: the designer picks the interface language (kind 13), and
+// the choice is kept in the resolution preferences at exit.
+void MACIBM_choose_language(void) { MACIBM_alert(0, "", "", "", "", 13); }
 void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
 void MACIBM_load_instruments(void) {}       // instrument catalogue
 // The aircraft edited last, whose name and path the editor preferences put into record 0. With
