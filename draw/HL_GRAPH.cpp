@@ -159,23 +159,6 @@ void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light)
     glColor4f(r, g, b, a);
 }
 
-void OGL_setspec(float shine)
-{
-    send_queue();
-    const GLfloat s[4] = {shine, shine, shine, 1.0f};
-    glLightfv(GL_LIGHT0, GL_SPECULAR, s);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, s);
-    glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);
-}
-
-void OGL_poly_offset(int amount)
-{
-    send_queue();
-    if (amount == 0) { glDisable(GL_POLYGON_OFFSET_FILL); return; }
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(amount * -5.0f, 0.0f);
-}
-
 void OGL_scissors(float x, float y, float dx, float dy)
 {
     send_queue();
@@ -276,28 +259,6 @@ void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy)
     glEnd();
 }
 
-void OGL_grayrect(float x1, float y1, float x2, float y2, float rat)
-{
-    OGL_fillrect(15, rat, x1, y1, x2 - x1, y2 - y1);
-}
-
-void OGL_2dquad(int tex, int col, float alp,
-                float x1, float y1, float s1, float t1, float x2, float y2, float s2, float t2,
-                float x3, float y3, float s3, float t3, float x4, float y4, float s4, float t4,
-                int num_tex, int alB)
-{
-    OGL_setstate(1, num_tex, 3, alB, 9, 11);
-    if (tex > 0) OGL_bind(tex, 0);
-    OGL_setcolorINDEX(col, alp);
-    float ox = mnw.win_x, oy = mnw.win_y;
-    glBegin(GL_QUADS);
-    OGL_multi_st(s1, t1); glVertex2f(x1 + ox, y1 + oy);
-    OGL_multi_st(s2, t2); glVertex2f(x2 + ox, y2 + oy);
-    OGL_multi_st(s3, t3); glVertex2f(x3 + ox, y3 + oy);
-    OGL_multi_st(s4, t4); glVertex2f(x4 + ox, y4 + oy);
-    glEnd();
-}
-
 void OGL_plot_background(void)
 {
     send_queue();
@@ -373,27 +334,6 @@ void OGL_tile(float x1, float y1, float x2, float y2, float s1, float t1, float 
 }
 
 
-void OGL_char(float x, float y, float s_pix, float t_pix, float ds_pix, float dt_pix, int n, int charset)
-{
-    int per_row = OGL_charset_of(charset).per_row;
-    float s = (s_pix + (n % per_row) * ds_pix) / 512.0f, t = (t_pix + (n / per_row) * dt_pix) / 512.0f;
-    float s2 = s + ds_pix / 512.0f, t2 = t + dt_pix / 512.0f;
-    glTexCoord2f(s, t);   glVertex2f(x, y);
-    glTexCoord2f(s, t2);  glVertex2f(x, y + dt_pix);
-    glTexCoord2f(s2, t2); glVertex2f(x + ds_pix, y + dt_pix);
-    glTexCoord2f(s2, t);  glVertex2f(x + ds_pix, y);
-}
-
-int OGL_strtex(int charset, int color, float* s1_pix, float* t1_pix, float* ds_pix, float* dt_pix)
-{
-    const OGL_charset& cs = OGL_charset_of(charset);
-    OGL_setstate(1, 1, 3, 7, 9, 11);
-    OGL_bind(cs.slot, 0);
-    OGL_setcolorINDEX(color, 1.0f);
-    *s1_pix = cs.s; *t1_pix = cs.t; *ds_pix = cs.ds; *dt_pix = cs.dt;
-    return cs.advance;
-}
-
 static void draw_glyphs(int color, int charset, const OGL_glyph* g, int n)
 {
     const OGL_charset& cs = OGL_charset_of(charset);
@@ -430,72 +370,6 @@ void OGL_number(int color, float x, float y, float input, int dig, int dec, int 
     int n = OGL_layout_number(input, (float)intround(x + mnw.win_x), (float)(intround(y + mnw.win_y) - 2),
                               dig, dec, charset, g, 24);
     draw_glyphs(color, charset, g, n);
-}
-
-//=== 3-D helpers ============================================================================
-
-void OGL_multi_st(float s, float t)
-{
-    if (num_texes <= 1 || !glMultiTexCoord2fARB_ptr) { glTexCoord2f(s, t); return; }
-    for (int u = 0; u < num_texes && u < 4; u++) glMultiTexCoord2fARB_ptr(GL_TEXTURE0_ARB + u, s, t);
-}
-
-void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3],
-                   float s1, float t1, float s2, float t2)
-{
-    const float a[3] = {xyz3[0] - xyz2[0], xyz3[1] - xyz2[1], xyz3[2] - xyz2[2]};
-    const float b[3] = {xyz2[0] - xyz1[0], xyz2[1] - xyz1[1], xyz2[2] - xyz1[2]};
-    float n[3];
-    find_normal_vects(a, b, n);
-    glNormal3fv(n);
-    OGL_multi_st(s1, t1); glVertex3fv(xyz1);
-    OGL_multi_st(s1, t2); glVertex3fv(xyz2);
-    OGL_multi_st(s2, t2); glVertex3fv(xyz3);
-    OGL_multi_st(s2, t1); glVertex3fv(xyz4);
-}
-
-void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation)
-{
-    send_queue();
-    glPushMatrix();
-    glTranslatef(xc, yc, zc);
-    glRotatef(steer, 0, -1, 0);
-    glRotatef(rotation, -1, 0, 0);
-    auto tex_s = [](int deg) { return (deg % 60 == 0) ? 0.0f : 0.0129f; };
-
-    // Side fans: walked with opposite senses so both face outwards under back-face culling.
-    for (int side = 0; side < 2; side++) {
-        float x = side ? xh : -xh;
-        float tc = side ? 0.126953125f : 0.0f, tr = side ? 0.09765625f : 0.029296875f;
-        glBegin(GL_TRIANGLE_FAN);
-        glNormal3f(side ? 1.0f : -1.0f, 0, 0);
-        OGL_multi_st(0, tc); glVertex3f(x, 0, 0);
-        for (int i = 0; i <= 12; i++) {
-            int deg = side ? i * 30 : 360 - i * 30;
-            OGL_multi_st(tex_s(deg), tr);
-            glVertex3f(x, rh * lookup_cos[deg], -rh * lookup_sin[deg]);
-        }
-        glEnd();
-    }
-    struct band { float x1, r1, x2, r2, nx, t1, t2; };
-    const band bands[3] = {
-        {-xh, rh, -xt, rt, -0.85f, 0.029296875f, 0.048828125f},
-        {-xt, rt,  xt, rt,  0.0f,  0.048828125f, 0.078125f},
-        { xt, rt,  xh, rh,  0.85f, 0.078125f,    0.09765625f},
-    };
-    for (const band& b : bands) {
-        float ny = b.nx == 0 ? 1.0f : 0.5f;
-        glBegin(GL_QUAD_STRIP);
-        for (int i = 0; i <= 12; i++) {
-            int deg = i * 30;
-            float c = lookup_cos[deg], s = lookup_sin[deg];
-            glNormal3f(b.nx, ny * c, -ny * s);
-            OGL_multi_st(tex_s(deg), b.t2); glVertex3f(b.x2, b.r2 * c, -b.r2 * s);
-            OGL_multi_st(tex_s(deg), b.t1); glVertex3f(b.x1, b.r1 * c, -b.r1 * s);
-        }
-        glEnd();
-    }
-    glPopMatrix();
 }
 
 //=== read-back ==============================================================================

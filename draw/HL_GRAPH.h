@@ -19,8 +19,6 @@ void OGL_assigncolor(int index, float r, float g, float b);
 void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW);
 void OGL_setcolorINDEX(int index, float a);
 void OGL_setcolorRGBA(float r, float g, float b, float a, int is_light);
-void OGL_setspec(float shine);                       // specular highlight of light 0 and front faces
-void OGL_poly_offset(int amount);
 void OGL_scissors(float x, float y, float dx, float dy);
 void OGL_scissors_end(void);
 void OGL_sbuf(void);                        // send what is queued and swap buffers
@@ -45,11 +43,6 @@ void OGL_2d_projection(void);               // the interface projection over the
 void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2);
 void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy);
 void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy);
-void OGL_grayrect(float x1, float y1, float x2, float y2, float rat);
-void OGL_2dquad(int tex, int col, float alp,
-                float x1, float y1, float s1, float t1, float x2, float y2, float s2, float t2,
-                float x3, float y3, float s3, float t3, float x4, float y4, float s4, float t4,
-                int num_tex, int alB);
 void OGL_plot_background(void);
 // Axis-aligned textured rectangles sent as one batch (window-relative; s, t in texels of a
 // 512-texel sheet): the widget art draws dozens of pieces per control.
@@ -61,8 +54,6 @@ void OGL_flush_quads(void);
 
 //=== text ===================================================================================
 void  OGL_string(int color, float x, float y, const char* input, float dx, int charset);
-void  OGL_char(float x, float y, float s_pix, float t_pix, float ds_pix, float dt_pix, int n, int charset);
-int   OGL_strtex(int charset, int color, float* s1_pix, float* t1_pix, float* ds_pix, float* dt_pix);
 void  OGL_number(int color, float x, float y, float input, int dig, int dec, int charset);
 float chr_dx(char c);
 float str_dx(const char* s);
@@ -94,13 +85,6 @@ const OGL_charset& OGL_charset_of(int charset);
 // until the sheet has been measured.
 struct OGL_glyph_ink { signed char x0, y0, x1, y1; };
 const OGL_glyph_ink* OGL_ink_of(int face, int cell);
-
-//=== 3-D helpers ============================================================================
-void  OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3],
-                    float s1, float t1, float s2, float t2);
-void  find_normal_vects(const float a[3], const float b[3], float out[3]);
-void  OGL_multi_st(float s, float t);
-void  OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
 
 //=== read-back, for tests and paint templates ===============================================
 int OGL_read_pixels(int x, int y, int dx, int dy, unsigned char* rgba);   // back buffer, bottom row first

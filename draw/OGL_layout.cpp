@@ -76,24 +76,7 @@ int OGL_glyph_cell(unsigned char c)
     return p ? 63 + (int)(p - punct) : -1;
 }
 
-float chr_dx(char ch)
-{
-    unsigned char c = (unsigned char)ch;
-    if (c < ' ' || c > '|' || c == '"' || c == '{') return 0;
-    if (c >= '0' && c <= '9') return 6;
-    switch (c) {
-    case ',': case '.': return 2;
-    case '!': case '\'': case ':': case ';': case '`': case 'I': case 'i': case 'l': return 3;
-    case ' ': case '(': case ')': case '*': case '[': case ']': case 'f': case 'r': case 't': case '|': return 4;
-    case '$': case '/': case '?': case 'E': case 'F': case 'J': case 'L': case 'S': case 'c': case 'j':
-    case 'k': case 's': return 5;
-    case '<': case '>': case 'A': case 'C': case 'D': case 'G': case 'H': case 'N': case 'T': case 'U':
-    case 'V': case 'X': case 'Y': return 7;
-    case '#': case '%': case '&': case 'O': case 'Q': case 'm': case 'w': return 8;
-    case '@': case 'M': case 'W': return 9;
-    default: return 6;   // + - = \ ^ _ and the remaining letters
-    }
-}
+float chr_dx(char ch) { return (float)ART_glyph_advance(ch); }
 
 float str_dx(const char* s)
 {
@@ -277,15 +260,6 @@ int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int cha
     for (int group = 3; group <= 9; group += 3)
         if (dig - dec > group) put(OGL_glyph_cell(','), x0 - a + a * (dig - dec - group + 0.5f), y0);
     return n;
-}
-
-//=== 3-D helpers ============================================================================
-void find_normal_vects(const float a[3], const float b[3], float out[3])
-{
-    float x = a[1] * b[2] - a[2] * b[1], y = a[2] * b[0] - a[0] * b[2], z = a[0] * b[1] - a[1] * b[0];
-    float len = pythag(x, y, z);
-    if (len <= 0) { out[0] = 0; out[1] = 1; out[2] = 0; return; }
-    out[0] = x / len; out[1] = y / len; out[2] = z / len;
 }
 
 //=== interface colours from the art sheet ===================================================

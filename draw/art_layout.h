@@ -37,6 +37,25 @@ inline constexpr int ART_FONT_MONO_S = 168, ART_FONT_MONO_T = 0;   // charsets 1
 inline constexpr char ART_FONT_CHARS[ART_FONT_CELL_COUNT + 1] =
     " 0123456789AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz!@#$%^&*()-_+=[]|\\':;<.>,?/`";
 
+// The proportional face's advance of each character, in pixels: the text layout spaces charset
+// 100 with exactly these widths, and the art generator draws the face to fit them. 0 for a
+// character the face has no glyph for.
+constexpr int ART_glyph_advance(char ch)
+{
+    const unsigned char c = (unsigned char)ch;
+    if (c < ' ' || c > '|' || c == '"' || c == '{') return 0;
+    if (c >= '0' && c <= '9') return 6;
+    struct row { int w; const char* chars; };
+    constexpr row table[] = {
+        {2, ",."},           {3, "!':;`Iil"},      {4, " ()*[]frt|"}, {5, "$/?EFJLScjks"},
+        {7, "<>ACDGHNTUVXY"}, {8, "#%&OQmw"},        {9, "@MW"},
+    };
+    for (const row& r : table)
+        for (const char* p = r.chars; *p; p++)
+            if (*p == ch) return r.w;
+    return 6;   // + - = \ ^ _ and the remaining letters
+}
+
 constexpr ART_rect ART_font_cell(int origin_s, int origin_t, int cell)
 {
     return {origin_s + ART_FONT_CELL_W * (cell % ART_FONT_CELLS_PER_ROW),

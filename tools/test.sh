@@ -1,7 +1,9 @@
 #!/bin/bash
 # Builds and runs every test headless: the Release build's unit, GL and end-to-end tests under
-# Xvfb, the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the layout
-# comparison, and a short run of every fuzzer.
+# Xvfb (then the unit and GL suites again, shuffled with a random seed), the screenshots, the
+# layout comparison, the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the headless unit tests once more with LeakSanitizer), and a short run of every fuzzer.
+# Every build treats a warning as an error.
 set -e -o pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -12,27 +14,42 @@ XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24")
 export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe
 
 echo "=== Release build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWW_WERROR=ON >/dev/null
 cmake --build build -j"$JOBS"
 (cd build && "${XVFB[@]}" ctest --output-on-failure --timeout 300)
 
+echo "=== Unit and GL tests shuffled"
+# A test that passes only in its file's order leans on state another test left behind.
+SEED=$(( (RANDOM << 15 | RANDOM) % 99999 + 1 ))
+echo "seed $SEED"
+(cd build && env -u DISPLAY timeout 600 ./unit_tests --gtest_shuffle --gtest_random_seed="$SEED" --gtest_repeat=2 \
+   --gtest_brief=1)
+(cd build && timeout 600 "${XVFB[@]}" ./gl_tests --gtest_shuffle --gtest_random_seed="$SEED" --gtest_brief=1)
+
+echo "=== Screenshots"
+"${XVFB[@]}" build/screenshots build
+
 echo "=== Record layouts"
-if [ -f ../shared/tools/layout.py ] && [ -x build/layout_dump ]; then
-  build/layout_dump > build/layout.tsv
-  python3 ../shared/tools/layout.py compare build/layout.tsv
-fi
+# The layout check is the only guard on the file images' byte layout: missing, it fails.
+[ -f ../shared/tools/layout.py ] || { echo "the layout checker ../shared/tools/layout.py is missing"; exit 1; }
+build/layout_dump > build/layout.tsv
+python3 ../shared/tools/layout.py compare build/layout.tsv
 
 echo "=== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DWW_SANITIZE=ON -DWW_BENCH=OFF >/dev/null
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DWW_SANITIZE=ON -DWW_BENCH=OFF -DWW_WERROR=ON >/dev/null
 cmake --build build-san -j"$JOBS"
-# Mesa's own allocations outlive the process teardown; leaks are checked on our code by the unit tests.
+# Mesa's own allocations outlive the process teardown, so the GL suites run without leak checks;
+# the headless unit tests link no GL and run once more with LeakSanitizer on.
 (cd build-san && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
    "${XVFB[@]}" ctest --output-on-failure --timeout 600)
+echo "--- unit tests with LeakSanitizer"
+(cd build-san && env -u DISPLAY ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+   ./unit_tests --gtest_brief=1)
 
 echo "=== Fuzzers (${FUZZ_SECONDS}s each)"
 # -O1, as libFuzzer advises: at -O0 the instrumented readers manage a few runs a second.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" \
-  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DWW_FUZZ=ON >/dev/null
+  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DWW_FUZZ=ON -DWW_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$JOBS"
 for f in fuzz/*.cpp; do
   [ -e "$f" ] || continue

@@ -91,15 +91,6 @@ int main(int argc, char** argv)
         ok = ok && write_png(pv / "text_x3.png", enlarge(text_sample(prop, mono), 3, backdrop));
         ok = ok && write_png(pv / "text_x1.png", text_sample(prop, mono));
         ok = ok && write_png(pv / "intro.png", intro);
-        Canvas editor = preview_editor(sheet, prop, mono);
-        ok = ok && write_png(pv / "mock_editor.png", editor);
-        for (int q = 0; q < 4; ++q) {           // the mock screen in quarters at 2x
-            Canvas part(512, 384);
-            part.copy_from(editor, 512 * (q % 2), 384 * (q / 2), 0, 0, 512, 384);
-            ok = ok && write_png(pv / ("mock_editor_q" + std::to_string(q) + "_x2.png"), enlarge(part, 2, backdrop));
-        }
-        ok = ok && write_png(pv / "mock_panel_box_x2.png", enlarge(preview_panel_box(sheet, prop, mono), 2, backdrop));
-        ok = ok && write_png(pv / "mock_start.png", preview_start(sheet, intro, prop, mono));
         ok = ok && write_png(pv / "lights_x2.png", enlarge(lights, 2, rgb8(0, 0, 0)));
         ok = ok && write_png(pv / "prop_disc.png", disc);
         if (!ok) return fail("cannot write the previews in " + preview);

@@ -19,12 +19,7 @@ Canvas draw_prop_disc();                    // propeller disc
 // Returns the pen x after the last character.
 int draw_text(Canvas& c, const PixelFont& font, int x, int y, const std::string& text, RGBA colour,
               int advance = 0, int scale = 1);
-int text_advance(char ch);                  // the proportional advance of a character
-
-// Mock screens built from the finished sheet the way the widgets draw it, for looking at the art.
-Canvas preview_editor(const Canvas& sheet, const PixelFont& prop, const PixelFont& mono);
-Canvas preview_panel_box(const Canvas& sheet, const PixelFont& prop, const PixelFont& mono);
-Canvas preview_start(const Canvas& sheet, const Canvas& intro, const PixelFont& prop, const PixelFont& mono);
+int text_advance(char ch);                  // the proportional advance of a character (ART_glyph_advance)
 
 // Enlarges by an integer factor with nearest sampling, over an opaque backdrop.
 Canvas enlarge(const Canvas& c, int k, RGBA backdrop);

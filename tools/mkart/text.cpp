@@ -3,27 +3,7 @@
 
 #include "tools/mkart/mkart.h"
 
-int text_advance(char ch)
-{
-    // The interface's proportional advances: the text code spaces charset 100 with exactly these
-    // widths, and the font file is drawn to fit them (the unit tests hold the two together).
-    unsigned char c = (unsigned char)ch;
-    if (c < ' ' || c > '|' || c == '"' || c == '{') return 0;
-    if (c >= '0' && c <= '9') return 6;
-    static const struct { int w; const char* chars; } table[] = {
-        {2, ",."},
-        {3, "!':;`Iil"},
-        {4, " ()*[]frt|"},
-        {5, "$/?EFJLScjks"},
-        {6, "+-=\\^_BKPRZabdeghnopquvxyz"},
-        {7, "<>ACDGHNTUVXY"},
-        {8, "#%&OQmw"},
-        {9, "@MW"},
-    };
-    for (const auto& row : table)
-        if (std::strchr(row.chars, ch)) return row.w;
-    return 0;
-}
+int text_advance(char ch) { return ART_glyph_advance(ch); }
 
 static int cell_of(char ch)
 {
