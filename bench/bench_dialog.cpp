@@ -4,6 +4,7 @@
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_dialog
 #include "shell/Hl_MNW.h"
 #include "shell/dialog.h"
+#include "tests/support/ww_test.h"
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -27,10 +28,7 @@ static void watch_then_cancel(void)
     if (s_run.frame == s_run.warm) s_run.t0 = now_ms();
     if (s_run.frame == s_run.warm + s_run.frames) {
         s_run.t1 = now_ms();
-        int px = (int)(45 + mnw.win_x + mnw.x_off), py = (int)(mnw.y_res_now - (28 + mnw.win_y));
-        MACIBM_sys_push_mouse_move(px, py);
-        ww_mouse_button(1);
-        ww_mouse_button(0);
+        ww_click_at(45, 28);   // Cancel
     }
     s_run.frame++;
 }
@@ -59,7 +57,7 @@ int main()
 {
     app_path = WW_AERODECK_DIR;
     MACIBM_init();
-    MACIBM_sys_push_paint();
+    ww_paint_event();
     for (int i = 0; i < 3; i++) MACIBM_event_proc();
 
     std::string base = std::string(WW_AERODECK_DIR) + "../bench-tmp/dialog-" + std::to_string(getpid()) + "/";

@@ -2,6 +2,8 @@
 // loop drawing 2,000 textured quads from the same sheet, in the same window and run.
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_frame
 #include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
+#include "tests/support/ww_test.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/ogl.h"
 #include <algorithm>
@@ -33,7 +35,7 @@ static void minimal_frame(void)
         glTexCoord2f(s + 8 / 512.0f, t);           glVertex2f(x + 8, y);
     }
     glEnd();
-    MACIBM_sys_swap();
+    OGL_sbuf();
 }
 
 template <class F> static double ms_per_frame(F f, int frames)
@@ -58,7 +60,7 @@ int main()
 {
     app_path = WW_AERODECK_DIR;
     MACIBM_init();
-    MACIBM_sys_push_paint();
+    ww_paint_event();
     for (int i = 0; i < 3; i++) MACIBM_event_proc();
     MACIBM_startwind(-1, "benchmark");             // the start picture as background
     g_test_frame_hook = draw_text;
@@ -77,13 +79,13 @@ int main()
     }
     // Where the time goes, each stage on its own.
     OGL_forget_state();
-    const double swap_only = ms_per_frame([] { MACIBM_sys_swap(); }, frames);
-    const double clear_swap = ms_per_frame([] { glClear(GL_COLOR_BUFFER_BIT); MACIBM_sys_swap(); }, frames);
-    const double text_only = ms_per_frame([] { OGL_2d_projection(); draw_text(); MACIBM_sys_swap(); }, frames);
-    const double picture_only = ms_per_frame([] { OGL_2d_projection(); OGL_plot_background(); MACIBM_sys_swap(); }, frames);
+    const double swap_only = ms_per_frame([] { OGL_sbuf(); }, frames);
+    const double clear_swap = ms_per_frame([] { glClear(GL_COLOR_BUFFER_BIT); OGL_sbuf(); }, frames);
+    const double text_only = ms_per_frame([] { OGL_2d_projection(); draw_text(); OGL_sbuf(); }, frames);
+    const double picture_only = ms_per_frame([] { OGL_2d_projection(); OGL_plot_background(); OGL_sbuf(); }, frames);
     const int keyed = ren.back_keyed;
     ren.back_keyed = 0;
-    const double whole_picture = ms_per_frame([] { OGL_2d_projection(); OGL_plot_background(); MACIBM_sys_swap(); }, frames);
+    const double whole_picture = ms_per_frame([] { OGL_2d_projection(); OGL_plot_background(); OGL_sbuf(); }, frames);
     ren.back_keyed = keyed;
     g_test_frame_hook = nullptr;
     const double frame_no_text = ms_per_frame(our_frame, frames);

@@ -6,6 +6,7 @@
 // files on their own, repeated in one process.
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_startup
 #include "shell/Hl_MNW.h"
+#include "tests/support/ww_test.h"
 #include "shell/IO_PRF.h"
 #include <algorithm>
 #include <chrono>
@@ -34,7 +35,7 @@ static start_times one_start(void)
     t.init = ms_since(t0);
     MACIBM_read_editor_prefs();
     g_test_before_swap = count_frame;
-    MACIBM_sys_push_paint();                     // a server without a window manager may send none
+    ww_paint_event();                     // a server without a window manager may send none
     while (!s_frames_shown) MACIBM_event_proc();
     t.first_frame = ms_since(t0);
     auto t1 = clk::now();

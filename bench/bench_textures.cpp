@@ -7,6 +7,7 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
+#include "tests/support/ww_test.h"
 #include <png.h>
 #include <algorithm>
 #include <cmath>
@@ -179,7 +180,7 @@ int main(int argc, char** argv)
         return 1;
     }
     MACIBM_probe_gl();
-    MACIBM_fixed_gl_state();
+    OGL_fixed_state(MACIBM_sys_gl_proc);
     OGL_forget_state();
     ren.num_tex_units = 1;
     for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
@@ -192,7 +193,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    s_dir = "/tmp/ww-bench-textures-" + std::to_string(getpid()) + "/";
+    s_dir = ww_temp_dir("bench-textures");
     std::filesystem::create_directories(s_dir);
     atexit(remove_dir);
     size_t bytes = 0;

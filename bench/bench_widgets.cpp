@@ -4,6 +4,8 @@
 // Wall-clock time suffers from other processes on a busy machine; the process's CPU time per
 // frame does much less, and with LP_NUM_THREADS=0 Mesa's software rasteriser runs inside it too.
 #include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
+#include "tests/support/ww_test.h"
 #include "draw/HL_GRAPH.h"
 #include "editor/HL_BTN.h"
 #include "draw/ogl.h"
@@ -61,7 +63,7 @@ int main()
 {
     app_path = WW_AERODECK_DIR;
     MACIBM_init();
-    MACIBM_sys_push_paint();
+    ww_paint_event();
     for (int i = 0; i < 3; i++) MACIBM_event_proc();
     MACIBM_startwind(600, "benchmark");
     // The mouse rests on a number field, so one widget posts its help every frame.
