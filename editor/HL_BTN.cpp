@@ -12,6 +12,7 @@
 #include "base/alert.h"
 #include "base/HL_MATH_FUN.h"
 #include "base/common.h"
+#include "base/hl_string.h"
 #include "base/IO_LIST.h"
 #include <cmath>
 #include <cstring>
@@ -30,17 +31,9 @@ static int inside(float x1, float y1, float x2, float y2)
     return mnw.mx >= x1 && mnw.mx <= x2 && mnw.my >= y1 && mnw.my <= y2;
 }
 
-static void copy_cut(char* dst, const char* src, size_t cap)
-{
-    size_t n = strlen(src);
-    if (n > cap - 1) n = cap - 1;
-    memcpy(dst, src, n);
-    dst[n] = 0;
-}
-
 static void post_help(const char* help)
 {
-    if (help && *help) copy_cut(stl.help_message, help, sizeof stl.help_message);
+    if (help && *help) STR_cut(stl.help_message, help, sizeof stl.help_message);
 }
 
 static void element(const ART_rect& r, float xc, float yc, int color)
@@ -92,7 +85,7 @@ void label0to12h(const char* label0, char* label1, char* label2, char* help)
         memcpy(label2, bar + 1, n);
         label2[n] = 0;
     }
-    if (brace && brace[1]) copy_cut(help, brace + 2, BTN_LABEL_LEN);   // "{" and the space after it
+    if (brace && brace[1]) STR_cut(help, brace + 2, BTN_LABEL_LEN);   // "{" and the space after it
 }
 
 // The break of a long label: the space, "-" or "/" nearest its middle, the left one of two
@@ -120,7 +113,7 @@ void BTN_layout_label(float x, float y, int side, const char* label, BTN_label_l
     if (cut > 0 && cut < len - 1) {
         memcpy(out->text[0], label, cut);
         out->text[0][cut] = 0;
-        copy_cut(out->text[1], label + cut + 1, BTN_LABEL_LEN);
+        STR_cut(out->text[1], label + cut + 1, BTN_LABEL_LEN);
         out->lines = 2;
         out->y[0] = y + 5;
         out->y[1] = y - 5;
@@ -494,7 +487,7 @@ static void fill_popup_slot(float x, float y, float w, int sel, const std::strin
     stl.menu_name[m][0] = 0;
     for (int i = 0; i < MNW_NUM_ITEMS; i++) {
         if (i < n) {
-            copy_cut(stl.item_name[m][i], items[i].c_str(), STL_ITEM_NAME_LEN);
+            STR_cut(stl.item_name[m][i], items[i].c_str(), STL_ITEM_NAME_LEN);
             mnw.itemx1[m][i] = x1;
             mnw.itemx2[m][i] = x1 + w + 8;
             mnw.itemy1[m][i] = y - 12.0f * (i - sel);
@@ -583,13 +576,13 @@ static int enterstring(float x, float y, char* buf, size_t cap, int dim, int thi
     // A second click on the active field must not throw away what is being typed.
     if (mnw.mouse_clicked && mnw.entry_field != this_field && inside(x, y, x + 6.0f * dim, y + 8)) {
         mnw.entry_field = this_field;
-        copy_cut(g_cs_input, buf, BTN_INPUT_MAX + 1);
+        STR_cut(g_cs_input, buf, BTN_INPUT_MAX + 1);
         changed = 1;
     }
     int active = mnw.entry_field == this_field;
     if (active) {
         if (strlen(g_cs_input) > keep) g_cs_input[keep] = 0;
-        copy_cut(buf, g_cs_input, keep + 1);
+        STR_cut(buf, g_cs_input, keep + 1);
     }
     BTN_frame1(9, x + 3.0f * dim - 2, y + 3, 6.0f * dim + 10, 45);
     BTN_util_draw_label(x + 6.0f * dim + 6, y, 2, p.left);
@@ -604,7 +597,7 @@ static int enterstring(float x, float y, char* buf, size_t cap, int dim, int thi
 int BTN_enterstring(float x, float y, std::string* input, int dim, int this_field, const char* label0)
 {
     char buf[BTN_INPUT_LEN];
-    copy_cut(buf, input->c_str(), sizeof buf);
+    STR_cut(buf, input->c_str(), sizeof buf);
     int changed = enterstring(x, y, buf, sizeof buf, dim, this_field, label0);
     if (mnw.entry_field == this_field && *input != buf) *input = buf;   // an idle field is never rewritten
     return changed;

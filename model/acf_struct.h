@@ -1476,7 +1476,8 @@ struct flt_struct {
 static_assert(std::is_trivially_copyable_v<flt_struct>, "flt_struct is cleared as raw bytes");
 
 // ===========================================================================
-// The program's aircraft records and their drawing states.
+// The program's aircraft records and their drawing states, defined in
+// model/acf_struct.cpp and cleared by the start-up reset.
 //
 // veh[0] is the aircraft being edited, veh[1] receives an aircraft whose panel
 // is imported; a record's own weapon arrays hold its weapons. Who writes them:

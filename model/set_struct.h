@@ -121,7 +121,9 @@ static_assert(sizeof(set_struct) == SET_IMAGE_BYTES, "the preferences image of s
 static_assert(std::is_trivially_copyable_v<set_struct> && std::is_standard_layout_v<set_struct>,
               "set_struct is written and read as raw bytes");
 
-// The editor's settings. Written by the editor windows (tab pages, view
-// switches, modified flags, body locks) and by the preferences reader at
-// start-up; read by the drawing code for its view switches.
+// The editor's settings, defined in model/set_struct.cpp. Written by the editor
+// windows and commands (tab pages, view switches, zoom and pan of the body
+// views, modified flags, body locks), by the start-up defaults and the
+// preferences reader; read by the drawing code for its view switches and
+// written back to the preferences at exit.
 extern set_struct set;

@@ -158,7 +158,7 @@ void MACIBM_init(void)
     MACIBM_probe_gl();
     OGL_fixed_state(MACIBM_sys_gl_proc);
 
-    OGL_texbmp(-100, REN_TEX_INTERFACE, -109, bmp_path + "interface.png");
+    OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_INTERFACE, OGL_FILT_KEY, bmp_path + "interface.png");
     OGL_palette_from_sheet(scratch_array, 512);
 
     MACIBM_startwind(-1, "initial init");
@@ -171,7 +171,7 @@ void MACIBM_init(void)
     }
     MACIBM_setup_text();
     MOV_init();
-    OGL_texbmp(-100, REN_TEX_BLANK, -107, bmp_path + "blank.bmp");
+    OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_BLANK, OGL_FILT_RGB, bmp_path + "blank.bmp");
     MACIBM_showinit("Will init plugins.");
     MACIBM_showinit("Did init plugins.");
 }
@@ -181,7 +181,7 @@ int WinMain(int has_prev_instance)
     if (has_prev_instance) return 0;
     MACIBM_init();
     MACIBM_read_editor_prefs();
-    OGL_texbmp(-100, REN_TEX_LIGHTS, -112, bmp_path + "world:lites:lights.bmp");
+    OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");
     MACIBM_load_instruments();
     wrk_path = app_path;
     MACIBM_load_last_aircraft();
@@ -232,7 +232,7 @@ void MACIBM_startwind(int new_top_win, const char* reason)
         p[0] = r; p[1] = g; p[2] = b; p[3] = 255;
     }
     OGL_update_back_texes();
-    if (new_top_win == -1) OGL_texbmp(-100, REN_TEX_BACK, -107, bmp_path + "intro.bmp");
+    if (new_top_win == MNW_WIN_START) OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_BACK, OGL_FILT_RGB, bmp_path + "intro.bmp");
 }
 
 //=== the window procedure ===================================================================
