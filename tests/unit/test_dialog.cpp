@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -35,21 +36,13 @@ int type_of(const std::string& name)
 
 class DialogListing : public ::testing::Test {
 protected:
-    std::string dir, saved_wrk, saved_bmp;
+    std::string dir;
     void SetUp() override
     {
+        MACIBM_zero_records();
         ww_catch_alerts();
-        saved_wrk = wrk_path;
-        saved_bmp = bmp_path;
         dir = ww_temp_dir("dialog");
         wrk_path = dir;
-    }
-    void TearDown() override
-    {
-        wrk_path = saved_wrk;
-        bmp_path = saved_bmp;
-        std::string cmd = "rm -rf '" + dir + "'";
-        EXPECT_EQ(system(cmd.c_str()), 0);
     }
     void files(std::initializer_list<const char*> names)
     {
@@ -57,7 +50,7 @@ protected:
     }
     void folders(std::initializer_list<const char*> names)
     {
-        for (const char* n : names) ASSERT_EQ(mkdir((dir + n).c_str(), 0755), 0) << n;
+        for (const char* n : names) ASSERT_TRUE(std::filesystem::create_directory(dir + n)) << n;
     }
 };
 
@@ -228,9 +221,8 @@ TEST_F(DialogListing, WorkingPathWithoutSeparatorIsAProgrammingError)
 
 // Callers such as the file button run the dialog inside a frame; with no window it must come
 // straight back instead of waiting for frames that never run.
-TEST(DialogWithoutWindow, ChoosesNothingAndComesBack)
+TEST_F(DialogListing, WithoutAWindowTheDialogChoosesNothingAndComesBack)
 {
-    ASSERT_EQ(g_OGL_inited, 0);
     std::string file = "c172.acf", path = "p";
     char cfile[500] = "a.wpn", cpath[500] = "q";
     EXPECT_EQ(dialog_opensave(998, 4, &file, &path), 0);

@@ -5,32 +5,21 @@
 #include "base/IO_TYPED.h"
 #include "tests/support/ww_test.h"
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
+#include <filesystem>
 
 // Each test gets its own text folder with an English file, and its own "Error.out".
 class TextFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        MACIBM_zero_records();
         ww_catch_alerts();
         ww_use_aerodeck();                          // the menus come from the installation
         dir = ww_temp_dir("langtext");
-        mkdir((dir + "english").c_str(), 0755);
+        ASSERT_TRUE(std::filesystem::create_directory(dir + "english"));
         txt_path = dir;
         path = txt_path + "english:Wing-Wright.txt";
-        saved_xer = xer;
-        saved_lang = mnw.lang;
         xer = fopen((dir + "Error.out").c_str(), "w");
-    }
-    void TearDown() override
-    {
-        IO_inf_close();
-        if (xer) fclose(xer);
-        xer = saved_xer;
-        mnw.lang = saved_lang;
-        ww_use_aerodeck();
     }
 
     void load(const std::string& body) { load_raw("I\n1 version\n" + body); }
@@ -56,8 +45,6 @@ protected:
     }
 
     std::string dir, path;
-    FILE* saved_xer = nullptr;
-    int saved_lang = 0;
 };
 
 TEST_F(TextFile, LinesUpToTheNegativeIndexAreLoaded)
@@ -83,10 +70,8 @@ TEST_F(TextFile, LinesUpToTheNegativeIndexAreLoaded)
     load("1 " + std::string(600, 'x') + "\n2 two\n-1\n");
     EXPECT_EQ(std::string(stl.text[1]), std::string(511, 'x'));
     EXPECT_STREQ(stl.text[2], "two");
-}
 
-TEST_F(TextFile, LaterOfTwoEqualIndicesWins)
-{
+    // Of two equal indices the later wins.
     load("12 first\n13 other\n12 second\n-1\n");
     EXPECT_STREQ(stl.text[12], "second");
     EXPECT_STREQ(stl.text[13], "other");

@@ -13,14 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
-#include <sys/stat.h>
-
-static bool exists(const std::string& path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
+#include <filesystem>
 
 // A resolution file as a sibling program would write it.
 static std::string res_file(int w, int h, int bits = 32, int mode = 1, int lang = 0, int keys = 1,
@@ -31,35 +24,15 @@ static std::string res_file(int w, int h, int bits = 32, int mode = 1, int lang 
     return buf;
 }
 
-// Every test leaves the shared records as it found them.
 class Prefs : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        MACIBM_zero_records();
         ww_catch_alerts();
         dir = ww_temp_dir("prefs");
-        saved_mnw = mnw;
-        saved_set = std::make_unique<set_struct>(set);
-        memcpy(saved_name, veh[0].name, sizeof saved_name);
-        memcpy(saved_path, veh[0].path, sizeof saved_path);
-        saved_flt = flt[0];
-        saved_gen = gen_path;
-        saved_res = res_path;
         MACIBM_res_defaults();
     }
-    void TearDown() override
-    {
-        IO_inf_close();
-        IO_ouf_close();
-        mnw = saved_mnw;
-        set = *saved_set;
-        memcpy(veh[0].name, saved_name, sizeof saved_name);
-        memcpy(veh[0].path, saved_path, sizeof saved_path);
-        flt[0] = saved_flt;
-        gen_path = saved_gen;
-        res_path = saved_res;
-    }
-
     int read_res(const std::string& bytes)
     {
         ww_write_bytes(dir + "res.prf", bytes);
@@ -85,11 +58,6 @@ protected:
     }
 
     std::string dir;
-    mnw_struct saved_mnw;
-    std::unique_ptr<set_struct> saved_set;
-    char saved_name[500], saved_path[500];
-    flt_struct saved_flt;
-    std::string saved_gen, saved_res;
 };
 
 TEST_F(Prefs, ResolutionIsCorrectedIntoRangeEachLimitOnItsOwn)
@@ -168,7 +136,6 @@ TEST_F(Prefs, ResolutionFileHasExactFieldWidthsAndStaysReadable)
     mnw.lang = 2; mnw.keylist_up = 1; mnw.prd_FM = 0.025f; mnw.prd_UI = 0.0125f;
     ASSERT_EQ(handle_prefs(PRF_KIND_RES, PRF_WRITE, dir + "res.prf"), 1);
     EXPECT_EQ(ww_read_bytes(dir + "res.prf"), "I\n740 version\n  1280  1024    32     0     2     1    0.025000    0.012500");
-    EXPECT_EQ(ww_read_bytes(dir + "res.prf"), res_file(1280, 1024, 32, 0, 2, 1, 0.025f, 0.0125f));
 
     // Values too wide for their fields would run into the field before them; they are kept to
     // the width so that the next start can still read the file.
@@ -197,17 +164,11 @@ TEST_F(Prefs, EditorFileIsTheByteExactImageAndReadsBack)
     EXPECT_EQ(memcmp(f.data() + PRF_SET_OFFSET, &set, sizeof set), 0);
     EXPECT_EQ(memcmp(f.data() + 16905, veh[0].name, 500), 0);
     EXPECT_EQ(memcmp(f.data() + 17405, veh[0].path, 500), 0);
-    double d[3];
-    float a[3];
-    memcpy(d, f.data() + 17905, sizeof d);
-    memcpy(a, f.data() + 17929, sizeof a);
-    EXPECT_EQ(d[0], 1.25);
-    EXPECT_EQ(d[1], -2.5);
-    EXPECT_EQ(d[2], 480.125);
-    EXPECT_EQ(a[0], 10.5f);
-    EXPECT_EQ(a[1], 225.0f);
-    EXPECT_EQ(a[2], -3.0f);
-    EXPECT_FALSE(exists(p + ".tmp"));
+    const double d[3] = {1.25, -2.5, 480.125};
+    const float a[3] = {10.5f, 225.0f, -3.0f};
+    EXPECT_EQ(memcmp(f.data() + 17905, d, sizeof d), 0);
+    EXPECT_EQ(memcmp(f.data() + 17929, a, sizeof a), 0);
+    EXPECT_FALSE(std::filesystem::exists(p + ".tmp"));
 
     // Reading it into cleared records restores every byte, including what follows the NULs of
     // the name and path.
@@ -290,11 +251,11 @@ TEST_F(Prefs, WritingKeepsTheOldFileUntilTheNewOneIsComplete)
 
     // A missing folder is created rather than losing the settings.
     EXPECT_EQ(handle_prefs(PRF_KIND_RES, PRF_WRITE, dir + "New:Folder:res.prf"), 1);
-    EXPECT_TRUE(exists(dir + "New/Folder/res.prf"));
+    EXPECT_TRUE(std::filesystem::exists(dir + "New/Folder/res.prf"));
 
     // The kinds of the sibling programs are not this program's to touch.
     EXPECT_EQ(handle_prefs(2, PRF_WRITE, dir + "sibling.prf"), 0);
-    EXPECT_FALSE(exists(dir + "sibling.prf"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "sibling.prf"));
 }
 
 TEST_F(Prefs, StartUpReadsOverTheDefaultsAndClearsTheSessionFlags)
@@ -350,10 +311,9 @@ TEST_F(Prefs, StartUpReadsOverTheDefaultsAndClearsTheSessionFlags)
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
-TEST(PrefsHelpers, WordsNumbersAndByteOrder)
+TEST_F(Prefs, WordsNumbersAndByteOrder)
 {
-    ww_catch_alerts();
-    const std::string p = ww_temp_dir("prefs-helpers") + "w.txt";
+    const std::string p = dir + "w.txt";
     ww_write_bytes(p, "I\n1 version\n  alpha,beta\tgammadelta\r\n-1.5e2 .25 7. x");
     ASSERT_EQ(inf_open(p, 0, 1, 1), 1);
     char w[6];
@@ -381,11 +341,10 @@ TEST(PrefsHelpers, WordsNumbersAndByteOrder)
     EXPECT_EQ(memcmp(b8, "\10\7\6\5\4\3\2\1", 8), 0);
 
     // Binary numbers from a big-endian writer are reversed.
-    const std::string b = ww_temp_dir("prefs-helpers-bin") + "big.wpn";
+    const std::string b = dir + "big.wpn";
     ww_write_bytes(b, std::string("a\x00\x00\x00\x01" "\x3F\xC0\x00\x00" "\xC0\x04\x00\x00\x00\x00\x00\x00", 17));
     ASSERT_EQ(inf_open(b, 3, 1, 1), 1);
     EXPECT_EQ(flt_scan("test"), 1.5f);
     EXPECT_EQ(dob_scan("test"), -2.5);
     EXPECT_THROW(flt_scan("test"), ww_fatal);      // past the end
-    IO_inf_close();
 }

@@ -6,13 +6,14 @@
 #include "model/set_struct.h"
 #include "tests/support/ww_test.h"
 #include <cstring>
-#include <sys/stat.h>
+#include <filesystem>
 #include <fstream>
 
 static long file_size(const std::string& p)
 {
-    struct stat st;
-    return stat(IO_host_path(p).c_str(), &st) == 0 ? (long)st.st_size : -1;
+    std::error_code e;
+    const auto n = std::filesystem::file_size(IO_host_path(p), e);
+    return e ? -1 : (long)n;
 }
 
 class Recovery : public ::testing::Test {
@@ -20,22 +21,15 @@ protected:
     std::string folder;
     void SetUp() override
     {
-        ww_use_aerodeck();
+        MACIBM_zero_records();
         ww_catch_alerts();
-        folder = acf_path + "recovery test " + std::to_string(getpid()) + ":";
+        MACIBM_build_paths(ww_temp_dir("recovery").c_str());
+        folder = acf_path + "Planes:";
         IO_make_folders(folder + "x");
-        memset(&veh[0], 0, sizeof veh[0]);
         strcpy(veh[0].name, "Cub.acf");
         snprintf(veh[0].path, sizeof veh[0].path, "%sCub.acf", folder.c_str());
         veh[0].ICAO[0] = 'J';
         set.acf_mod = 1;
-    }
-    void TearDown() override
-    {
-        set.acf_mod = 0;
-        std::string cmd = "rm -rf '" + IO_host_path(folder) + "'";
-        (void)!system(cmd.c_str());
-        remove(IO_host_path(app_path + "Cub_recovered.acf").c_str());
     }
 };
 

@@ -1,55 +1,14 @@
-// The shell's tables and paths: constants, gamma, folder strings, host paths, mapped files.
+// The shell's host paths, mapped files, interface offsets and alerts before the window exists.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
 #include "base/IO_UTILS.h"
 #include "tests/support/ww_test.h"
-#include <cmath>
 #include <fstream>
-#include <sys/stat.h>
+#include <filesystem>
 
-TEST(Constants, FilledOnceAtStart)
+TEST(Resolution, InterfaceIsCentredInLargerScreens)
 {
-    MACIBM_fill_constants();
-    EXPECT_FLOAT_EQ(con.pi, 3.1415927f);
-    EXPECT_NEAR(con.g, 9.7983f, 1e-4);
-    EXPECT_FLOAT_EQ(con.degtorad * con.radtodeg, 1.0f);
-    EXPECT_FLOAT_EQ(con.ktstomsc, 0.5144445f);
-    EXPECT_FLOAT_EQ(con.msctokts, 1.0f / 0.5144445f);
-    EXPECT_FLOAT_EQ(con.rpmtorsc, con.degtorad * 6);
-    EXPECT_NEAR(con.nmtomtrs, 1852.0f, 0.01f);
-    EXPECT_FLOAT_EQ(con.lbstontn, con.g * 0.4535925f);
-    EXPECT_NEAR(con.endtomed, con.g * 0.4535925f / std::pow(0.3048f, 4), 1e-3);
-    EXPECT_FLOAT_EQ(con.lbhtokgs * 3600, con.lbstokgs);
-    EXPECT_FLOAT_EQ(lookup_sin[90], 1.0f);
-    EXPECT_NEAR(lookup_cos[90], 0.0f, 1e-7);
-    EXPECT_FLOAT_EQ(lookup_cos[360], 1.0f);
-    // gamma 0.8181818 brightens the middle and keeps both ends
-    EXPECT_EQ(win_gamma[0], 0);
-    EXPECT_EQ(win_gamma[255], 255);
-    EXPECT_EQ(win_gamma[128], (int)std::floor(255 * std::pow(128 / 255.0, 0.8181818) + 0.5));
-    EXPECT_GT(win_gamma[128], 128);
-}
-
-TEST(Folders, EveryFolderHangsOffTheProgramFolder)
-{
-    MACIBM_build_paths("/opt/Aerodeck/");
-    EXPECT_EQ(wrk_path, "/opt/Aerodeck/");
-    EXPECT_EQ(bmp_path, "/opt/Aerodeck/Resources:bitmaps:");
-    EXPECT_EQ(gen_path, "/opt/Aerodeck/Resources:Preferences:Aerodeck 7 Wing-Wright.prf");
-    EXPECT_EQ(res_path, "/opt/Aerodeck/Resources:Preferences:Aerodeck 7 Resolution.prf");
-    EXPECT_EQ(fms_path, "/opt/Aerodeck/Output:FMS plans:");
-    EXPECT_EQ(key_path, "/opt/Aerodeck/Instructions:keys:");
-    ww_use_aerodeck();
-}
-
-TEST(Resolution, DefaultsAndInterfaceOffsets)
-{
-    memset(&mnw, 0, sizeof mnw);
-    MACIBM_res_defaults();
-    EXPECT_EQ(mnw.x_res_now, 1024);
-    EXPECT_EQ(mnw.y_res_now, 768);
-    EXPECT_EQ(mnw.lang, -1);
-    EXPECT_FLOAT_EQ(mnw.prd_UI, 0.02f);
+    MACIBM_zero_records();
     mnw.x_res_now = 1280; mnw.y_res_now = 1024;
     MACIBM_compute_offsets();
     EXPECT_EQ(mnw.x_off, 128);
@@ -62,8 +21,7 @@ TEST(Resolution, DefaultsAndInterfaceOffsets)
 TEST(HostPaths, ColonsBecomeSlashesAndCaseIsForgiven)
 {
     std::string d = ww_temp_dir("hostpaths");
-    mkdir((d + "Aircraft").c_str(), 0755);
-    mkdir((d + "Aircraft/Old Planes").c_str(), 0755);
+    ASSERT_TRUE(std::filesystem::create_directories(d + "Aircraft/Old Planes"));
     std::ofstream(d + "Aircraft/Old Planes/Cub.ACF") << "x";
     std::string colon = d.substr(0, d.size() - 1) + ":";
 
