@@ -17,6 +17,7 @@ class Widget : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        MACIBM_zero_records();
         ww_catch_alerts();
         mnw.menu_up = -1;
         mnw.entry_field = -1;
@@ -24,17 +25,6 @@ protected:
         mnw.win_dx = 1024;
         mnw.win_dy = 740;
         mnw.y_res_now = 768;
-        mnw.mouse_clicked = mnw.now_dragging = 0;
-        active_popup_code = select_popup_code = popup_menu_select = 0;
-        g_cs_input[0] = 0;
-        stl.help_message[0] = 0;
-    }
-    void TearDown() override
-    {
-        mnw.mouse_clicked = mnw.now_dragging = 0;
-        mnw.menu_up = -1;
-        mnw.entry_field = -1;
-        active_popup_code = select_popup_code = 0;
     }
     // One frame's mouse: where it is and whether the button went down this frame.
     static void mouse(float x, float y, int clicked = 0)
@@ -58,30 +48,24 @@ using WidgetFrame = Widget;
 //=== number fields ==========================================================================
 TEST_F(WidgetNumber, EachCellStepsByItsDigitAndTheResultIsClampedInTheSameCall)
 {
+    // Clicks in turn on one field 4 digits wide with one decimal, from 0 (or from `from`).
+    const struct { float x, y, lo, from, want; } rows[] = {
+        {105, 105, 0, 0, 100.0f},                     // leftmost cell, upper half
+        {135, 105, 0, -1, 100.1f},                    // rightmost cell: the tenths
+        {115, 103, 0, -1, 110.1f},                    // y + 3 is still the upper half
+        {125, 102.9f, 0, -1, 109.1f},                 // just below: subtracts the units
+        {140, 124, 0, -1, 109.2f},                    // the right and top edges belong to the last cell
+        {100, 110, 0, 950, 999.9f},                   // 1050 never survives the call
+        {100, 90, 900, -1, 900.0f},
+    };
     float v = 0;
-    click(105, 105);                                  // leftmost cell, upper half
-    EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 1);
-    EXPECT_FLOAT_EQ(v, 100.0f);
-    click(135, 105);                                  // rightmost cell: the tenths
-    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
-    EXPECT_FLOAT_EQ(v, 100.1f);
-    click(115, 103);                                  // y + 3 is still the upper half
-    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
-    EXPECT_FLOAT_EQ(v, 110.1f);
-    click(125, 102.9f);                               // just below: subtracts the units
-    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
-    EXPECT_FLOAT_EQ(v, 109.1f);
-    click(140, 124);                                  // the right and top edges belong to the last cell
-    BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, "");
-    EXPECT_FLOAT_EQ(v, 109.2f);
-
-    v = 950;
-    click(100, 110);
-    EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, 0, 999.9f, ""), 1);
-    EXPECT_FLOAT_EQ(v, 999.9f);                       // 1050 never survives the call
-    click(100, 90);
-    BTN_flt_range(100, 100, &v, 4, 1, 900, 999.9f, "");
-    EXPECT_FLOAT_EQ(v, 900.0f);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.x << "," << r.y);
+        if (r.from >= 0) v = r.from;
+        click(r.x, r.y);
+        EXPECT_EQ(BTN_flt_range(100, 100, &v, 4, 1, r.lo, 999.9f, ""), 1);
+        EXPECT_FLOAT_EQ(v, r.want);
+    }
 }
 
 TEST_F(WidgetNumber, ClicksOutsideTheWheelsOrUnderAnOpenMenuChangeNothing)
@@ -102,16 +86,13 @@ TEST_F(WidgetNumber, LimitsComeFromTheDigitsAndApplyWithoutAClick)
     EXPECT_FLOAT_EQ(BTN_flt_hi(3, 0), 999.0f);
     EXPECT_FLOAT_EQ(BTN_flt_hi(4, 1), 999.9f);
     mouse(500, 500);
-    float v = -5000;
-    EXPECT_EQ(BTN_flt(100, 100, &v, 3, 0, 1, ""), 0);
-    EXPECT_FLOAT_EQ(v, -999.0f);
-    v = 5000;
-    BTN_flt(100, 100, &v, 3, 0, 1, "");
-    EXPECT_FLOAT_EQ(v, 999.0f);
-    v = -3;
-    BTN_flt(100, 100, &v, 3, 0, 0, "");             // unsigned: nothing below zero
-    EXPECT_FLOAT_EQ(v, 0.0f);
-    v = 1234;
+    const struct { float from; int is_signed; float want; } rows[] = {{-5000, 1, -999}, {5000, 1, 999}, {-3, 0, 0}};
+    for (const auto& r : rows) {
+        float v = r.from;
+        EXPECT_EQ(BTN_flt(100, 100, &v, 3, 0, r.is_signed, ""), 0);
+        EXPECT_FLOAT_EQ(v, r.want) << r.from;     // unsigned: nothing below zero
+    }
+    float v = 1234;
     BTN_flt_range(100, 100, &v, 4, 0, 0, 360, "");
     EXPECT_FLOAT_EQ(v, 360.0f);
     v = 7;
@@ -153,23 +134,21 @@ TEST_F(WidgetNumber, HelpIsPostedOnlyOverTheDigits)
 //=== labels =================================================================================
 TEST_F(WidgetLabel, SplitsIntoLeftRightAndHelp)
 {
-    char l[BTN_LABEL_LEN], r[BTN_LABEL_LEN], h[BTN_LABEL_LEN];
-    label0to12h("fuel intro time|(sec) { This is how long fuel introduction takes.", l, r, h);
-    EXPECT_STREQ(l, "fuel intro time");
-    EXPECT_STREQ(r, "(sec) ");
-    EXPECT_STREQ(h, "This is how long fuel introduction takes.");
-    label0to12h("wing span", l, r, h);
-    EXPECT_STREQ(l, "wing span");
-    EXPECT_STREQ(r, "");
-    EXPECT_STREQ(h, "");
-    label0to12h("a|b|c{ say a|b", l, r, h);           // the last bar before the brace; help keeps its own
-    EXPECT_STREQ(l, "a|b");
-    EXPECT_STREQ(r, "c");
-    EXPECT_STREQ(h, "say a|b");
-    label0to12h("flaps{ degrees of flap", l, r, h);
-    EXPECT_STREQ(l, "flaps");
-    EXPECT_STREQ(r, "");
-    EXPECT_STREQ(h, "degrees of flap");
+    const struct { const char *label, *left, *right, *help; } rows[] = {
+        {"fuel intro time|(sec) { This is how long.", "fuel intro time", "(sec) ", "This is how long."},
+        {"wing span", "wing span", "", ""},
+        {"a|b|c{ say a|b", "a|b", "c", "say a|b"},   // the last bar before the brace; help keeps its own
+        {"flaps{ degrees of flap", "flaps", "", "degrees of flap"},
+        {"-ground attitude|(deg)", "-ground attitude", "(deg)", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.label);
+        char l[BTN_LABEL_LEN], rt[BTN_LABEL_LEN], h[BTN_LABEL_LEN];
+        label0to12h(r.label, l, rt, h);
+        EXPECT_STREQ(l, r.left);
+        EXPECT_STREQ(rt, r.right);
+        EXPECT_STREQ(h, r.help);
+    }
 }
 
 TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWins)
@@ -190,25 +169,13 @@ TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWi
     EXPECT_STREQ(out.text[1], "prop-gear");
     EXPECT_FLOAT_EQ(out.x[1], 88);                           // side 2 starts every line at x
 
-    BTN_layout_label(88, 100, 1, "fuel intro time", &out);   // side 1: one line, always
-    EXPECT_EQ(out.lines, 1);
-    BTN_layout_label(88, 100, 0, "twelve chars", &out);      // 12 characters are not long
-    EXPECT_EQ(out.lines, 1);
-    BTN_layout_label(88, 100, 0, "abcdefghijklm-", &out);    // the only break is the last character
-    EXPECT_EQ(out.lines, 1);
-    BTN_layout_label(88, 100, 0, "abcdefghijklmnopq", &out); // nowhere to break
-    EXPECT_EQ(out.lines, 1);
-    EXPECT_STREQ(out.text[0], "abcdefghijklmnopq");
-}
-
-TEST_F(WidgetLabel, ALeadingDashKeepsTheLabelOnOneLineWithoutTheDash)
-{
-    char l[BTN_LABEL_LEN], r[BTN_LABEL_LEN], h[BTN_LABEL_LEN];
-    label0to12h("-ground attitude|(deg)", l, r, h);
-    EXPECT_STREQ(r, "(deg)");
-    BTN_label_layout out;
-    BTN_layout_label(88, 100, 0, l, &out);
-    ASSERT_EQ(out.lines, 1);
+    // Side 1 is one line always; 12 characters are not long; a break only at the last character
+    // or none at all keeps one line; a leading dash keeps one line without the dash.
+    for (auto [side, text] : {std::pair{1, "fuel intro time"}, {0, "twelve chars"}, {0, "abcdefghijklm-"},
+                              {0, "abcdefghijklmnopq"}, {0, "-ground attitude"}}) {
+        BTN_layout_label(88, 100, side, text, &out);
+        EXPECT_EQ(out.lines, 1) << text;
+    }
     EXPECT_STREQ(out.text[0], "ground attitude");
     EXPECT_FLOAT_EQ(out.x[0], 88 - str_dx("ground attitude"));
     EXPECT_FLOAT_EQ(out.y[0], 100);
@@ -407,17 +374,6 @@ TEST_F(WidgetList, APopUpBelowTheScreenCreepsUpAndADismissedOneStaysClosed)
     mouse(0, 0);
     BTN_textlist(300, 750, &sel, "a-b-c", "");        // 774 is not
     EXPECT_EQ(sel, 0);
-}
-
-TEST_F(WidgetList, AWindowSwitchMovesThePopUpSlotAway)
-{
-    mnw.menux1[MNW_POPUP_MENU] = 50;
-    mnw.menuy2[MNW_POPUP_MENU] = 70;
-    MACIBM_close_popup_slot();
-    EXPECT_EQ(mnw.menux1[MNW_POPUP_MENU], -1);
-    EXPECT_EQ(mnw.menuy1[MNW_POPUP_MENU], -1);
-    EXPECT_EQ(mnw.menux2[MNW_POPUP_MENU], -1);
-    EXPECT_EQ(mnw.menuy2[MNW_POPUP_MENU], -1);
 }
 
 //=== code letters and text ==================================================================
