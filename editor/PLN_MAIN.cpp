@@ -25,6 +25,7 @@
 #include "draw/ren_struct.h"
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
 
 //=== unsaved work ===========================================================================
@@ -71,17 +72,19 @@ void ACF_after_read(int p, int is_batch)
     ACF_check(p, is_batch);
 }
 
-void read_acf(int is_manual_sel, int is_batch_up)
+int read_acf(int is_manual_sel, int is_batch_up)
 {
     veh_struct& v = veh[0];
     if (!IO_acf(0, 0, is_batch_up)) {
         if (!is_manual_sel) {
+            // A cleared record must never keep the path of a file it could not read: the next
+            // Save would write an empty aircraft over the designer's file.
             setup_base_acf();
         } else {
             const std::string path = STR_of(v.path);
             MACIBM_alert(0, "I could not open this airplane!", "Perhaps it is an old version?", path.c_str(), "", 16);
         }
-        return;
+        return 0;
     }
     ACF_after_read(0, is_batch_up);
 
@@ -91,11 +94,26 @@ void read_acf(int is_manual_sel, int is_batch_up)
         if (v.wpn_name[i][0]) IO_wpn(0, 0, i, STR_of(v.wpn_name[i]), "", 0);
     load_plane_geo(1, 0, 0, 0);
     set.acf_mod = 0;
+    return 1;
+}
+
+// The batch re-save runs unattended: its saves report into "Error.out" instead of an alert.
+static int s_in_batch;
+
+// An aircraft is named once its path lies in the program's folder, where every aircraft of the
+// installation lives; a new aircraft ("Untitled.acf") or a path from elsewhere is not, and is
+// saved through the save dialog, which starts in the Aircraft folder.
+static int has_a_home(const veh_struct& v)
+{
+    const std::string path = STR_of(v.path);
+    return !app_path.empty() && path.size() > app_path.size() &&
+           lo_case_strcmp_len(path.c_str(), app_path.c_str(), (int)app_path.size()) == 0;
 }
 
 int write_acf(int is_manual)
 {
     veh_struct& v = veh[0];
+    if (!has_a_home(v) && !s_in_batch) is_manual = 1;
     if (is_manual) {
         std::string name = STR_of(v.name), path = STR_of(v.path);
         if (!dialog_opensave(MNW_WIN_SAVE, 4, &name, &path)) return 0;
@@ -113,7 +131,7 @@ int write_acf(int is_manual)
                      "Choose a shorter name or a folder nearer the top.", "", 16);
         return 0;
     }
-    return IO_acf(1, 0, 0);
+    return IO_acf(1, 0, s_in_batch);
 }
 
 int check_acf_save(void)
@@ -138,20 +156,35 @@ int ACF_save_command(int save_as)
 static int may_discard_work(void) { return check_acf_save() && check_wpn_save(); }
 
 //=== file commands ==========================================================================
-static void open_aircraft(void)
+int ACF_open(const std::string& name, const std::string& path)
 {
     veh_struct& v = veh[0];
-    std::string name(v.name, strnlen(v.name, sizeof v.name)), path(v.path, strnlen(v.path, sizeof v.path));
-    if (!dialog_opensave(MNW_WIN_OPEN, 4, &name, &path)) return;
     if (name.size() >= sizeof v.name || path.size() >= sizeof v.path) {
         MACIBM_alert(0, "I could not open this airplane! Its path is too long.", path.c_str(),
                      "Move it to a folder nearer the top.", "", 16);
-        return;
+        return 0;
     }
+    // A file that does not open leaves the designer exactly where they were, as if the open had
+    // been cancelled after its alert: the aircraft, its locks and its unsaved flag.
+    std::unique_ptr<veh_struct> before(new veh_struct(v));
+    std::unique_ptr<char[]> locks(new char[sizeof set.body_locked]);
+    memcpy(locks.get(), set.body_locked, sizeof set.body_locked);
+    const int mod_before = set.acf_mod;
+
     STR_put(v.name, name);
     STR_put(v.path, path);
     memset(set.body_locked, 0, sizeof set.body_locked);   // the locks belonged to the old aircraft's points
-    read_acf(1, 0);
+    if (read_acf(1, 0)) return 1;
+    v = *before;
+    memcpy(set.body_locked, locks.get(), sizeof set.body_locked);
+    set.acf_mod = mod_before;
+    return 0;
+}
+
+static void open_aircraft(void)
+{
+    std::string name = STR_of(veh[0].name), path = STR_of(veh[0].path);
+    if (dialog_opensave(MNW_WIN_OPEN, 4, &name, &path)) ACF_open(name, path);
 }
 
 //=== view commands ==========================================================================
@@ -382,10 +415,14 @@ void APPLICATION_handlekey(int mode, int key)
 static const int BATCH_MAX_DEPTH = 64;
 static int s_batch_depth;
 
+// What the batch did, for its summary line.
+static struct { int resaved, unreadable, unsaved; } s_batch;
+
+// Lines a person can act on: the host path, pasteable into a shell.
 static void batch_log(const char* what, const std::string& path)
 {
     if (!xer) return;
-    fprintf(xer, "Batch re-save: %s %s\n", what, path.c_str());
+    fprintf(xer, "Batch re-save: %s %s\n", what, IO_host_path(path).c_str());
     fflush(xer);
 }
 
@@ -406,6 +443,7 @@ static void resave_one(const std::string& name, const std::string& path)
     veh_struct& v = veh[0];
     if (name.size() >= sizeof v.name || path.size() >= sizeof v.path || image_incomplete(path)) {
         batch_log("could not read, left as it was:", path);
+        s_batch.unreadable++;
         return;
     }
     STR_put(v.name, name);
@@ -414,6 +452,7 @@ static void resave_one(const std::string& name, const std::string& path)
     // what would be saved is an empty aircraft in its place.
     if (!IO_acf(0, 0, 1)) {
         batch_log("could not read, left as it was:", path);
+        s_batch.unreadable++;
         STR_put(v.name, name);
         STR_put(v.path, path);
         setup_base_acf();
@@ -423,7 +462,8 @@ static void resave_one(const std::string& name, const std::string& path)
     for (int g = 67; g <= 72; g++) v.gearstatdef[g] = 0;
     // The designer sees each aircraft go by.
     for (int f = 0; f < 100 && !g_done; f++) MACIBM_event_proc();
-    if (!write_acf(0)) batch_log("could not save:", path);
+    if (write_acf(0)) s_batch.resaved++;
+    else s_batch.unsaved++;   // IO_acf logged the path and the reason
 }
 
 void handle_level(std::string* folder)
@@ -450,6 +490,14 @@ void batch_update(void)
 {
     const std::string designer_folder = wrk_path;   // where the file dialog was left
     std::string folder = app_path + "Aircraft:";
+    s_batch = {};
+    s_in_batch = 1;
     handle_level(&folder);
+    s_in_batch = 0;
     wrk_path = designer_folder;
+    if (xer) {
+        fprintf(xer, "Batch re-save: %d re-saved, %d unreadable, %d failed to save\n", s_batch.resaved,
+                s_batch.unreadable, s_batch.unsaved);
+        fflush(xer);
+    }
 }

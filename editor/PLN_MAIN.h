@@ -13,12 +13,20 @@
 void ACF_after_read(int p, int is_batch);
 
 // Record 0 from its path, with ACF_after_read and the editor's follow-up (panel, instrument
-// textures, weapons, geometry, acf_mod cleared). A file that cannot be read becomes a new
-// aircraft when is_manual_sel is 0, and an alert naming the path otherwise.
-void read_acf(int is_manual_sel, int is_batch_up);
+// textures, weapons, geometry, acf_mod cleared); 1 when read. A file that cannot be read becomes a
+// new aircraft ("Untitled.acf") when is_manual_sel is 0, and an alert naming the path otherwise
+// (the Open command then puts back the aircraft that was open before).
+int read_acf(int is_manual_sel, int is_batch_up);
 
-// Save record 0: with is_manual the save dialog first (0 when cancelled), then the file-name rule
-// on path and IO_acf(1, 0, 0). acf_mod is left to the caller (see ACF_save_command).
+// The Open command after its dialog: the file at path (named name) as record 0, through
+// read_acf. 1 when it opened; otherwise, after read_acf's alert, the aircraft that was open
+// before is back as it was (unsaved flag and body locks too), so no Save can write a cleared
+// record over the file that failed to open.
+int ACF_open(const std::string& name, const std::string& path);
+
+// Save record 0: with is_manual, or when the aircraft has no path inside the program's folder
+// yet (a new one), the save dialog first (0 when cancelled); then the file-name rule on path and
+// IO_acf(1, 0, ...). acf_mod is left to the caller (see ACF_save_command).
 int write_acf(int is_manual);
 
 // When the aircraft has unsaved changes, ask whether to save them. 1 when the caller may go on

@@ -113,13 +113,21 @@ int IO_acf_write_to(int p, const std::string& path)
 }
 
 //=== IO_acf =================================================================================
-static int acf_write(int p)
+static int acf_write(int p, int is_batch)
 {
     // The check reports problems to the designer; it never stops the save.
-    ACF_check(p, 0);
+    ACF_check(p, is_batch);
     veh[p].is_APL = 0;
     const std::string path = STR_of(veh[p].path);
     if (IO_acf_write_to(p, path)) return 1;
+    // An unattended batch must not wait on a full disk or a read-only file: it logs and goes on.
+    if (is_batch) {
+        if (xer) {
+            fprintf(xer, "Batch re-save: could not save %s: %s\n", IO_host_path(path).c_str(), IO_save_error().c_str());
+            fflush(xer);
+        }
+        return 0;
+    }
     const std::string reason = "Reason: " + IO_save_error() + ".";
     MACIBM_alert(0,
                  "I could not save the file! Could the directory that the file sits in be missing, full, or flagged "
@@ -171,9 +179,9 @@ static int acf_read(int p)
 
 int IO_acf(int IO_type, int p, int is_batch)
 {
-    (void)is_batch;   // the check after a read is the command layer's (ACF_after_read)
+    // The check after a read is the command layer's (ACF_after_read).
     if (p < 0 || p >= ACF_RECORDS) return 0;
-    if (IO_type == 1) return acf_write(p);
+    if (IO_type == 1) return acf_write(p, is_batch);
     if (IO_type == 0) return acf_read(p);
     return 0;
 }

@@ -13,7 +13,8 @@
 // that make a read record usable (airfoils, cockpit object, automatic settings, check) are the
 // command layer's ACF_after_read, since they reach into geometry and drawing.
 // A write runs the check, then saves through IO_acf_write_to. When it fails, the designer is told
-// in an alert naming the path and the reason, and 0 is returned.
+// in an alert naming the path and the reason (in a batch, is_batch, the same goes to "Error.out"
+// and nothing waits), and 0 is returned.
 int IO_acf(int IO_type, int p, int is_batch);
 
 // The whole of an aircraft file held in memory (data, size bytes, header first) into record p,

@@ -78,7 +78,11 @@ extern void (*g_test_before_swap)(void);   // tests: the finished frame, just be
 //=== the modal windows (alert.cpp) ==========================================================
 // The alert window, behind base/alert.h's core once the GL window exists.
 void MACIBM_show_alert(int close_to, const char* const lines[4], int type);
-std::string MACIBM_write_recovery(void);    // unsaved aircraft to "<name>_recovered.acf"; its path, or ""
+// The unsaved aircraft to "<name>_recovered.acf" beside it (or in the program folder), numbered
+// "-2", "-3" ... rather than replacing an earlier one; logged in "Error.out" and noted for the
+// next start. Its path, or "" when nothing was written.
+std::string MACIBM_write_recovery(void);
+void MACIBM_tell_recovery(void);            // at start: a kind-16 alert naming the last recovery file
 void MACIBM_arm_recovery(void);             // fatal alerts write the recovery file from now on
 
 //=== the platform layer (SDL); only MACIBM_sdl.cpp knows what lies beneath ==================

@@ -31,6 +31,8 @@ static int alert_frame(const char* const s[4], int type)
 void MACIBM_show_alert(int close_to, const char* const s[4], int type)
 {
     float mx = mnw.mx, my = mnw.my;
+    // The Return that chose a menu item must not also dismiss the alert it opened.
+    mnw.return_hit = 0;
     if (type == 14) mnw.check_sys_event = 1;
     MACIBM_startwind(MNW_WIN_ALERT, "from alert open");
     if (type == 13) snprintf(stl.win_name, sizeof stl.win_name, "%s", "Language:");
@@ -52,6 +54,7 @@ void MACIBM_show_alert(int close_to, const char* const s[4], int type)
 int MACIBM_nuke_alert(const char* name, int can_cancel)
 {
     MACIBM_startwind(MNW_WIN_SAVEQ, "from MACIBM_nuke_alert");
+    mnw.return_hit = 0;
     std::string text = std::string(stl.text[610]) + (name ? name : "") + " " + stl.text[611];
     while (mnw.top_win == MNW_WIN_SAVEQ) {
         OGL_2d_projection();

@@ -9,6 +9,7 @@
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "model/IO_ACF.h"
+#include "base/hl_string.h"
 #include <cctype>
 #include <cstring>
 
@@ -37,7 +38,12 @@ void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
 void MACIBM_load_instruments(void) {}       // instrument catalogue
 // The aircraft edited last, whose name and path the editor preferences put into record 0. With
 // none, or one that no longer opens, the designer starts on a new aircraft instead.
-void MACIBM_load_last_aircraft(void) { read_acf(0, 0); }
+void MACIBM_load_last_aircraft(void)
+{
+    MACIBM_tell_recovery();
+    read_acf(0, 0);
+    if (set.weapn_name[0]) IO_wpn(0, 0, 24, STR_of(set.weapn_name), STR_of(set.weapn_path), 1);
+}
 // A window switch closes any pop-up list: its slot's box no longer lies anywhere on the screen.
 void MACIBM_close_popup_slot(void)
 {
