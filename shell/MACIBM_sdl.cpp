@@ -8,6 +8,10 @@ static SDL_Window*   s_window;
 static SDL_GLContext s_context;
 static int           s_depth_bits;
 static int           s_key_mods;            // MACIBM_MOD_* held with the key being delivered
+// A key that types text waits for the text the keyboard layout makes of it (a text event), so an
+// AZERTY digit row or an accented letter arrives as the designer sees it on the key: its program
+// key code, or -1 when none is waiting.
+static int           s_text_vkey = -1;
 
 int MACIBM_sys_init(void)
 {
@@ -68,6 +72,7 @@ int MACIBM_sys_create_window(int dx, int dy, int bits, int fullscreen)
     s_depth_bits = 0;
     SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &s_depth_bits);
     mnw.window = s_window;
+    SDL_StartTextInput();
     IBM_handlewin(IBM_MSG_CREATE, 0, 0);
     return 1;
 }
@@ -156,7 +161,31 @@ void MACIBM_sys_pump(void)
             // or a function key is another command).
             s_key_mods = ((e.key.keysym.mod & KMOD_SHIFT) ? MACIBM_MOD_SHIFT : 0) |
                          ((e.key.keysym.mod & KMOD_CTRL) ? MACIBM_MOD_CTRL : 0);
+            // Command keys (with Ctrl, or typing nothing) go at once, in the program's own codes.
+            const SDL_Keycode sym = e.key.keysym.sym;
+            const bool types_text = chr || (sym >= 128 && !(sym & SDLK_SCANCODE_MASK));
+            if (types_text && !(e.key.keysym.mod & (KMOD_CTRL | KMOD_ALT))) {
+                s_text_vkey = vkey;
+                break;
+            }
+            s_text_vkey = -1;
             if (vkey) IBM_handlewin(IBM_MSG_KEYDOWN, vkey, chr);
+            break;
+        }
+        case SDL_TEXTINPUT: {
+            // Each character the layout typed; those beyond Latin-1 have no place in the
+            // program's 8-bit text, and characters the glyph sheet cannot draw are left out when
+            // drawn, not here.
+            const unsigned char* t = (const unsigned char*)e.text.text;
+            while (*t) {
+                unsigned cp = *t++;
+                int extra = cp >= 0xF0 ? 3 : cp >= 0xE0 ? 2 : cp >= 0xC0 ? 1 : 0;
+                if (extra) cp &= 0x3F >> extra;
+                for (; extra && (*t & 0xC0) == 0x80; extra--) cp = (cp << 6) | (*t++ & 0x3F);
+                if (extra || cp > 0xFF || cp < 32) continue;
+                IBM_handlewin(IBM_MSG_KEYDOWN, s_text_vkey > 0 ? s_text_vkey : 0, (int)cp);
+                s_text_vkey = -1;
+            }
             break;
         }
         case SDL_KEYUP: IBM_handlewin(IBM_MSG_KEYUP, 0, 0); break;

@@ -111,8 +111,7 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
     click_at(410, 404);
     EXPECT_EQ(mnw.entry_field, 5);
     for (int key : {(int)'s', (int)'p', (int)SDLK_BACKSPACE, (int)'x'}) {
-        ww_key_event(1, key, 0);
-        ww_key_event(0, key, 0);
+        ww_key(key);
     }
     ww_frames(1);
     EXPECT_EQ(s_text, "wingsx");
@@ -127,8 +126,7 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
         return sum;
     };
     long with_caret = column();
-    ww_key_event(1, '-', 0);
-    ww_key_event(0, '-', 0);
+    ww_key('-');
     ww_frames(1);
     EXPECT_EQ(mnw.entry_field, -1);
     EXPECT_EQ(s_text, "wingsx");

@@ -97,9 +97,15 @@ void ww_click_at(float x, float y)
     push_button(0);
 }
 
+// A key as the keyboard sends it: the key, then (for a key that types, without Ctrl) the text a
+// US layout makes of it, then the release.
 void ww_key(int sdl_key, int mods)
 {
     ww_key_event(1, sdl_key, mods);
+    if (sdl_key >= 32 && sdl_key < 127 && !(mods & MACIBM_MOD_CTRL)) {
+        const char text[2] = {(char)MACIBM_shifted_char(sdl_key, mods & MACIBM_MOD_SHIFT), 0};
+        ww_text_event(text);
+    }
     ww_key_event(0, sdl_key, mods);
 }
 
