@@ -3,12 +3,8 @@
 # anything else. A language that is not installed cannot be chosen; an installed one is chosen by
 # a click, kept in the resolution preferences at exit, and loaded by the next start.
 set -u
-AERODECK="$1"
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-cp -r "$AERODECK/." "$TMP/"
-PRF="$TMP/Resources/Preferences"
-rm -f "$TMP/Error.out" "$PRF/Aerodeck 7 Resolution.prf" "$PRF/Aerodeck 7 Wing-Wright.prf"
+. "$(dirname "$0")/common.bash"
+fresh_installation "$1"
 # German is installed for this test (a copy of the English files); French is not.
 for kind in text menus; do
   rm -rf "$TMP/Resources/$kind/german" "$TMP/Resources/$kind/french"
@@ -32,11 +28,7 @@ click 487 350     # German
 click 487 330     # French: greyed, so German stays chosen
 click 512 476     # Accept
 sleep 1
-kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "stopped with status $?"; cat "$TMP/Error.out"; exit 1; }
-kill -TERM "$pid"
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && { echo "did not stop"; kill -KILL "$pid"; exit 1; }
-wait "$pid" || { echo "exit status $?"; exit 1; }
+close_program "$pid"
 
 grep -q "german:Wing-Wright.txt lowest free text index" "$TMP/Error.out" || { echo "German was not loaded"; cat "$TMP/Error.out"; exit 1; }
 res=$(cat "$PRF/Aerodeck 7 Resolution.prf")
@@ -45,19 +37,13 @@ lang=$(printf '%s' "$res" | sed -n 3p | awk '{print $5}')
 
 # The next start asks nothing and reads German again.
 rm -f "$TMP/Error.out"
-"$TMP/Wing-Wright" &
-pid=$!
-sleep 4
-kill -TERM "$pid"; wait "$pid"
+run_and_quit
 grep -q "german:Wing-Wright.txt lowest free text index" "$TMP/Error.out" || { echo "the second start did not read German"; exit 1; }
 
 # A preferences file naming a language that is not installed: English, with a line in Error.out.
 printf 'I\n740 version\n  1024   768    32     1     1     1    0.020000    0.020000' > "$PRF/Aerodeck 7 Resolution.prf"
 rm -f "$TMP/Error.out"
-"$TMP/Wing-Wright" &
-pid=$!
-sleep 4
-kill -TERM "$pid"; wait "$pid"
+run_and_quit
 grep -q "language 1 is not installed; using English" "$TMP/Error.out" || { echo "no fallback line"; cat "$TMP/Error.out"; exit 1; }
 grep -q "english:Wing-Wright.txt lowest free text index" "$TMP/Error.out" || { echo "English was not loaded"; exit 1; }
 echo "the first start asked for the language and kept the choice"

@@ -4,25 +4,8 @@
 # preference files, which the next start reads. A damaged resolution file stops the next start
 # with the scanning message.
 set -u
-AERODECK="$1"
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-cp -r "$AERODECK/." "$TMP/"
-PRF="$TMP/Resources/Preferences"
-rm -f "$TMP/Error.out" "$PRF/Aerodeck 7 Resolution.prf" "$PRF/Aerodeck 7 Wing-Wright.prf"
-
-run_and_quit() {
-  "$TMP/Wing-Wright" &
-  local pid=$!
-  sleep 4
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"; echo "the program stopped on its own with status $?"; cat "$TMP/Error.out" 2>/dev/null; exit 1
-  fi
-  kill -TERM "$pid"
-  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then echo "the program did not stop when asked"; kill -KILL "$pid"; exit 1; fi
-  wait "$pid" || { echo "exit status $?"; exit 1; }
-}
+. "$(dirname "$0")/common.bash"
+fresh_installation "$1"
 
 run_and_quit
 grep -q "english:Wing-Wright.txt lowest free text index=[0-9]*$" "$TMP/Error.out" || { echo "no text index line"; cat "$TMP/Error.out"; exit 1; }
