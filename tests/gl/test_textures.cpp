@@ -36,6 +36,10 @@ protected:
     {
         ren.num_tex_units = saved_units;
         OGL_forget_state();
+        // The slot tests write over the interface sheet; the suites after these draw with it.
+        if (g_OGL_inited) {
+            ASSERT_EQ(OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_INTERFACE, OGL_FILT_KEY, bmp_path + "interface.png"), 1);
+        }
     }
 
     std::string dir, saved_app;
