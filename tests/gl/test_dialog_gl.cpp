@@ -7,9 +7,9 @@
 #include "editor/HL_BTN.h"
 #include "tests/support/ww_test.h"
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 #include <SDL_keycode.h>
@@ -41,15 +41,13 @@ void choose_popup_item(int i)
 class Dialog : public ::testing::Test {
 protected:
     ww_script sc;
-    std::string dir, saved_acf, saved_wrk;
+    std::string dir;
     std::string file = "Cub.acf", path = "unchanged";
     void SetUp() override
     {
         ww_start_program();
         MACIBM_startwind(0, "dialog tests");
         ww_catch_alerts();
-        saved_acf = acf_path;
-        saved_wrk = wrk_path;
         dir = ww_temp_dir("dialog-gl");
         acf_path = dir;                          // aircraft dialogs start in the aircraft folder
         // never hang a test run: Cancel
@@ -59,11 +57,8 @@ protected:
     {
         ww_play(nullptr, nullptr);
         ww_frames(2);                            // events a failed script left behind go nowhere
-        acf_path = saved_acf;
-        wrk_path = saved_wrk;
+        ww_use_aerodeck();                       // every folder as the program started with it
         MACIBM_startwind(0, "dialog tests");
-        std::string cmd = "rm -rf '" + dir + "'";
-        EXPECT_EQ(system(cmd.c_str()), 0);
     }
     void idle() { sc.steps.push_back([] {}); }
     void step(std::function<void()> f) { sc.steps.push_back(std::move(f)); }
@@ -71,7 +66,7 @@ protected:
     {
         for (const char* n : names) touch(dir + n);
     }
-    void folder(const char* name) { ASSERT_EQ(mkdir((dir + name).c_str(), 0755), 0); }
+    void folder(const char* name) { ASSERT_TRUE(std::filesystem::create_directory(dir + name)); }
     int open(int open_save, int file_type) { return dialog_opensave(open_save, file_type, &file, &path); }
 };
 
@@ -224,8 +219,7 @@ TEST_F(Dialog, PopupOffersTheAerodeckFolderTheChainAndSubfolders)
     EXPECT_EQ(items, (std::vector<std::string>{"Aerodeck folder", "Aircraft", mine_shown, "Fast Jets", "Gliders", ""}));
     EXPECT_EQ(wrk_path, app_path);
     EXPECT_GT(g_file_count, 0);
-    std::string cmd = "rm -rf '" + IO_host_path(base) + "'";
-    EXPECT_EQ(system(cmd.c_str()), 0);
+    std::filesystem::remove_all(IO_host_path(base));
 }
 
 TEST_F(Dialog, MissingFolderShowsNothingButThePopupStillWorks)

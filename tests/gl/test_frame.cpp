@@ -6,11 +6,10 @@
 #include "draw/HL_BITMAP.h"
 #include "editor/HL_BTN.h"
 #include "draw/art_layout.h"
+#include "base/HL_MATH_FUN.h"
 #include "tests/support/ww_test.h"
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <vector>
 #include <cstring>
 
@@ -19,8 +18,9 @@ protected:
     void SetUp() override
     {
         ww_start_program();
-        // The clock of this test runs on from any time a test before it has shown the program.
-        t0 = std::max(s_latest, (double)mnw.real_time) + 1000;
+        // The clock of this test runs on from any time, fake or real, the program has seen before.
+        g_fake_time = -1;
+        t0 = std::max(s_latest, (double)time_sec()) + 1000;
         g_test_frame_hook = nullptr;
         g_test_before_swap = nullptr;
     }
@@ -50,10 +50,7 @@ TEST_F(Frame, StartUpReportsTheGraphicsAndShowsTheStartScreen)
     EXPECT_EQ(ren.tex_dx_tot[REN_TEX_INTERFACE], 512);
     EXPECT_GT(ren.num_tex_units, 0);
     fflush(xer);
-    std::ifstream f(app_path + "Error.out");
-    std::stringstream ss;
-    ss << f.rdbuf();
-    std::string log = ss.str();
+    const std::string log = ww_read_bytes(app_path + "Error.out");
     for (const char* label : {"OpenGL Situation:\n", "\nOpenGL Vendor    :", "\nOpenGL Render    :", "\nOpenGL Version   :",
                               "\nOpenGL Extensions:", "\nfound_opengl_12  :", "\nfound_clamp_SGI  :", "\nfound_clamp_ARB  :",
                               "\nfound_mul_tex    :", "\nfound_env_add    :", "\nfound_dis_fog    :", "\nnum_tex_units    :",
@@ -141,12 +138,11 @@ TEST_F(Frame, WindowsAreCentredAndNeverBelowTheScreen)
     EXPECT_EQ(mnw.win_y, 151);
     EXPECT_EQ(mnw.entry_field, -1);
     EXPECT_EQ(mnw.menu_up, -1);
-    int y_res = mnw.y_res_now;
     mnw.y_res_now = 900;                             // a full-screen window taller than the interface
     MACIBM_startwind(602, "test");
     EXPECT_EQ(mnw.win_dy, 900);
     EXPECT_EQ(mnw.win_y, 0);
-    mnw.y_res_now = y_res;
+    mnw.y_res_now = 768;
     MACIBM_startwind(0, "test");
     EXPECT_EQ(mnw.win_x, 0);
 }
@@ -315,8 +311,6 @@ TEST_F(Pixels, StartPictureFromItsGroundAndTilesLooksExactlyLikeThePictureDrawnW
 
     // On a screen larger than the interface, the margins keep the window colour. The window
     // here stays 1024 x 768: it shows the lower left of a 1152 x 800 screen.
-    static mnw_struct saved;                         // large: not on the stack
-    saved = mnw;
     mnw.x_res_now = 1152; mnw.y_res_now = 800;
     MACIBM_compute_offsets();
     OGL_2d_projection();
@@ -327,7 +321,8 @@ TEST_F(Pixels, StartPictureFromItsGroundAndTilesLooksExactlyLikeThePictureDrawnW
     OGL_plot_background();
     whole = block(0, 0, 1024, 768);
     ren.back_keyed = 1;
-    mnw = saved;
+    mnw.x_res_now = 1024; mnw.y_res_now = 768;
+    MACIBM_compute_offsets();
     OGL_2d_projection();
     EXPECT_EQ(keyed, whole);
     EXPECT_EQ(keyed[0], (unsigned char)intround(col_rgb[30][0] * 255));   // the left margin

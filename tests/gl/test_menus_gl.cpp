@@ -167,33 +167,6 @@ TEST_F(MenuClicks, ASubmenuOpensFromItsItemAndItsItemsRun)
     EXPECT_EQ(mnw.menu_up, -1);
 }
 
-int s_sel;
-void a_list(void) { BTN_textlist(400, 300, &s_sel, "Alpha-Beta-Gamma", "Kind"); }
-
-TEST_F(MenuClicks, APopUpListChoosesThroughTheLastMenuSlot)
-{
-    MACIBM_startwind(600, "pop-up test");
-    g_test_frame_hook = a_list;
-    s_sel = 0;
-    ww_click_at(400, 303);
-    ww_frames(2);
-    ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
-    ww_click_at(400, 300 - 2 * 12 + 6);             // "Gamma", two rows below the list's line
-    ww_frames(2);
-    EXPECT_EQ(s_sel, 2);
-    EXPECT_EQ(mnw.menu_up, -1);
-    EXPECT_EQ(active_popup_code, 0);
-    EXPECT_EQ(mnw.top_win, 600);                // no menu bar click closed the window
-
-    ww_click_at(400, 303);
-    ww_frames(2);
-    ASSERT_EQ(mnw.menu_up, MNW_POPUP_MENU);
-    ww_click_at(900, 600);                          // beside the pop-up: closed without a choice
-    ww_frames(2);
-    EXPECT_EQ(s_sel, 2);
-    EXPECT_EQ(mnw.menu_up, -1);
-}
-
 // The open menu is drawn over the editor: its panel brightens the rows under the title.
 std::vector<unsigned char> s_px;
 void grab_under_file(void)
@@ -298,25 +271,6 @@ TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
     ww_key(SDLK_r);                                 // reloading shows the textures again
     ww_frames(1);
     EXPECT_EQ(set.draw_wire, 0);
-}
-
-TEST_F(CommandKeys, TypingGoesToTheFieldAndMinusEndsIt)
-{
-    flt[0].psi = 0;
-    mnw.entry_field = 5;
-    strcpy(g_cs_input, "12");
-    ww_key(SDLK_a);                                 // typed, not a turn of the view
-    ww_frames(1);
-    EXPECT_STREQ(g_cs_input, "12a");
-    EXPECT_EQ(flt[0].psi, 0);
-    ww_key(SDLK_BACKSPACE);
-    ww_frames(1);
-    EXPECT_STREQ(g_cs_input, "12");
-    ww_key(SDLK_MINUS);
-    ww_frames(1);
-    EXPECT_EQ(mnw.entry_field, -1);
-    EXPECT_STREQ(g_cs_input, "12");
-    g_cs_input[0] = 0;
 }
 
 //=== the save prompts =======================================================================

@@ -7,6 +7,7 @@
 #include "draw/art_layout.h"
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
+#include "model/acf_struct.h"
 #include "tests/support/ww_test.h"
 #include <SDL2/SDL_keycode.h>
 #include <string>
@@ -36,8 +37,6 @@ protected:
     {
         ww_start_program();
         ww_catch_alerts();
-        // Other suites load their own pictures into the art sheet's slot.
-        ASSERT_EQ(OGL_texbmp(-100, REN_TEX_INTERFACE, -109, bmp_path + "interface.png"), 1);
         MACIBM_startwind(0, "widget pixels");
         g_fake_time = -1;
         g_test_before_swap = grab;
@@ -106,6 +105,7 @@ void text_field(void) { BTN_enterstring(400, 400, &s_text, 20, 5, "name"); }
 TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
 {
     s_text = "wing";
+    flt[0].phi = 0;
     g_test_frame_hook = text_field;
     watch(400, 398, 120, 11);
     click_at(410, 404);
@@ -115,6 +115,7 @@ TEST_F(WidgetPixels, TypingGoesIntoTheClickedFieldUntilAMinusEndsIt)
     }
     ww_frames(1);
     EXPECT_EQ(s_text, "wingsx");
+    EXPECT_EQ(flt[0].phi, 0);                         // typed, not a turn of the view
     // The caret sits one pixel after the text, and goes when the entry ends.
     int cx = (int)(1 + str_dx("wingsx"));
     auto column = [&] {
@@ -150,6 +151,10 @@ TEST_F(WidgetPixels, APopUpOpensOnAClickAndTheMenuCodeHandsTheChosenItemBack)
     EXPECT_EQ(select_popup_code, 0);
     EXPECT_EQ(mnw.menu_up, -1);
 
+    click_at(610, 504);                               // open again, click beside it: no choice
+    click_at(900, 600);
+    EXPECT_EQ(mnw.menu_up, -1);
+    EXPECT_EQ(s_sel, 2);
     click_at(610, 504);                               // open again, then switch windows
     EXPECT_EQ(mnw.menu_up, MNW_POPUP_MENU);
     MACIBM_startwind(0, "another window");
