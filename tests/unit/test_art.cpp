@@ -165,11 +165,6 @@ TEST(ArtLayout, NoTwoPiecesShareATexel)
     }
 }
 
-TEST(ArtLayout, EverySwatchSlotIsThereExceptTheComputedOne)
-{
-    for (int slot = 30; slot <= 43; ++slot) EXPECT_EQ(ART_find_swatch(slot) != nullptr, slot != 35) << slot;
-}
-
 //=== generated files ========================================================================
 
 struct Png {
@@ -196,32 +191,18 @@ protected:
     {
         ok = read_png(kBitmapDir + "interface.png", sheet);
     }
+    void SetUp() override
+    {
+        ASSERT_TRUE(ok) << "cannot read " << kBitmapDir << "interface.png";
+        ASSERT_EQ(sheet.w, ART_SHEET_SIZE);
+        ASSERT_EQ(sheet.h, ART_SHEET_SIZE);
+    }
     static inline Png  sheet;
     static inline bool ok = false;
 };
 
-TEST_F(ArtSheet, IsA512SquareRgbaPicture)
-{
-    ASSERT_TRUE(ok) << "cannot read " << kBitmapDir << "interface.png";
-    EXPECT_EQ(sheet.w, ART_SHEET_SIZE);
-    EXPECT_EQ(sheet.h, ART_SHEET_SIZE);
-}
-
-TEST_F(ArtSheet, SwatchesReadAsThePaletteTheyStandFor)
-{
-    ASSERT_TRUE(ok);
-    for (const ART_swatch& w : ART_SWATCHES) {
-        const uint8_t* p = sheet.texel(w.s, w.t);
-        EXPECT_EQ(p[0], w.r) << "slot " << w.slot;
-        EXPECT_EQ(p[1], w.g) << "slot " << w.slot;
-        EXPECT_EQ(p[2], w.b) << "slot " << w.slot;
-        EXPECT_EQ(p[3], 255) << "slot " << w.slot;
-    }
-}
-
 TEST_F(ArtSheet, GlyphCellsAreWhiteInkOnClear)
 {
-    ASSERT_TRUE(ok);
     const std::pair<const char*, std::pair<int, int>> faces[] = {
         {"font_prop.txt", {ART_FONT_PROP_S, ART_FONT_PROP_T}}, {"font_mono.txt", {ART_FONT_MONO_S, ART_FONT_MONO_T}}};
     for (const auto& [name, origin] : faces) {
@@ -244,7 +225,6 @@ TEST_F(ArtSheet, GlyphCellsAreWhiteInkOnClear)
 // Stretching repeats the middle of a bar or panel; any difference along it would show as a seam.
 TEST_F(ArtSheet, StretchedMiddlesRepeatWithoutSeams)
 {
-    ASSERT_TRUE(ok);
     auto same = [&](int s1, int t1, int s2, int t2) { return std::memcmp(sheet.texel(s1, t1), sheet.texel(s2, t2), 4) == 0; };
     for (const ART_bar& b : ART_BARS)
         for (int t = b.t; t < std::min(b.t + b.height, ART_SHEET_SIZE); ++t)
