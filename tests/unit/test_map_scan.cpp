@@ -1,6 +1,7 @@
 // Typed headers and field scanners over memory-mapped files.
 #include <gtest/gtest.h>
 #include "base/IO_UTILS.h"
+#include "shell/Hl_MNW.h"
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <cstring>
@@ -12,11 +13,10 @@ protected:
     std::string dir;
     void SetUp() override
     {
+        MACIBM_zero_records();
         ww_catch_alerts();
         dir = ww_temp_dir("mapscan");
-        rev_inf_bin = 0;
     }
-    void TearDown() override { rev_inf_bin = 0; }
 
     // Map bytes written to a file and check its header.
     int check(const std::vector<unsigned char>& bytes, int ftype, const char* version, int* c_use, int* c_max)

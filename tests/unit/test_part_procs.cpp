@@ -4,6 +4,7 @@
 #include "geometry/PLN_PROCS.h"
 #include "model/acf_struct.h"
 #include "base/records.h"
+#include "shell/Hl_MNW.h"
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -18,9 +19,8 @@ class Parts : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        MACIBM_zero_records();
         MACIBM_fill_constants();
-        memset(&veh[2], 0, sizeof(veh_struct));
-        memset(&flt[2], 0, sizeof(flt_struct));
     }
     veh_struct& v = veh[2];
 };

@@ -167,8 +167,8 @@ TEST(ThreadPool, CleanupReturnsPastAStuckWorker)
 
 TEST(ThreadStartup, WorkersAndMoviesStartAndStopWithTheProgram)
 {
+    MACIBM_zero_records();
     mnw.has_QT_movie = 1;
-    ren.tex_vram[REN_TEX_MOVIE] = 0;
     THREAD_Init();
     MOV_init();
     EXPECT_EQ(THREAD_IsInited(), 1);
