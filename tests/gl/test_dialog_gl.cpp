@@ -273,13 +273,4 @@ TEST_F(Dialog, FolderNamesTheListCannotHoldAreShownSafely)
     EXPECT_EQ(text.find("f1119"), std::string::npos);
 }
 
-TEST_F(Dialog, WorkingPathWithoutSeparatorIsFatal)
-{
-    wrk_path = dir + "no-separator";
-    EXPECT_THROW(open(MNW_WIN_OPEN, 3), ww_fatal);
-    ASSERT_FALSE(g_test_alerts.empty());
-    EXPECT_EQ(g_test_alerts.back().type, 17);
-    EXPECT_EQ(g_test_alerts.back().lines[0], "Working path does not appear to be a directory!");
-}
-
 }  // namespace

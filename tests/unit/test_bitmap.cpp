@@ -62,41 +62,6 @@ protected:
     }
 };
 
-// What the decoder must produce for one pixel of a test PNG, as RGBA.
-void expected_rgba(const tex_png& p, int x, int y, unsigned char out[4])
-{
-    const int ch = tex_png_channels(p.color_type);
-    const unsigned* s = &p.samples[((size_t)y * p.w + x) * ch];
-    auto to8 = [&](unsigned v) -> unsigned char {
-        if (p.bit_depth == 16) return (unsigned char)(v >> 8);
-        if (p.bit_depth == 8) return (unsigned char)v;
-        return (unsigned char)(v * 255 / ((1u << p.bit_depth) - 1));
-    };
-    out[3] = 255;
-    switch (p.color_type) {
-    case PNG_COLOR_TYPE_GRAY:
-        out[0] = out[1] = out[2] = to8(s[0]);
-        if (p.trns_color[0] >= 0 && s[0] == (unsigned)p.trns_color[0]) out[3] = 0;
-        break;
-    case PNG_COLOR_TYPE_GRAY_ALPHA:
-        out[0] = out[1] = out[2] = to8(s[0]);
-        out[3] = to8(s[1]);
-        break;
-    case PNG_COLOR_TYPE_RGB:
-        for (int c = 0; c < 3; c++) out[c] = to8(s[c]);
-        if (p.trns_color[0] >= 0 && s[0] == (unsigned)p.trns_color[0] && s[1] == (unsigned)p.trns_color[1] &&
-            s[2] == (unsigned)p.trns_color[2])
-            out[3] = 0;
-        break;
-    case PNG_COLOR_TYPE_PALETTE:
-        for (int c = 0; c < 3; c++) out[c] = p.palette[s[0] * 3 + c];
-        if (s[0] < p.trns_alpha.size()) out[3] = p.trns_alpha[s[0]];
-        break;
-    default:
-        for (int c = 0; c < 4; c++) out[c] = to8(s[c]);
-    }
-}
-
 // A picture with pseudo-random samples; every fifth pixel takes the transparent colour.
 tex_png make_png(int color_type, int depth, int interlace, int with_trns, unsigned seed)
 {
@@ -128,43 +93,89 @@ tex_png make_png(int color_type, int depth, int interlace, int with_trns, unsign
     return p;
 }
 
-// Compare the staged picture (bottom row first, rows full_width apart) with the test PNG; report
-// only the first difference.
-::testing::AssertionResult staged_matches(const tex_png& p, const unsigned char* buf, int full_width, int bytes)
+// libpng's own reading of a picture with the loader's transformations, gamma included.
+std::vector<unsigned char> libpng_reference_from(FILE* f, double* gamma_used)
 {
-    for (int y = 0; y < p.h; y++) {
-        for (int x = 0; x < p.w; x++) {
-            unsigned char e[4];
-            expected_rgba(p, x, y, e);
-            const unsigned char* got = buf + ((size_t)(p.h - 1 - y) * full_width + x) * bytes;
-            for (int c = 0; c < bytes; c++)
-                if (got[c] != e[c])
-                    return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") channel " << c << ": got "
-                                                         << (int)got[c] << ", want " << (int)e[c];
-        }
+    std::vector<unsigned char> out;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return std::vector<unsigned char>();
     }
+    png_init_io(png, f);
+    png_read_info(png, info);
+    double g;
+    if (!png_get_gAMA(png, info, &g)) g = 0.5555555555555556;
+    *gamma_used = g;
+    png_set_gamma(png, 2.2, g);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    const int w = (int)png_get_image_width(png, info), h = (int)png_get_image_height(png, info);
+    out.resize((size_t)w * h * 4);
+    std::vector<png_bytep> rows(h);
+    for (int y = 0; y < h; y++) rows[y] = out.data() + (size_t)y * w * 4;
+    png_read_image(png, rows.data());
+    png_destroy_read_struct(&png, &info, nullptr);
+    return out;
+}
+
+// The file is closed here, outside the function that jumps, so no path can close it twice.
+std::vector<unsigned char> libpng_reference(const std::string& path, double* gamma_used)
+{
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return {};
+    std::vector<unsigned char> out = libpng_reference_from(f, gamma_used);
+    fclose(f);
+    return out;
+}
+
+// The staged picture (bottom row first, rows full_width apart) against libpng's own reading (top
+// row first); only the first difference is reported.
+::testing::AssertionResult staged_matches(const std::vector<unsigned char>& want, int w, int h, const unsigned char* buf,
+                                          int full_width, int bytes)
+{
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++)
+            for (int c = 0; c < bytes; c++) {
+                const int got = buf[((size_t)(h - 1 - y) * full_width + x) * bytes + c], e = want[((size_t)y * w + x) * 4 + c];
+                if (got != e)
+                    return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") channel " << c << ": got " << got
+                                                         << ", want " << e;
+            }
     return ::testing::AssertionSuccess();
 }
 
 }  // namespace
 
-TEST_F(Bitmap, PngOfEveryColourTypeDepthAndInterlaceDecodesBottomRowFirst)
+// Every colour type, depth and interlace, with and without a transparent colour, and each with a
+// gamma of its own (none at all: taken as the Mac's): the colours libpng itself gives, bottom row first.
+TEST_F(Bitmap, PngOfEveryKindAndGammaDecodesAsLibpngReadsIt)
 {
     const struct { int type; std::vector<int> depths; } kinds[] = {
         {PNG_COLOR_TYPE_GRAY, {1, 2, 4, 8, 16}}, {PNG_COLOR_TYPE_RGB, {8, 16}},       {PNG_COLOR_TYPE_PALETTE, {1, 2, 4, 8}},
         {PNG_COLOR_TYPE_GRAY_ALPHA, {8, 16}},    {PNG_COLOR_TYPE_RGB_ALPHA, {8, 16}},
     };
+    const double gammas[] = {1 / 2.2, 0, 0.5, 0.3, 1.0, 0.4761, 2.5, 200.0};
     unsigned seed = 7;
+    int n = 0;
     for (const auto& k : kinds) {
         for (int depth : k.depths) {
             for (int interlace = 0; interlace <= 1; interlace++) {
                 const int can_trns = k.type == PNG_COLOR_TYPE_GRAY || k.type == PNG_COLOR_TYPE_RGB || k.type == PNG_COLOR_TYPE_PALETTE;
                 for (int trns = 0; trns <= can_trns; trns++) {
-                    SCOPED_TRACE(testing::Message() << "colour type " << k.type << ", depth " << depth << ", interlace "
-                                                    << interlace << ", tRNS " << trns);
                     tex_png p = make_png(k.type, depth, interlace, trns, seed++);
+                    p.gamma = gammas[n++ % 8];
+                    SCOPED_TRACE(testing::Message() << "colour type " << k.type << ", depth " << depth << ", interlace "
+                                                    << interlace << ", tRNS " << trns << ", gamma " << p.gamma);
                     const std::string path = dir + "kind.png";
                     ASSERT_TRUE(tex_write_png(path, p));
+                    double used = 0;
+                    const std::vector<unsigned char> want = libpng_reference(path, &used);
+                    ASSERT_EQ(want.size(), 13u * 7 * 4);
 
                     // RGBA at its own size.
                     int fw = 0;
@@ -172,7 +183,7 @@ TEST_F(Bitmap, PngOfEveryColourTypeDepthAndInterlaceDecodesBottomRowFirst)
                     EXPECT_EQ(fw, 13);
                     EXPECT_EQ(ren.tex_dx_vis[7], 13);
                     EXPECT_EQ(ren.tex_dy_tot[7], 7);
-                    EXPECT_TRUE(staged_matches(p, scratch_array, fw, 4));
+                    EXPECT_TRUE(staged_matches(want, 13, 7, scratch_array, fw, 4));
 
                     // RGB padded to 16 x 8, the margin cleared.
                     memset(scratch_array, 0xEE, 16 * 8 * 3);
@@ -181,12 +192,27 @@ TEST_F(Bitmap, PngOfEveryColourTypeDepthAndInterlaceDecodesBottomRowFirst)
                     EXPECT_EQ(ren.tex_dx_tot[7], 16);
                     EXPECT_EQ(ren.tex_dy_tot[7], 8);
                     EXPECT_EQ(ren.tex_dy_vis[7], 7);
-                    EXPECT_TRUE(staged_matches(p, scratch_array, fw, 3));
+                    EXPECT_TRUE(staged_matches(want, 13, 7, scratch_array, fw, 3));
                     EXPECT_EQ(scratch_array[(0 * 16 + 13) * 3], 0);    // right margin of the bottom row
                     EXPECT_EQ(scratch_array[(7 * 16 + 0) * 3], 0);     // the row above the picture
                 }
             }
         }
+    }
+    // Every grey level through every gamma.
+    tex_png grey;
+    grey.w = 256;
+    grey.color_type = PNG_COLOR_TYPE_GRAY;
+    for (unsigned i = 0; i < 256; i++) grey.samples.push_back(i);
+    for (double gm : gammas) {
+        SCOPED_TRACE(testing::Message() << "every grey level, gamma " << gm);
+        grey.gamma = gm;
+        ASSERT_TRUE(tex_write_png(dir + "grey.png", grey));
+        double used = 0;
+        const std::vector<unsigned char> want = libpng_reference(dir + "grey.png", &used);
+        int fw = 0;
+        ASSERT_EQ(load_png_into_scratch(dir + "grey.png", 3, -102, 4, &fw), 1);
+        EXPECT_TRUE(staged_matches(want, 256, 1, scratch_array, fw, 4));
     }
     EXPECT_TRUE(g_test_alerts.empty());
 }
@@ -538,95 +564,6 @@ TEST_F(Bitmap, ScaleRecordsVisibleAndPowerOfTwoSizes)
     }
 }
 
-namespace {
-
-// libpng's own reading of a picture with the loader's transformations, gamma included.
-std::vector<unsigned char> libpng_reference_from(FILE* f, double* gamma_used)
-{
-    std::vector<unsigned char> out;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return std::vector<unsigned char>();
-    }
-    png_init_io(png, f);
-    png_read_info(png, info);
-    double g;
-    if (!png_get_gAMA(png, info, &g)) g = 0.5555555555555556;
-    *gamma_used = g;
-    png_set_gamma(png, 2.2, g);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    const int w = (int)png_get_image_width(png, info), h = (int)png_get_image_height(png, info);
-    out.resize((size_t)w * h * 4);
-    std::vector<png_bytep> rows(h);
-    for (int y = 0; y < h; y++) rows[y] = out.data() + (size_t)y * w * 4;
-    png_read_image(png, rows.data());
-    png_destroy_read_struct(&png, &info, nullptr);
-    return out;
-}
-
-// The file is closed here, outside the function that jumps, so no path can close it twice.
-std::vector<unsigned char> libpng_reference(const std::string& path, double* gamma_used)
-{
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return {};
-    std::vector<unsigned char> out = libpng_reference_from(f, gamma_used);
-    fclose(f);
-    return out;
-}
-
-}  // namespace
-
-TEST_F(Bitmap, GammaCorrectionGivesLibpngsOwnColours)
-{
-    const double gammas[] = {0, 1 / 2.2, 0.5, 0.3, 1.0, 0.4761, 2.5, 200.0};
-    for (double gm : gammas) {
-        std::vector<tex_png> pics;
-        tex_png grey;                          // every grey level
-        grey.w = 256;
-        grey.color_type = PNG_COLOR_TYPE_GRAY;
-        for (unsigned i = 0; i < 256; i++) grey.samples.push_back(i);
-        pics.push_back(grey);
-        tex_png pal = grey;                    // every palette entry, with some transparency
-        pal.color_type = PNG_COLOR_TYPE_PALETTE;
-        for (int i = 0; i < 256; i++) { pal.palette.push_back((unsigned char)i); pal.palette.push_back((unsigned char)(255 - i)); pal.palette.push_back((unsigned char)(i * 7)); }
-        pal.trns_alpha = {0, 50, 100};
-        pics.push_back(pal);
-        tex_png rgba;
-        rgba.w = 64;
-        for (unsigned i = 0; i < 256; i++) rgba.samples.push_back((i * 37 + 11) & 255);
-        pics.push_back(rgba);
-        tex_png low = grey;                    // two bits per sample
-        low.w = 4;
-        low.bit_depth = 2;
-        low.samples = {0, 1, 2, 3};
-        pics.push_back(low);
-        tex_png deep = rgba;                   // 16 bits: libpng corrects these itself
-        deep.bit_depth = 16;
-        for (unsigned& v : deep.samples) v = v * 257 + 99;
-        pics.push_back(deep);
-        for (tex_png& p : pics) {
-            SCOPED_TRACE(testing::Message() << "gamma " << gm << ", colour type " << p.color_type << ", depth " << p.bit_depth);
-            p.gamma = gm;
-            ASSERT_TRUE(tex_write_png(dir + "gm.png", p));
-            double used = 0;
-            std::vector<unsigned char> want = libpng_reference(dir + "gm.png", &used);
-            ASSERT_FALSE(want.empty());
-            int fw;
-            ASSERT_EQ(load_png_into_scratch(dir + "gm.png", 3, -102, 4, &fw), 1);
-            int bad = -1;
-            for (size_t i = 0; i < want.size() && bad < 0; i++)
-                if (scratch_array[i] != want[i]) bad = (int)i;
-            EXPECT_EQ(bad, -1) << "byte " << bad << ": " << (int)scratch_array[bad < 0 ? 0 : bad] << " for "
-                               << (int)want[bad < 0 ? 0 : bad] << " (file gamma " << used << ")";
-        }
-    }
-}
 
 // The background plan: which tiles a clear to the key colour gives, and which are drawn.
 namespace {
