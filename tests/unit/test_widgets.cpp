@@ -182,22 +182,21 @@ TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWi
 }
 
 //=== buttons ================================================================================
+// Where a click lands against each button's hit box: {x, y, answered}.
+struct hit { float x, y; int hit; };
+
 TEST_F(WidgetButton, CheckBoxTogglesInsideItsInclusiveHitBox)
 {
-    int v = 0;
-    for (auto [x, y] : {std::pair{92.0f, 96.0f}, {108.0f, 112.0f}}) {    // opposite corners
-        click(x, y);
-        EXPECT_EQ(BTN_bool(100, 100, &v, "gear{ retracts", 0), 1);
-    }
-    EXPECT_EQ(v, 0);
-    click(100, 100);
-    BTN_bool(100, 100, &v, "", 0);
-    EXPECT_EQ(v, 1);
-    for (auto [x, y] : {std::pair{91.0f, 100.0f}, {109.0f, 100.0f}, {100.0f, 95.0f}, {100.0f, 113.0f}}) {
-        click(x, y);
-        EXPECT_EQ(BTN_bool(100, 100, &v, "", 0), 0);
+    const hit rows[] = {{92, 96, 1}, {108, 112, 1}, {100, 100, 1},   // opposite corners, the middle
+                        {91, 100, 0}, {109, 100, 0}, {100, 95, 0}, {100, 113, 0}};
+    for (const hit& r : rows) {
+        int v = 0;
+        click(r.x, r.y);
+        EXPECT_EQ(BTN_bool(100, 100, &v, "gear{ retracts", 0), r.hit) << r.x << "," << r.y;
+        EXPECT_EQ(v, r.hit);
     }
     mouse(100, 100);
+    int v = 1;
     BTN_bool(100, 100, &v, "gear{ retracts", 0);
     EXPECT_STREQ(stl.help_message, "retracts");
     mnw.menu_up = 2;
@@ -221,15 +220,12 @@ TEST_F(WidgetButton, RadioSetsItsTargetAndAReclickLeavesTheValue)
 
 TEST_F(WidgetButton, PushButtonIsAsWideAsItsLabel)
 {
-    float half = (str_dx("Cancel") + 21) * 0.5f;
-    click(300 + half, 210);
-    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 1);
-    click(300 - half, 190);
-    EXPECT_EQ(BTN_action(300, 200, 0, 1, "Cancel"), 1);   // shows the press first; no display here
-    click(300 + half + 1, 200);
-    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);
-    click(300, 211);
-    EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);
+    const float half = (str_dx("Cancel") + 21) * 0.5f;
+    const hit rows[] = {{300 + half, 210, 1}, {300 - half, 190, 1}, {300 + half + 1, 200, 0}, {300, 211, 0}};
+    for (const hit& r : rows) {
+        click(r.x, r.y);
+        EXPECT_EQ(BTN_action(300, 200, 0, r.hit, "Cancel"), r.hit) << r.x << "," << r.y;   // a press is shown first
+    }
     mouse(300, 200);
     EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);   // hovering is not pressing
 }
@@ -246,20 +242,15 @@ TEST_F(WidgetButton, PictureButtonAnswersInsideItsHalfSizes)
 TEST_F(WidgetButton, TabHitBoxIsLopsidedAroundItsCentre)
 {
     // tab 2 of row 1 in a window 740 high: centre (238, 672)
-    int tab = 0;
-    click(188, 659);
-    EXPECT_EQ(BTN_tab(2, 1, &tab, "wings"), 1);
-    EXPECT_EQ(tab, 2);
-    tab = 0;
-    for (auto [x, y] : {std::pair{187.0f, 672.0f}, {279.0f, 672.0f}, {238.0f, 686.0f}, {238.0f, 658.0f}}) {
-        click(x, y);
-        EXPECT_EQ(BTN_tab(2, 1, &tab, "wings"), 0) << x << "," << y;
+    const hit rows[] = {{188, 659, 1}, {278, 685, 1}, {187, 672, 0}, {279, 672, 0}, {238, 686, 0}, {238, 658, 0}};
+    for (const hit& r : rows) {
+        int tab = 0;
+        click(r.x, r.y);
+        EXPECT_EQ(BTN_tab(2, 1, &tab, "wings"), r.hit) << r.x << "," << r.y;
+        EXPECT_EQ(tab, r.hit ? 2 : 0);
     }
-    click(278, 685);
-    BTN_tab(2, 1, &tab, "wings");
-    EXPECT_EQ(tab, 2);
     mnw.win_dy = 500;                                 // the rows hang from the window's top
-    tab = 0;
+    int tab = 0;
     click(238, 462);
     EXPECT_EQ(BTN_tab(2, 0, &tab, "wings"), 1);
 }
