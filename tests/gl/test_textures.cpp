@@ -20,7 +20,6 @@ const int GL_REPEAT_ = 0x2901, GL_CLAMP_TO_EDGE_ = 0x812F;
 
 class Textures : public ::testing::Test {
 protected:
-    static int saved_units;
     static void SetUpTestSuite()
     {
         if (!mnw.window) {
@@ -29,35 +28,26 @@ protected:
             MACIBM_probe_gl();
         }
         OGL_forget_state();
-        saved_units = ren.num_tex_units;
         ren.num_tex_units = 1;
     }
     static void TearDownTestSuite()
     {
-        ren.num_tex_units = saved_units;
+        // What these tests changed goes back the way the program sets it up: the texture units as
+        // the driver reports them, the gamma table, and the interface sheet in its slot.
+        MACIBM_probe_gl();
+        MACIBM_fill_constants();
         OGL_forget_state();
-        // The slot tests write over the interface sheet; the suites after these draw with it.
         if (g_OGL_inited) {
             ASSERT_EQ(OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_INTERFACE, OGL_FILT_KEY, bmp_path + "interface.png"), 1);
         }
     }
 
-    std::string dir, saved_app;
-    float saved_scale = 1;
+    std::string dir;
     void SetUp() override
     {
         ww_catch_alerts();
         dir = ww_temp_dir("textures");
         for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
-        saved_app = app_path;
-        app_path = "";
-        saved_scale = mnw.xy_scale;
-        mnw.xy_scale = 1.0f;
-    }
-    void TearDown() override
-    {
-        app_path = saved_app;
-        mnw.xy_scale = saved_scale;
     }
 
     std::string write_bmp(const char* name, int w, int h, const std::function<void(int, int, unsigned char*)>& colour)
@@ -83,7 +73,6 @@ protected:
         return px;
     }
 };
-int Textures::saved_units;
 
 ww_fatal expect_fatal(const std::function<void()>& f)
 {
@@ -306,6 +295,7 @@ TEST_F(Textures, WrapFilterAndAnisotropyFollowTheSlot)
     OGL_tex_state st;
     OGL_read_tex(480, 0, &st, nullptr);
     EXPECT_EQ(st.mag_filter, GL_LINEAR_);
+    mnw.xy_scale = 1.0f;
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
