@@ -168,25 +168,21 @@ int IO_ouf_close(void)
     return ok;
 }
 
-int inf_open(const std::string& path_in, int type, int version, int alert_bad_version)
+// Fresh state for a stream about to be opened as a file of type.
+static void inf_begin(int type)
 {
-    std::string path = path_in;
-    set_dir_chars(&path);
     IO_inf_close();
     s_inf_failed = 0;
     s_short_read = 0;
     inf_use = 0;
     inf_is_bin[inf_use] = ftype_is_bin(type);
-    // Text files are read byte for byte as well: line ends of every kind are handled here, not
-    // by the C library.
-    inf = IO_fopen(path, "rb");
-    if (!inf) return 0;
-    // A folder opens like a file here but has nothing to read.
-    struct stat st;
-    if (fstat(fileno(inf), &st) != 0 || !S_ISREG(st.st_mode)) {
-        IO_inf_close();
-        return 0;
-    }
+}
+
+// The header check of a stream just opened, shared by files and bytes in memory so both judge a
+// header alike: 1 with the stream on the first data byte, else 0 with the stream closed (or, for
+// a wrong version with alert_bad_version, the fatal alert naming path).
+static int inf_check_header(const std::string& path, int type, int version, int alert_bad_version)
+{
     if (type == 20) return 1;
 
     int marker = inf_get();
@@ -240,6 +236,38 @@ int inf_open(const std::string& path_in, int type, int version, int alert_bad_ve
         return 0;
     }
     return 1;
+}
+
+int inf_open(const std::string& path_in, int type, int version, int alert_bad_version)
+{
+    std::string path = path_in;
+    set_dir_chars(&path);
+    inf_begin(type);
+    // Text files are read byte for byte as well: line ends of every kind are handled here, not
+    // by the C library.
+    inf = IO_fopen(path, "rb");
+    if (!inf) return 0;
+    // A folder opens like a file here but has nothing to read.
+    struct stat st;
+    if (fstat(fileno(inf), &st) != 0 || !S_ISREG(st.st_mode)) {
+        IO_inf_close();
+        return 0;
+    }
+    return inf_check_header(path, type, version, alert_bad_version);
+}
+
+int inf_open_memory(const unsigned char* data, long size, int type, int version, int alert_bad_version,
+                    const std::string& name_for_alerts)
+{
+    std::string path = name_for_alerts;
+    set_dir_chars(&path);
+    inf_begin(type);
+    if (size < 0 || (size > 0 && !data)) return 0;
+    // fmemopen wants a buffer even for nothing; an empty one then reads as an empty file.
+    static char s_empty[1];
+    inf = fmemopen(size > 0 ? (void*)data : (void*)s_empty, size > 0 ? (size_t)size : 0, "rb");
+    if (!inf) return 0;
+    return inf_check_header(path, type, version, alert_bad_version);
 }
 
 std::string IO_typed_header(int type, int version)

@@ -41,6 +41,10 @@ extern int   ouf_is_bin;
 // version returns 0, or with alert_bad_version is a fatal alert. 1 when the header matched and
 // the stream is good, with the stream on the first data byte.
 int inf_open(const std::string& path, int type, int version, int alert_bad_version);
+// inf_open over size bytes already in memory, with the same header check; name_for_alerts
+// stands for the file in alerts. The bytes must stay put until the stream is closed.
+int inf_open_memory(const unsigned char* data, long size, int type, int version, int alert_bad_version,
+                    const std::string& name_for_alerts);
 // Create path (extension lower-cased) and write the header. On failure the save alert (kind 16)
 // is raised and 0 returned; nothing is written.
 int ouf_open(const std::string& path, int type, int version);

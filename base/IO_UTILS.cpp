@@ -310,16 +310,25 @@ static void hdr_map_skip_line(const unsigned char* d, int* c_use, int c_max)
 int MAP_check_file(int ftype, XMappedFile* MAP_file, unsigned char* MAP_add, int* c_use, int* c_max,
                    const char* req_version_str)
 {
+    if (!MAP_file || !MAP_file->ok()) {
+        *c_use = *c_max = 0;
+        return 0;
+    }
+    return MAP_check_bytes(ftype, MAP_add, MAP_file->size(), c_use, c_max, req_version_str);
+}
+
+int MAP_check_bytes(int ftype, const unsigned char* data, long size, int* c_use, int* c_max,
+                    const char* req_version_str)
+{
     *c_use = *c_max = 0;
-    if (!MAP_add || !MAP_file || !MAP_file->ok() || MAP_file->size() <= 0) return 0;
-    if (MAP_file->size() > INT_MAX) return 0;
+    if (!data || size <= 0 || size > INT_MAX) return 0;
     const char* req = req_version_str ? req_version_str : "";
-    *c_max = (int)MAP_file->size();
+    *c_max = (int)size;
     if (strncmp(req, "NOT AERODECK", 12) == 0) return 1;
 
     const int binary = ftype == 3 || ftype == 4 || ftype == 11 || ftype == 12 || ftype == 13 ||
                        ftype == 16 || ftype == 17 || ftype == 21;
-    const unsigned char* d = MAP_add;
+    const unsigned char* d = data;
     if (binary) {
         if (*c_max < 5) return 0;
         unsigned char mark = BIN_MAP_chr_scan(d, c_use, *c_max);

@@ -70,6 +70,9 @@ int str_to_int(const std::string& s);
 // its size. A req_version_str beginning "NOT AERODECK" accepts any non-empty foreign file.
 int MAP_check_file(int ftype, XMappedFile* MAP_file, unsigned char* MAP_add, int* c_use, int* c_max,
                    const char* req_version_str);
+// The same check over size bytes at data, wherever they are held.
+int MAP_check_bytes(int ftype, const unsigned char* data, long size, int* c_use, int* c_max,
+                    const char* req_version_str);
 
 // Little-endian fields (big-endian when rev_inf_bin). At the end of the data each returns 0 and
 // leaves *c_use at c_max.

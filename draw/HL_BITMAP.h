@@ -50,6 +50,11 @@ int OGL_texbmp(int type, int index, int filter_type, const std::string& hard_pat
 // rows *full_width pixels apart at bytes per pixel. 0 when the file is missing or not of the kind.
 int load_png_into_scratch(const std::string& path, int index, int type, int bytes, int* full_width);
 int load_bmp_into_scratch(const std::string& path, int index, int type, int bytes, int filter_type, int* full_width);
+// The same from a picture's bytes already in memory (size bytes at data); file names it in alerts.
+int load_png_bytes(const unsigned char* data, long size, const std::string& file, int index, int type, int bytes,
+                   int* full_width);
+int load_bmp_bytes(const unsigned char* data, long size, const std::string& file, int index, int type, int bytes,
+                   int filter_type, int* full_width);
 
 // Record the visible (*dx, *dy in) and padded sizes of the slot; *x_os = *y_os = 0 and
 // *full_width = the padded width. Returns the scale, 1.

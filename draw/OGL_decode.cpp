@@ -271,11 +271,18 @@ int load_png_into_scratch(const std::string& path, int index, int type, int byte
     const std::string png_path = with_ext(path, ".png");
     unsigned char* data = nullptr;
     XMappedFile map(png_path.c_str(), &data);
-    if (!data || map.size() < 8) return 0;    // no PNG: the BMP of the same name may still be there
+    return load_png_bytes(data, map.size(), png_path, index, type, bytes, full_width);
+}
+
+int load_png_bytes(const unsigned char* data, long size, const std::string& png_path, int index, int type, int bytes,
+                   int* full_width)
+{
+    if (!check_index(index, png_path) || !check_type(type, png_path) || !check_bytes(bytes, png_path)) return 0;
+    if (!data || size < 8) return 0;          // no PNG: the BMP of the same name may still be there
 
     png_job job{};
     job.data = data;
-    job.size = (size_t)map.size();
+    job.size = (size_t)size;
     job.channels = bytes == 3 ? 3 : 4;         // one- and two-byte pictures are reduced from RGBA below
     const char* p = png_path.c_str();
     switch (decode_png(&job)) {
@@ -334,12 +341,21 @@ int load_bmp_into_scratch(const std::string& path, int index, int type, int byte
         !check_filter_type(filter_type, path))
         return 0;
     const std::string bmp_file = with_ext(path, ".bmp");
-    const char* p = bmp_file.c_str();
     unsigned char* data = nullptr;
-    XMappedFile map(p, &data);
+    XMappedFile map(bmp_file.c_str(), &data);
+    return load_bmp_bytes(data, map.size(), bmp_file, index, type, bytes, filter_type, full_width);
+}
+
+int load_bmp_bytes(const unsigned char* data, long size, const std::string& bmp_file, int index, int type, int bytes,
+                   int filter_type, int* full_width)
+{
+    if (!check_index(index, bmp_file) || !check_type(type, bmp_file) || !check_bytes(bytes, bmp_file) ||
+        !check_filter_type(filter_type, bmp_file))
+        return 0;
+    const char* p = bmp_file.c_str();
     int c_use = 0, c_max = 0;
     // A missing or empty file is no picture at all, which is the callers' cue for a default.
-    if (!MAP_check_file(16, &map, data, &c_use, &c_max, "NOT AERODECK")) return 0;
+    if (!MAP_check_bytes(16, data, size, &c_use, &c_max, "NOT AERODECK")) return 0;
 
     // The header is little-endian whatever byte order the last typed file had.
     const int saved_rev = rev_inf_bin;

@@ -14,10 +14,10 @@ static const char* const s_lang_folder[7] = {"english:", "french:", "german:", "
 
 // The text file: "index text" lines, each index once or overridden by a later line, ending at a
 // negative index. Any fault stops the program: the interface is unusable without its words.
-static void read_text_file(const std::string& path)
+void MACIBM_read_text_bytes(const unsigned char* data, long size, const std::string& path)
 {
     memset(stl.text, 0, sizeof stl.text);
-    if (!inf_open(path, 0, 1, 1)) {
+    if (!inf_open_memory(data, size, 0, 1, 1, path)) {
         MACIBM_alert(0, "Could not open text file!", path.c_str(), "", "", 17);
         return;
     }
@@ -33,6 +33,16 @@ static void read_text_file(const std::string& path)
         str_scan(stl.text[index], STL_TEXT_LEN, 0);
     }
     IO_inf_close();
+}
+
+// A missing, empty or unreadable file maps to nothing, which the reader refuses like any other
+// file without a header.
+static void read_text_file(const std::string& path)
+{
+    std::string host = path;
+    set_dir_chars(&host);
+    XMappedFile file(host.c_str(), nullptr);
+    MACIBM_read_text_bytes(file.begin(), file.size(), path);
 }
 
 // Translators add lines at the lowest free index; the log tells them where that is.

@@ -32,6 +32,10 @@ void MACIBM_setup_text(void);               // menus and numbered text of mnw.la
 // Glyph sheet (Korean), menus and the numbered text lines of language 0..6; a missing or damaged
 // text file is fatal. Logs the lowest unused text index to "Error.out".
 void MACIBM_setupforlang(int lang);
+// The numbered text lines from a text file's bytes already in memory (path names it in alerts):
+// the table is emptied first; a missing header, a line without a number or an index past the
+// table is fatal.
+void MACIBM_read_text_bytes(const unsigned char* data, long size, const std::string& path);
 const char* MACIBM_lang_folder(int lang);   // "english:" ... of language 0..6; English for any other
 int  MACIBM_lang_installed(int lang);       // the language's text and menu files are there
 void MACIBM_load_instruments(void);         // instrument bitmaps into their slots

@@ -60,9 +60,9 @@ static void keep_terminated(char* s, size_t size)
     if (!memchr(s, 0, size)) s[size - 1] = 0;
 }
 
-static int read_res(const std::string& path)
+static int read_res(const unsigned char* data, long size, const std::string& path)
 {
-    int opened = inf_open(path, 0, PRF_VERSION, 0);
+    int opened = inf_open_memory(data, size, 0, PRF_VERSION, 0, path);
     if (opened) {
         res_fields(PRF_READ);
         opened = inf != nullptr;             // a damaged field has been reported and closed the file
@@ -79,9 +79,9 @@ static int read_res(const std::string& path)
     return opened;
 }
 
-static int read_editor(const std::string& path)
+static int read_editor(const unsigned char* data, long size, const std::string& path)
 {
-    if (!inf_open(path, 21, PRF_VERSION, 0)) return 0;
+    if (!inf_open_memory(data, size, 21, PRF_VERSION, 0, path)) return 0;
     // About 18 KB: kept off the stack of whatever calls this.
     std::vector<prf_editor_image> img(1);
     prf_editor_image* e = img.data();
@@ -148,11 +148,30 @@ static int write_prefs_file(int kind, const std::string& path)
     return 0;
 }
 
+int handle_prefs_to_stream(int kind, FILE* f)
+{
+    if ((kind != PRF_KIND_RES && kind != PRF_KIND_EDITOR) || !f) return 0;
+    return write_prefs_stream(f, &kind);
+}
+
+int handle_prefs_bytes(int kind, const unsigned char* data, long size, const std::string& path)
+{
+    if (kind == PRF_KIND_RES) return read_res(data, size, path);
+    if (kind == PRF_KIND_EDITOR) return read_editor(data, size, path);
+    return 0;
+}
+
 int handle_prefs(int kind, int dir, const std::string& path)
 {
     // The other kinds belong to the sibling programs of the installation.
     if (kind != PRF_KIND_RES && kind != PRF_KIND_EDITOR) return 0;
-    if (dir == PRF_READ) return kind == PRF_KIND_RES ? read_res(path) : read_editor(path);
+    if (dir == PRF_READ) {
+        // A missing or empty file maps to nothing and reads as a file without a header.
+        std::string host = path;
+        set_dir_chars(&host);
+        XMappedFile file(host.c_str(), nullptr);
+        return handle_prefs_bytes(kind, file.begin(), file.size(), path);
+    }
     if (dir == PRF_WRITE) return write_prefs_file(kind, path);
     return 0;
 }

@@ -3,6 +3,7 @@
 // aircraft's name and path, the 3-D view position).
 // Results are ints: 1 success, 0 failure.
 #pragma once
+#include <cstdio>
 #include <string>
 #include "base/IO_TYPED.h"
 
@@ -19,4 +20,9 @@ enum {
 // corrected into range and copied to the *_now fields, file or not. Writing goes to a temporary
 // file beside path that replaces the old file only once it is complete.
 int handle_prefs(int kind, int dir, const std::string& path);
-
+// Read preferences file kind 0 or 1 from its bytes already in memory, exactly as handle_prefs
+// reads the file (path names it in alerts).
+int handle_prefs_bytes(int kind, const unsigned char* data, long size, const std::string& path);
+// The whole file of kind 0 or 1, header first, written to f as the save writes it (f stays open).
+// 1 when everything was written.
+int handle_prefs_to_stream(int kind, FILE* f);
