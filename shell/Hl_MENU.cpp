@@ -36,21 +36,72 @@ static void copy_cut(char* dst, const char* src, size_t size)
     dst[n] = 0;
 }
 
-// Every menu and item empty: whole arrays at once, since the table holds 456,000 item slots and
-// is cleared each time a menu file is read.
+// What has been written since the table was last cleared, so that clearing costs what the last
+// menu file used rather than all 456,000 item slots: menus below s_menus_used, and items below
+// s_items_used[m] of each. Until the first clear, and after the start-up reset (which zeroes the
+// records rather than emptying them), nothing is known and the whole table is cleared.
+static int s_table_known;
+static int s_menus_used;
+static short s_items_used[MNW_NUM_MENUS];
+
+static void note_menu_used(int m)
+{
+    if (m < MNW_POPUP_MENU && m >= s_menus_used) s_menus_used = m + 1;
+}
+
+static void note_item_used(int m, int i)
+{
+    note_menu_used(m);
+    if (i >= s_items_used[m]) s_items_used[m] = (short)(i + 1);
+}
+
+static void clear_menu(int m, int items)
+{
+    mnw.menu_prnt[m] = -1;
+    mnw.menux1[m] = mnw.menuy1[m] = mnw.menux2[m] = mnw.menuy2[m] = MENU_NONE;
+    s_parent_item[m] = -1;
+    stl.menu_name[m][0] = 0;
+    std::fill_n(mnw.item_code[m], items, 0);
+    std::fill_n(mnw.is_korean[m], items, 0);
+    for (auto* box : {mnw.itemx1, mnw.itemy1, mnw.itemx2, mnw.itemy2}) std::fill_n(box[m], items, MENU_NONE);
+    for (int i = 0; i < items; i++) stl.item_name[m][i][0] = 0;
+}
+
+// Since the table was cleared, items at or past s_items_used[m] and menus at or past s_menus_used
+// are empty, so laying a menu out need not look further. The pop-up slot, which the widgets fill
+// directly, and a table not yet cleared are looked at whole.
+static int items_to_scan(int m)
+{
+    return s_table_known && m < MNW_POPUP_MENU ? (int)s_items_used[m] : (int)MNW_NUM_ITEMS;
+}
+static int menus_to_scan(void) { return s_table_known ? s_menus_used : (int)MNW_POPUP_MENU; }
+
+// The first slot past what was used must still be empty; if the records were overwritten from
+// outside (a whole-record copy or reset), it is not, and the whole table is cleared instead.
+static int untouched_past_use(void)
+{
+    const int m = s_menus_used;
+    if (m < MNW_POPUP_MENU &&
+        (mnw.menu_prnt[m] != -1 || mnw.menux1[m] != MENU_NONE || stl.menu_name[m][0] || stl.item_name[m][0][0]))
+        return 0;
+    for (int k = 0; k < s_menus_used; k++) {
+        const int i = s_items_used[k];
+        if (i < MNW_NUM_ITEMS && (stl.item_name[k][i][0] || mnw.itemx1[k][i] != MENU_NONE)) return 0;
+    }
+    return 1;
+}
+
+// Every menu and item empty. The pop-up slot is filled by the widgets directly, so it is always
+// cleared whole.
 static void clear_menus(void)
 {
-    std::fill_n(mnw.menu_prnt, MNW_NUM_MENUS, -1);
-    for (float* box : {mnw.menux1, mnw.menuy1, mnw.menux2, mnw.menuy2}) std::fill_n(box, MNW_NUM_MENUS, MENU_NONE);
-    std::fill_n(s_parent_item, MNW_NUM_MENUS, -1);
-    memset(mnw.item_code, 0, sizeof mnw.item_code);
-    memset(mnw.is_korean, 0, sizeof mnw.is_korean);
-    for (auto* box : {mnw.itemx1, mnw.itemy1, mnw.itemx2, mnw.itemy2})
-        std::fill_n(&box[0][0], MNW_NUM_MENUS * MNW_NUM_ITEMS, MENU_NONE);
-    for (int m = 0; m < MNW_NUM_MENUS; m++) {
-        stl.menu_name[m][0] = 0;
-        for (int i = 0; i < MNW_NUM_ITEMS; i++) stl.item_name[m][i][0] = 0;
-    }
+    const bool partial = s_table_known && untouched_past_use();
+    const int menus = partial ? s_menus_used : (int)MNW_POPUP_MENU;
+    for (int m = 0; m < menus; m++) clear_menu(m, partial ? (int)s_items_used[m] : (int)MNW_NUM_ITEMS);
+    clear_menu(MNW_POPUP_MENU, MNW_NUM_ITEMS);
+    std::fill_n(s_items_used, MNW_NUM_MENUS, 0);
+    s_menus_used = 0;
+    s_table_known = 1;
 }
 
 static void fatal(const char* what, const char* text)
@@ -73,6 +124,7 @@ static void follow_parent(int s)
 void MACIBM_create_menu(int m, int i, const char* stl_string)
 {
     if (m < 0 || m >= MNW_NUM_MENUS) { fatal("Menu index out of range in create_menu!", stl_string); return; }
+    note_menu_used(m);
     copy_cut(stl.menu_name[m], stl_string, sizeof stl.menu_name[m]);
     if (i <= 0) {
         if (m == 0) s_bar_x = 10;
@@ -114,8 +166,9 @@ static float item_width(int m, int i)
 
 static void layout_items(int m)
 {
+    const int items = items_to_scan(m);
     float w = 0;
-    for (int i = 0; i < MNW_NUM_ITEMS; i++)
+    for (int i = 0; i < items; i++)
         if (is_used(m, i) && item_width(m, i) > w) w = item_width(m, i);
 
     // A bar menu hangs below its title; a submenu starts level with the item that opens it.
@@ -123,7 +176,7 @@ static void layout_items(int m)
     float x0 = mnw.menux1[m], top = on_bar ? mnw.menuy1[m] : mnw.menuy2[m];
     float y = top, right = -1e9f, lowest = 1e9f;
     int k = 0;
-    for (int i = 0; i < MNW_NUM_ITEMS; i++) {
+    for (int i = 0; i < items; i++) {
         if (!is_used(m, i)) continue;
         if (k > 0 && k % COLUMN_ITEMS == 0) y = top;
         float h = row_height(m, i);
@@ -140,12 +193,12 @@ static void layout_items(int m)
     // Kept on the screen: the whole menu moves left, then up, as far as its worst item needs.
     float dx = right + 5 > 1024 ? right + 5 - 1024 : 0;
     float dy = lowest < 5 ? 5 - lowest : 0;
-    for (int i = 0; i < MNW_NUM_ITEMS; i++) {
+    for (int i = 0; i < items; i++) {
         if (!is_used(m, i)) continue;
         mnw.itemx1[m][i] -= dx; mnw.itemx2[m][i] -= dx;
         mnw.itemy1[m][i] += dy; mnw.itemy2[m][i] += dy;
     }
-    for (int s = m + 1; s < MNW_POPUP_MENU; s++) {
+    for (int s = m + 1, menus = menus_to_scan(); s < menus; s++) {
         if (mnw.menu_prnt[s] != m) continue;
         follow_parent(s);
         layout_items(s);
@@ -158,6 +211,7 @@ void MACIBM_append_menu(int m, int i, int code, const char* stl_string, int is_n
     if (m < 0 || m > MNW_POPUP_MENU) { fatal("Menu index out of range in append_menu!", stl_string); return; }
     if (i < 0 || i >= MNW_NUM_ITEMS) { fatal("Item index out of range in append_menu!", stl_string); return; }
     if (strlen(stl_string) > STL_ITEM_NAME_LEN - 1) { fatal("Menu name too long in append_menu!", stl_string); return; }
+    note_item_used(m, i);
     memcpy(stl.item_name[m][i], stl_string, strlen(stl_string) + 1);
     mnw.item_code[m][i] = code;
     mnw.is_korean[m][i] = is_korean_text(stl_string);
@@ -205,14 +259,13 @@ static int read_entry(int* code, std::string* text)
     return 1;
 }
 
-void MACIBM_read_menus(const std::string& file_name)
+void MACIBM_read_menu_bytes(const unsigned char* data, long size, const std::string& path)
 {
     clear_menus();
     mnw.menu_up = -1;
     s_bar_x = 10;
 
-    const std::string path = men_path + MACIBM_lang_folder(mnw.lang) + file_name;
-    if (!inf_open(path, 0, 1, 1)) {
+    if (!inf_open_memory(data, size, 0, 1, 1, path)) {
         IO_inf_close();
         MACIBM_alert(0, "Cannot open file!", path.c_str(), "Trash this copy and re-install Skyvane.", "", 17);
         return;
@@ -226,6 +279,16 @@ void MACIBM_read_menus(const std::string& file_name)
         for (int i = 0; read_entry(&code, &text); i++) MACIBM_append_menu(m, i, code, text.c_str(), 0);
     }
     IO_inf_close();
+}
+
+// A missing or empty file maps to nothing, which the reader refuses like a file without a header.
+void MACIBM_read_menus(const std::string& file_name)
+{
+    const std::string path = men_path + MACIBM_lang_folder(mnw.lang) + file_name;
+    std::string host = path;
+    set_dir_chars(&host);
+    XMappedFile file(host.c_str(), nullptr);
+    MACIBM_read_menu_bytes(file.begin(), file.size(), path);
 }
 
 //=== where the mouse is =====================================================================
@@ -468,4 +531,5 @@ void MACIBM_menu_reset(void)
 {
     std::fill_n(s_parent_item, MNW_NUM_MENUS, -1);
     s_bar_x = 10;
+    s_table_known = 0;                       // the records were zeroed, not emptied
 }
