@@ -303,40 +303,31 @@ protected:
 
 TEST_F(CommandPrompts, QuitWithUnsavedWorkAsksFirst)
 {
-    set.acf_mod = 1;
-    answer(300 - 80, 25);                        // Cancel
-    APPLICATION_handlemenu(305);
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
-    EXPECT_EQ(g_done, 0);
-    EXPECT_EQ(set.acf_mod, 1);
-    EXPECT_EQ(mnw.top_win, 0);
-    EXPECT_LT(sc.frame, 10);
-
-    answer(80, 25);                              // Don't Save
-    APPLICATION_handlemenu(305);
-    EXPECT_EQ(g_done, 1);
-    g_done = 0;
-
-    // Closing the window is the same Quit, prompt and all.
-    answer(300 - 80, 25);
-    MACIBM_quit_requested();
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
-    EXPECT_EQ(g_done, 0);
-
-    // A weapon with unsaved changes is asked about after the aircraft.
-    set.acf_mod = 0;
-    set.wpn_mod = 1;
-    answer(300 - 80, 25);
-    APPLICATION_handlemenu(305);
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
-    EXPECT_EQ(g_done, 0);
-
-    // Nothing unsaved: no question.
-    set.wpn_mod = 0;
-    sc = ww_script{};
-    APPLICATION_handlemenu(305);
-    EXPECT_EQ(sc.saw_top_win, -9);
-    EXPECT_EQ(g_done, 1);
+    const float CANCEL = 300 - 80, DONT_SAVE = 80;
+    const struct { int acf_mod, wpn_mod; float answer; int by_closing, asked, done; const char* what; } rows[] = {
+        {1, 0, CANCEL, 0, 1, 0, "aircraft, cancelled"},
+        {1, 0, DONT_SAVE, 0, 1, 1, "aircraft, not saved"},
+        {1, 0, CANCEL, 1, 1, 0, "closing the window is the same Quit"},
+        {0, 1, CANCEL, 0, 1, 0, "a weapon is asked about too"},
+        {0, 0, -1, 0, 0, 1, "nothing unsaved: no question"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        g_done = 0;
+        set.acf_mod = r.acf_mod;
+        set.wpn_mod = r.wpn_mod;
+        sc = ww_script{};
+        if (r.answer >= 0) answer(r.answer, 25);
+        if (r.by_closing) MACIBM_quit_requested();
+        else APPLICATION_handlemenu(305);
+        EXPECT_EQ(sc.saw_top_win, r.asked ? MNW_WIN_SAVEQ : -9);
+        EXPECT_EQ(g_done, r.done);
+        EXPECT_EQ(mnw.top_win, 0);
+        EXPECT_LT(sc.frame, 10);
+        if (!r.done) {
+            EXPECT_EQ(set.acf_mod + set.wpn_mod, 1);   // the work is still unsaved
+        }
+    }
 }
 
 TEST_F(CommandPrompts, QuitWithSaveWritesTheAircraftFirst)
