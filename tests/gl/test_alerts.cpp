@@ -86,13 +86,4 @@ TEST_F(Alerts, SavePromptWithoutCancelHasTwoButtons)
     EXPECT_EQ(mnw.top_win, 0);
 }
 
-TEST_F(Alerts, SavePromptAnswers)
-{
-    sc.steps = {[] {}, [] { ww_click_at(80, 25); }};
-    EXPECT_EQ(MACIBM_nuke_alert("Cub", 1), 2);            // Don't save
-    sc = ww_script{};
-    sc.steps = {[] {}, [] { ww_click_at(300 - 80, 25); }};
-    EXPECT_EQ(MACIBM_nuke_alert("Cub", 1), 3);            // Cancel
-}
-
 }  // namespace

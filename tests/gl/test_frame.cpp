@@ -154,16 +154,6 @@ TEST_F(Frame, WindowsAreCentredAndNeverBelowTheScreen)
     EXPECT_EQ(mnw.win_x, 0);
 }
 
-TEST_F(Frame, MouseIsInWindowCoordinatesWithYUp)
-{
-    MACIBM_startwind(605, "test");
-    ww_mouse_to(10, 20);
-    frame_at(500.0);
-    EXPECT_FLOAT_EQ(mnw.mx, 10);
-    EXPECT_FLOAT_EQ(mnw.my, 20);
-    MACIBM_startwind(0, "test");
-}
-
 static void post_help(void) { strcpy(stl.help_message, "Help for the hovered control, shown after a second of stillness."); }
 
 TEST_F(Frame, HelpBoxAfterOneSecondOfStillness)
