@@ -8,6 +8,7 @@
 #include "base/IO_UTILS.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_BITMAP.h"
+#include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
 #include "model/acf_struct.h"
@@ -51,6 +52,8 @@ void MACIBM_zero_records(void)
     memset(&s_loop, 0, sizeof s_loop);
     s_loop.cursor_shown = 1;
     g_test_before_swap = nullptr;
+    g_test_frame_hook = nullptr;
+    g_fake_time = -1;
 }
 
 // The folder that holds the running program, ending in '/'.

@@ -50,62 +50,6 @@ TEST(ArtFont, BothFacesHoldEveryCellInTheProgramsOrder)
     }
 }
 
-TEST(ArtFont, ProportionalGlyphsLeaveAColumnBeforeTheNextLetter)
-{
-    PixelFont f = load_face("font_prop.txt");
-    for (const PixelGlyph& g : f.glyphs) {
-        int advance = int(chr_dx(g.ch));
-        ASSERT_GT(advance, 0) << "'" << g.ch << "'";
-        int room = advance >= 9 ? ART_FONT_CELL_W : advance - 1;
-        EXPECT_LE(g.ink_right(), room) << "'" << g.ch << "' is " << g.ink_right() << " wide for advance " << advance;
-    }
-}
-
-TEST(ArtFont, MonospacedGlyphsStayApartAtSixPixels)
-{
-    PixelFont f = load_face("font_mono.txt");
-    for (const PixelGlyph& g : f.glyphs) EXPECT_LE(g.ink_right(), 5) << "'" << g.ch << "'";
-}
-
-TEST(ArtFont, OnlyDescendersReachBelowTheBaseline)
-{
-    for (const char* name : {"font_prop.txt", "font_mono.txt"}) {
-        PixelFont f = load_face(name);
-        for (const PixelGlyph& g : f.glyphs) {
-            if (!std::isalnum((unsigned char)g.ch)) continue;
-            bool descends = std::strchr("gjpqy", g.ch) != nullptr;
-            EXPECT_EQ(g.ink_bottom() < ART_FONT_BASELINE_ROW, descends) << name << " '" << g.ch << "'";
-            if (!descends) {
-                EXPECT_EQ(g.ink_bottom(), ART_FONT_BASELINE_ROW) << name << " '" << g.ch << "' floats";
-            }
-        }
-    }
-}
-
-// The number printer puts the decimal point and the thousands commas half an advance after a
-// digit; in both monospaced charsets their ink must fall where no digit has ink.
-TEST(ArtFont, NumberPunctuationFallsBetweenDigits)
-{
-    PixelFont f = load_face("font_mono.txt");
-    for (int charset : {101, 102}) {
-        OGL_glyph g[24];
-        int n = OGL_layout_number(-1234567.25f, 100, 50, 9, 2, charset, g, 24);
-        ASSERT_GT(n, 9);
-        std::vector<int> digit_cols, mark_cols;
-        for (int i = 0; i < n; ++i) {
-            const PixelGlyph& pg = f.glyphs[g[i].cell];
-            bool mark = pg.ch == '.' || pg.ch == ',';
-            if (!mark && !std::isdigit((unsigned char)pg.ch)) continue;
-            for (int x = 0; x < ART_FONT_CELL_W; ++x)
-                for (int row = ART_FONT_BASELINE_ROW; row < ART_FONT_CELL_H; ++row)
-                    if (pg.ink(x, row)) (mark ? mark_cols : digit_cols).push_back(int(g[i].x) + x);
-        }
-        ASSERT_FALSE(mark_cols.empty());
-        for (int c : mark_cols)
-            EXPECT_EQ(std::count(digit_cols.begin(), digit_cols.end(), c), 0) << "charset " << charset << " column " << c;
-    }
-}
-
 //=== layout =================================================================================
 
 struct Placed {
@@ -285,47 +229,6 @@ TEST(ArtPictures, AreUncompressed24BitBitmapsOfTheExpectedSizes)
             EXPECT_TRUE(power_of_two(b.w) && power_of_two(b.h)) << p.name;
         }
     }
-}
-
-TEST(ArtPictures, BlankIsWhiteAndSpritesFadeToBlackInsideTheirCells)
-{
-    Bmp blank, lights;
-    ASSERT_TRUE(blank.read(kBitmapDir + "blank.bmp"));
-    for (int y = 0; y < blank.h; ++y)
-        for (int x = 0; x < blank.w; ++x) EXPECT_EQ(blank.bgr(x, y)[0] + blank.bgr(x, y)[1] + blank.bgr(x, y)[2], 765);
-
-    ASSERT_TRUE(lights.read(kBitmapDir + "world/lites/lights.bmp"));
-    for (const ART_rect& r : {ART_LITE_ORDINARY, ART_LITE_STROBE, ART_LITE_SHADOW}) {
-        const uint8_t* centre = lights.bgr(r.s + r.w / 2, r.t + r.h / 2);
-        EXPECT_GT(centre[1], 100) << "a light is bright at its centre";
-        for (int i = 0; i < r.w; ++i)                 // the cell's rim stays dark, so nothing bleeds
-            for (const auto& [x, y] : {std::pair{r.s + i, r.t}, {r.s + i, r.t + r.h - 1}, {r.s, r.t + i}, {r.s + r.w - 1, r.t + i}})
-                EXPECT_EQ(lights.bgr(x, y)[1], 0) << x << "," << y;
-    }
-}
-
-// The start frame clears the picture's ground and draws only the tiles that differ from it;
-// the picture must keep to its share of those for that frame to stay cheap.
-TEST(ArtPictures, StartScreenIsMostlyItsGroundSoItsFrameClearsMostOfIt)
-{
-    Bmp intro;
-    ASSERT_TRUE(intro.read(kBitmapDir + "intro.bmp"));
-    std::vector<uint8_t> rgb(size_t(intro.w) * intro.h * 3);
-    for (int y = 0; y < intro.h; ++y)
-        for (int x = 0; x < intro.w; ++x)
-            for (int c = 0; c < 3; ++c) rgb[(size_t(y) * intro.w + x) * 3 + c] = intro.bgr(x, y)[2 - c];
-    OGL_plan_background(rgb.data(), intro.w, intro.h, 3);
-    ASSERT_EQ(ren.back_keyed, 1);
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(int(ren.back_key[c] * 255 + 0.5f), ART_INTRO_GROUND[c]);
-    int drawn = 0;
-    for (int i = 0; i < ren.back_run_count; ++i) {
-        const short* r = ren.back_runs[i];
-        drawn += (r[1] - r[0] + 1) * (r[3] - r[2] + 1);
-    }
-    const int tiles = (intro.w / REN_BACK_TILE) * (intro.h / REN_BACK_TILE);
-    printf("start screen: %d of %d tiles drawn (%.1f %%) in %d runs\n", drawn, tiles, 100.0 * drawn / tiles, ren.back_run_count);
-    EXPECT_LE(drawn, int(tiles * ART_INTRO_MAX_DRAWN));
-    ren.back_keyed = 0;
 }
 
 }   // namespace

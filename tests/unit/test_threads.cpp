@@ -164,21 +164,3 @@ TEST(ThreadPool, CleanupReturnsPastAStuckWorker)
     ASSERT_EQ(THREAD_GetCall(20, &result, nullptr, nullptr), 1);
     EXPECT_EQ(result, 5);
 }
-
-TEST(ThreadStartup, WorkersAndMoviesStartAndStopWithTheProgram)
-{
-    MACIBM_zero_records();
-    mnw.has_QT_movie = 1;
-    THREAD_Init();
-    MOV_init();
-    EXPECT_EQ(THREAD_IsInited(), 1);
-    EXPECT_GE(THREAD_LiveWorkers(), 1);
-    // No movie library on this host: no movies and no capture texture.
-    EXPECT_EQ(mnw.has_QT_movie, 0);
-    EXPECT_EQ(ren.tex_vram[REN_TEX_MOVIE], 0);
-    MOV_close();
-    THREAD_Cleanup();
-    EXPECT_EQ(THREAD_IsInited(), 0);
-    EXPECT_EQ(THREAD_LiveWorkers(), 0);
-    EXPECT_EQ(mnw.movie_in_prog, 0);
-}
