@@ -9,6 +9,7 @@
 #include <strings.h>
 #include <cstring>
 #include <dirent.h>
+#include <signal.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -163,6 +164,30 @@ int IO_save_write(FILE* f, const void* data, long len)
     return 1;
 }
 
+// Temporaries a save killed mid-write left in folder: ours by their name (".NAME.PID-N.tmp"),
+// and their process is gone. A running program's temporaries (this one's included) stay.
+static void remove_stale_temporaries(const std::string& folder)
+{
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return;
+    while (const dirent* e = readdir(d)) {
+        // ".NAME.PID-N.tmp": read backwards from ".tmp" over N, '-', PID and the '.' before it.
+        const char* n = e->d_name;
+        const size_t len = strlen(n);
+        if (len < 10 || n[0] != '.' || strcmp(n + len - 4, ".tmp") != 0) continue;
+        size_t i = len - 4;
+        while (i > 0 && isdigit((unsigned char)n[i - 1])) i--;
+        if (i == len - 4 || i < 2 || n[i - 1] != '-') continue;
+        const size_t end = --i;                  // where the '-' is
+        while (i > 0 && isdigit((unsigned char)n[i - 1]) && end - i < 9) i--;
+        if (i == end || i < 2 || n[i - 1] != '.') continue;
+        const long pid = atol(n + i);            // the digits up to the '-'
+        if (pid <= 0 || pid == (long)getpid() || kill((pid_t)pid, 0) == 0 || errno != ESRCH) continue;
+        unlink((folder + n).c_str());
+    }
+    closedir(d);
+}
+
 int IO_safe_replace(const std::string& path, int (*writer)(FILE* f, void* ctx), void* ctx)
 {
     s_save_error.clear();
@@ -229,6 +254,7 @@ int IO_safe_replace(const std::string& path, int (*writer)(FILE* f, void* ctx), 
         errno = e;
         return save_failed(what);
     }
+    remove_stale_temporaries(folder);
     // The rename itself reaches the disk with the folder; the new file is already in place, so a
     // folder that cannot be flushed is no reason to report failure.
     int dfd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -23,7 +23,8 @@ int   IO_path_starts_with(const std::string& path, const std::string& start);
 // renamed over path. If any step fails the temporary is removed, a file already at path is left
 // exactly as it was, and 0 is returned (IO_save_error tells why). path uses ':' or '/' between
 // folders; a three-letter extension is written in lower case; a link at path stays a link and
-// the file it points at is replaced, keeping its permissions.
+// the file it points at is replaced, keeping its permissions. A save also removes the
+// temporaries that earlier saves killed mid-write left in the same folder.
 int IO_safe_replace(const std::string& path, int (*writer)(FILE* f, void* ctx), void* ctx);
 // For writers: len bytes to f in pieces, so that a test can stop a save part-way. 1 when all went.
 int IO_save_write(FILE* f, const void* data, long len);

@@ -79,6 +79,7 @@ void OGL_mini_me(const std::string& path, int index, int filter_type, int rgb_ty
 
 //=== writing ================================================================================
 // scratch_array, 3 bytes per pixel, bottom row first, as a 24-bit BMP; the buffer is unchanged.
+// Written through the safe save: a failure leaves any old file whole and is a kind-16 alert.
 int OGL_make_bmp(const std::string& path, int dx, int dy);
 
 //=== read-back, for tests ==================================================================

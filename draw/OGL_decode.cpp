@@ -634,38 +634,48 @@ static void put_le(FILE* f, unsigned int v, int n)
     for (int i = 0; i < n; i++) fputc((int)((v >> (8 * i)) & 0xFF), f);
 }
 
-int OGL_make_bmp(const std::string& path, int dx, int dy)
+struct bmp_job { int dx, dy; };
+
+static int write_bmp(FILE* f, void* ctx)
 {
-    if (!check_dx(dx, path) || !check_dy(dy, path)) return 0;
-    FILE* f = IO_fopen(path, "wb");
-    if (!f) return 0;
+    const bmp_job& j = *static_cast<const bmp_job*>(ctx);
     fputc('B', f);
     fputc('M', f);
-    put_le(f, (unsigned int)(dx * dy * 3 + 54), 4);
+    put_le(f, (unsigned int)(j.dx * j.dy * 3 + 54), 4);
     put_le(f, 0, 2);
     put_le(f, 0, 2);
     put_le(f, 54, 4);
     put_le(f, 40, 4);
-    put_le(f, (unsigned int)dx, 4);
-    put_le(f, (unsigned int)dy, 4);
+    put_le(f, (unsigned int)j.dx, 4);
+    put_le(f, (unsigned int)j.dy, 4);
     put_le(f, 1, 2);
     put_le(f, 24, 2);
     for (int i = 0; i < 6; i++) put_le(f, 0, 4);   // compression, image size, resolutions, colours
 
     // The file wants B, G, R; the staging buffer holds R, G, B and is left as it is.
     static unsigned char row[TEX_MAX_DIM * 3];
-    int ok = 1;
-    for (int y = 0; y < dy && ok; y++) {
-        const unsigned char* s = scratch_array + (size_t)y * dx * 3;
-        for (int x = 0; x < dx; x++) {
+    for (int y = 0; y < j.dy; y++) {
+        const unsigned char* s = scratch_array + (size_t)y * j.dx * 3;
+        for (int x = 0; x < j.dx; x++) {
             row[x * 3] = s[x * 3 + 2];
             row[x * 3 + 1] = s[x * 3 + 1];
             row[x * 3 + 2] = s[x * 3];
         }
-        ok = fwrite(row, 3, (size_t)dx, f) == (size_t)dx;
+        if (!IO_save_write(f, row, 3L * j.dx)) return 0;
     }
-    if (fclose(f) != 0) ok = 0;
-    return ok;
+    return 1;
+}
+
+int OGL_make_bmp(const std::string& path, int dx, int dy)
+{
+    if (!check_dx(dx, path) || !check_dy(dy, path)) return 0;
+    // The target may be the designer's own paint: it is replaced only by a whole new picture.
+    bmp_job job{dx, dy};
+    if (IO_safe_replace(path, write_bmp, &job)) return 1;
+    const std::string reason = "Reason: " + IO_save_error() + ".";
+    MACIBM_alert(0, "I could not save the bitmap!", path.c_str(), reason.c_str(),
+                 "The bitmap that was there before (if any) is unchanged.", 16);
+    return 0;
 }
 
 //=== the entry point ========================================================================

@@ -8,6 +8,8 @@
 #include "model/set_struct.h"
 #include "base/hl_string.h"
 #include "base/IO_UTILS.h"
+#include "draw/HL_BITMAP.h"
+#include <unistd.h>
 #include "tests/support/ww_test.h"
 #include <cerrno>
 #include <cstring>
@@ -134,6 +136,35 @@ TEST_F(DataSafety, TheBatchLogsAFailedSaveAndGoesOn)
     EXPECT_NE(l.find("could not read, left as it was: " + IO_host_path(planes + "C.acf")), std::string::npos) << l;
     EXPECT_NE(l.find("Batch re-save: 1 re-saved, 1 unreadable, 1 failed to save"), std::string::npos) << l;
     EXPECT_EQ(ww_read_bytes(IO_host_path(planes + "C.acf")), "abc");
+}
+
+TEST_F(DataSafety, ASaveClearsTheTemporariesOfSavesThatDiedButNotThoseOfARunningOne)
+{
+    // A pid that no process has (above the kernel's limit), and a running one (this test's parent).
+    const std::string dead = IO_host_path(planes) + ".Cub.acf.99999999-0.tmp";
+    const std::string alive = IO_host_path(planes) + ".Cub.acf." + std::to_string(getppid()) + "-0.tmp";
+    const std::string foreign = IO_host_path(planes) + ".notes.tmp";
+    for (const std::string& f : {dead, alive, foreign}) ww_write_bytes(f, std::string(1000, 'x'));
+    saved_aircraft("Cub.acf", 'J');
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+    EXPECT_TRUE(std::filesystem::exists(foreign));
+}
+
+TEST_F(DataSafety, APaintBitmapIsReplacedOnlyByAWholeNewOne)
+{
+    const std::string paint = planes + "Cub_paint.bmp";
+    ww_write_bytes(IO_host_path(paint), "the designer's own paint");
+    memset(scratch_array, 7, 64 * 32 * 3);
+    IO_save_fault_hook = [](int step, long done) { return step == IO_SAVE_WRITE && done > 1000 ? ENOSPC : 0; };
+    g_test_alerts.clear();
+    EXPECT_EQ(OGL_make_bmp(paint, 64, 32), 0);
+    IO_save_fault_hook = nullptr;
+    EXPECT_EQ(ww_read_bytes(IO_host_path(paint)), "the designer's own paint");
+    ASSERT_EQ(g_test_alerts.size(), 1u);
+    EXPECT_EQ(g_test_alerts[0].type, 16);
+    EXPECT_EQ(OGL_make_bmp(paint, 64, 32), 1);
+    EXPECT_EQ(ww_read_bytes(IO_host_path(paint)).size(), 54u + 64 * 32 * 3);
 }
 
 }   // namespace
