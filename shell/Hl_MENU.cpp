@@ -5,6 +5,7 @@
 // only over the main screen, where window-relative is the screen itself; the pop-up list of the
 // widgets (slot 1519) lies in the coordinates of the window that opened it.
 #include "shell/Hl_MNW.h"
+#include "base/hl_string.h"
 #include "base/MACIBM_keys.h"
 #include "base/IO_TYPED.h"
 #include "editor/HL_BTN.h"
@@ -28,13 +29,6 @@ static int is_spacer(const char* text) { return text[0] == '='; }
 static int is_used(int m, int i) { return stl.item_name[m][i][0] != 0; }
 static int choosable(int m, int i) { return is_used(m, i) && !is_separator(stl.item_name[m][i]) && !is_spacer(stl.item_name[m][i]); }
 static int is_korean_text(const char* text) { return mnw.lang == 5 && !is_separator(text) && !is_spacer(text); }
-
-static void copy_cut(char* dst, const char* src, size_t size)
-{
-    size_t n = strnlen(src, size - 1);
-    memcpy(dst, src, n);
-    dst[n] = 0;
-}
 
 // What has been written since the table was last cleared, so that clearing costs what the last
 // menu file used rather than all 456,000 item slots: menus below s_menus_used, and items below
@@ -125,7 +119,7 @@ void MACIBM_create_menu(int m, int i, const char* stl_string)
 {
     if (m < 0 || m >= MNW_NUM_MENUS) { fatal("Menu index out of range in create_menu!", stl_string); return; }
     note_menu_used(m);
-    copy_cut(stl.menu_name[m], stl_string, sizeof stl.menu_name[m]);
+    STR_cut(stl.menu_name[m], stl_string, sizeof stl.menu_name[m]);
     if (i <= 0) {
         if (m == 0) s_bar_x = 10;
         const char* t = stl.menu_name[m];
