@@ -33,7 +33,14 @@ static std::string note_path(void) { return app_path + "Resources:Preferences:Re
 static std::string free_name(const std::string& folder, const std::string& stem)
 {
     for (int n = 1; n < 1000; n++) {
-        std::string target = folder + stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".acf";
+        // Built by appending: g++ 12 warns falsely on chains of literal + string here.
+        std::string target = folder;
+        target += stem;
+        if (n > 1) {
+            target += '-';
+            target += std::to_string(n);
+        }
+        target += ".acf";
         if (!IO_file_exists(target)) return target;
     }
     return folder + stem + ".acf";
