@@ -1,48 +1,33 @@
-// Fuzzes the menu file reader: any bytes as the English (and, every other input, the Korean) menu
-// file. A damaged file may end in its fatal alert; it must never crash, hang or write outside the
-// menu model.
+// Fuzzes the menu file reader: any bytes as the menu file in memory, read as English and, every
+// other input, as Korean (whose texts go through the glyph-number conversion). A damaged file may
+// end in its fatal alert; it must never crash, hang or write outside the menu model, and every
+// item it keeps must be a terminated text under the item length.
 #include "shell/Hl_MNW.h"
 #include "base/IO_TYPED.h"
+#include "fuzz/fuzz_common.h"
 #include <cstdint>
-#include <cstdio>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstring>
 
-namespace {
-struct fuzz_fatal {};
-}
-
-static void fuzz_alert_hook(int type, const char*, const char*, const char*, const char*, const char*, int)
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (type == 17) throw fuzz_fatal();
+    fuzz_take_alerts();
+    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::string dir = "/tmp/fuzz_menu_file-" + std::to_string(getpid()) + "/";
-    static int ready = [] {
-        mkdir(dir.c_str(), 0755);
-        mkdir((dir + "english").c_str(), 0755);
-        mkdir((dir + "korean").c_str(), 0755);
-        return 1;
-    }();
-    (void)ready;
     static int calls;
-    g_alert_hook = fuzz_alert_hook;
-    men_path = dir;
-    // Korean texts go through the glyph-number conversion: half the inputs take that road.
     mnw.lang = (calls++ & 1) ? 5 : 0;
-
-    FILE* f = fopen((dir + (mnw.lang ? "korean/" : "english/") + "Wing-Wright.txt").c_str(), "wb");
-    if (!f) return 0;
-    if (size) fwrite(data, 1, size, f);
-    fclose(f);
-
     try {
-        MACIBM_read_menus("Wing-Wright.txt");
-    } catch (const fuzz_fatal&) {
+        MACIBM_read_menu_bytes(data, (long)size, "menus:english:Wing-Wright.txt");
+    } catch (const fuzz_fatal_alert&) {
     }
     IO_inf_close();
+    // A menu file holds far fewer menus than the table; the first few show a bad copy or cut.
+    for (int m = 0; m < 8; m++) {
+        FUZZ_REQUIRE(memchr(stl.menu_name[m], 0, sizeof stl.menu_name[m]));
+        for (int i = 0; i < MNW_NUM_ITEMS && stl.item_name[m][i][0]; i++)
+            FUZZ_REQUIRE(memchr(stl.item_name[m][i], 0, STL_ITEM_NAME_LEN));
+    }
     return 0;
 }

@@ -1,0 +1,289 @@
+// make_fuzz_seeds -- writes the seed corpora of the fuzzers: small, valid files of every kind a
+// fuzzer reads, made by this program's own writers where it has them, so the fuzzers start past
+// the headers, checksums and version checks instead of having to find them.
+//
+//   make_fuzz_seeds <folder>     writes <folder>/<fuzzer name>/<seed>, e.g. fuzz/corpus
+//
+// Every seed is a pure function of this code: running it again gives the same bytes.
+#include "model/IO_ACF.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "base/IO_TYPED.h"
+#include "base/records.h"
+#include "shell/IO_PRF.h"
+#include <png.h>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using bytes = std::vector<unsigned char>;
+std::filesystem::path s_root;
+int s_failed;
+
+void put_seed(const char* fuzzer, const std::string& name, const bytes& b)
+{
+    const std::filesystem::path dir = s_root / fuzzer;
+    std::filesystem::create_directories(dir);
+    FILE* f = fopen((dir / name).string().c_str(), "wb");
+    if (!f || fwrite(b.data(), 1, b.size(), f) != b.size()) s_failed = 1;
+    if (f && fclose(f) != 0) s_failed = 1;
+}
+
+void put_seed(const char* fuzzer, const std::string& name, const std::string& s)
+{
+    put_seed(fuzzer, name, bytes(s.begin(), s.end()));
+}
+
+bytes of_string(const std::string& s) { return bytes(s.begin(), s.end()); }
+
+void copy_text(char* dst, size_t size, const char* src) { snprintf(dst, size, "%s", src); }
+
+//=== aircraft ===============================================================================
+// A small trainer: names, speeds, limits and lights, so text words and number words both carry
+// something the byte-order conversion must treat apart.
+void fill_aircraft(veh_struct& v)
+{
+    memset(&v, 0, sizeof v);
+    copy_text(v.name, sizeof v.name, "Seed Trainer");
+    copy_text(v.tailnum, sizeof v.tailnum, "N740WW");
+    copy_text(v.author, sizeof v.author, "Wing-Wright fuzz seeds");
+    copy_text(v.descrip, sizeof v.descrip, "A two-seat trainer made to start the aircraft fuzzer.");
+    v.Vso_kts = 45;
+    v.Vs_kts = 50;
+    v.Vne_kts = 160;
+    v.Mmo = 0.3f;
+    v.Gneg = -1.5f;
+    v.Gpos = 4.4f;
+    v.has_navlites = 1;
+    v.pe_xyz[0] = 0.5f;
+    v.pe_xyz[1] = -1.25f;
+    v.pe_xyz[2] = 3.0f;
+}
+
+bytes aircraft_file(int big_endian)
+{
+    fill_aircraft(veh[0]);
+    bytes out;
+    if (big_endian) {
+        // As a big-endian machine saved it: its own is_APL flag set, every number word turned.
+        veh[0].is_APL = 1;
+        rev_bytes_new(0);
+        out = {'a', 0x00, 0x00, 0x02, 0xE4};
+    } else {
+        out = of_string(IO_typed_header(4, 740));
+    }
+    const unsigned char* image = reinterpret_cast<const unsigned char*>(&veh[0]);
+    out.insert(out.end(), image, image + ACF_IMAGE_BYTES);
+    memset(&veh[0], 0, sizeof veh[0]);
+    return out;
+}
+
+// Files cut short, which the reader takes as far as they go: a whole image costs the fuzzer some
+// forty times a short one, and it reads whole files by filling out short ones itself.
+void aircraft_seeds(void)
+{
+    // Through the names, the speeds, the limits and the lights.
+    bytes little = aircraft_file(0);
+    little.resize(8192);
+    put_seed("fuzz_acf", "trainer_little_endian.acf", little);
+    bytes big = aircraft_file(1);
+    big.resize(8192);
+    put_seed("fuzz_acf", "trainer_big_endian.acf", big);
+    // Cut inside the text fields.
+    little.resize(2100);
+    put_seed("fuzz_acf", "trainer_cut_in_text.acf", little);
+    // The image alone, with no header: the fuzzer reads it behind one, in the byte order and
+    // length its first byte picks; 0x06 is a little-endian header and the image filled out to its
+    // whole length, whose first word, no longer zero, makes it a big-endian machine's.
+    bytes image = aircraft_file(0);
+    image.erase(image.begin(), image.begin() + 5);
+    image.resize(4096);
+    image[0] = 0x06;
+    put_seed("fuzz_acf", "trainer_image_whole.bin", image);
+}
+
+//=== preferences ============================================================================
+bytes prefs_file(int kind)
+{
+    char* buf = nullptr;
+    size_t len = 0;
+    FILE* f = open_memstream(&buf, &len);
+    if (!f) {
+        s_failed = 1;
+        return {};
+    }
+    if (!handle_prefs_to_stream(kind, f)) s_failed = 1;
+    fclose(f);
+    bytes out(buf, buf + len);
+    free(buf);
+    return out;
+}
+
+void prefs_seeds(void)
+{
+    mnw.x_res_req = 1024, mnw.y_res_req = 768, mnw.col_res_req = 32, mnw.set_res_req = 0;
+    mnw.lang = -1, mnw.keylist_up = 0, mnw.prd_FM = 0.02f, mnw.prd_UI = 0.02f;
+    put_seed("fuzz_res_prefs", "first_start.prf", prefs_file(PRF_KIND_RES));
+    mnw.x_res_req = 1600, mnw.y_res_req = 1200, mnw.col_res_req = 16, mnw.set_res_req = 1;
+    mnw.lang = 5, mnw.keylist_up = 1, mnw.prd_FM = 0.0125f, mnw.prd_UI = 0.04f;
+    put_seed("fuzz_res_prefs", "korean_1600.prf", prefs_file(PRF_KIND_RES));
+    put_seed("fuzz_res_prefs", "crlf.prf", std::string("I\r\n740 version\r\n1280\r\n1024\r\n32\r\n0\r\n2\r\n0\r\n0.02\r\n0.02\r\n"));
+
+    memset(&set, 0, sizeof set);
+    set.fuse_zoom = 1.5f;
+    copy_text(set.weapn_name, sizeof set.weapn_name, "Seed Pod.wpn");
+    copy_text(set.weapn_path, sizeof set.weapn_path, "Weapons:Seed Pod.wpn");
+    copy_text(veh[0].name, sizeof veh[0].name, "Seed Trainer.acf");
+    copy_text(veh[0].path, sizeof veh[0].path, "Aircraft:Seed Trainer.acf");
+    flt[0].dob_x = 12.5, flt[0].dob_y = -3.0, flt[0].dob_z = 40.0;
+    flt[0].the = 10, flt[0].psi = 45, flt[0].phi = -5;
+    bytes editor = prefs_file(PRF_KIND_EDITOR);
+    put_seed("fuzz_editor_prefs", "editor_little_endian.prf", editor);
+    // The same settings behind a big-endian header, as the reader accepts either marker.
+    if (editor.size() >= 5) {
+        const unsigned char big[5] = {'a', 0x00, 0x00, 0x02, 0xE4};
+        memcpy(editor.data(), big, 5);
+    }
+    put_seed("fuzz_editor_prefs", "editor_big_endian.prf", editor);
+    memset(&set, 0, sizeof set);
+    memset(&veh[0], 0, sizeof veh[0]);
+}
+
+//=== menus and texts ========================================================================
+void language_seeds(void)
+{
+    const std::string head = "I\n1 version\nmenus made for the fuzzer\n";
+    put_seed("fuzz_menu_file", "bar_and_items.txt",
+             head + "0 File\n300   New\n301   Open...\n1     -\n305   Quit\n\n0 Standard\n600   General Data\n1     =\n"
+                    "601   Instrument Limits [F2]\n\n");
+    // A submenu opens from item 1 of menu 1 (300 * 1 + 1), and a long menu runs into a second column.
+    std::string sub = head + "0 View\n700   Top\n701   Side\n\n301 Fine\n710   Finer\n711   Finest\n\n0 Long\n";
+    for (int i = 0; i < 64; i++) sub += std::to_string(800 + i) + "   Item " + std::to_string(i) + "\n";
+    put_seed("fuzz_menu_file", "submenu_and_columns.txt", sub + "\n");
+    // Korean texts are glyph numbers; the fuzzer reads every other input as Korean.
+    put_seed("fuzz_menu_file", "korean_glyphs.txt",
+             head + "0 12 345 6\n300   7 89 1000\n1     -\n301   5 5 5 5\n\n");
+    put_seed("fuzz_menu_file", "crlf.txt", std::string("I\r\n1 version\r\nmenus\r\n0 File\r\n300   New\r\n\r\n"));
+
+    put_seed("fuzz_text_file", "numbered_lines.txt",
+             "I\n1 version\n0 General Data\n1 Instrument Panel\n350 Systems\n1 Override of line one\n-1\n");
+    put_seed("fuzz_text_file", "crlf_and_blanks.txt", "I\r\n1 version\r\n2   \tIndented\r\n3 \r\n1199 Last line\r\n-1\r\n");
+    put_seed("fuzz_text_file", "no_end_marker.txt", "I\n1 version\n10 A line without the closing index\n");
+}
+
+//=== typed headers ==========================================================================
+void typed_header_seeds(void)
+{
+    const std::string lines = "12 first word\n34, after a comma\n-5 six\n";
+    put_seed("fuzz_typed_header", "text_type0.txt", IO_typed_header(0, 740) + lines);
+    put_seed("fuzz_typed_header", "airfoil_type2.afl", IO_typed_header(2, 740) + lines);
+    IO_notice_text = "Copyright notice line";
+    put_seed("fuzz_typed_header", "notice_type22.txt", IO_typed_header(22, 740) + lines);
+    IO_notice_text.clear();
+    put_seed("fuzz_typed_header", "weapon_type3.wpn", IO_typed_header(3, 1) + std::string("\x07\0\0\0abcdefgh", 12));
+    std::string be("a\0\0\x02\xE4", 5);
+    put_seed("fuzz_typed_header", "big_endian_type4.bin", be + std::string("\0\0\0\x2A" "text", 8));
+    put_seed("fuzz_typed_header", "no_header_type20.fdr", std::string("7 plain\r\n8 lines\r\n"));
+    put_seed("fuzz_typed_header", "old_mac_cr.txt", std::string("A\r740 version\r1\r2\r"));
+}
+
+//=== pictures ===============================================================================
+bytes png_file(int w, int h, int color_type, int depth, int interlace, int with_trns)
+{
+    bytes out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        s_failed = 1;
+        return {};
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, size_t n) {
+            bytes* o = static_cast<bytes*>(png_get_io_ptr(p));
+            o->insert(o->end(), data, data + n);
+        },
+        nullptr);
+    png_set_IHDR(png, info, w, h, depth, color_type, interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_color pal[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 0, 255}};
+    png_byte alpha[3] = {0, 128, 255};
+    if (color_type == PNG_COLOR_TYPE_PALETTE) png_set_PLTE(png, info, pal, 4);
+    if (with_trns) png_set_tRNS(png, info, alpha, 3, nullptr);
+    if (color_type != PNG_COLOR_TYPE_PALETTE) png_set_gAMA(png, info, 0.45455);
+    png_write_info(png, info);
+    const int channels = color_type == PNG_COLOR_TYPE_RGB ? 3 : color_type == PNG_COLOR_TYPE_RGBA ? 4
+                       : color_type == PNG_COLOR_TYPE_GRAY_ALPHA ? 2 : 1;
+    const int row_bytes = (w * channels * depth + 7) / 8;
+    std::vector<png_byte> row((size_t)row_bytes);
+    const int passes = interlace ? png_set_interlace_handling(png) : 1;
+    for (int pass = 0; pass < passes; pass++)
+        for (int y = 0; y < h; y++) {
+            for (int i = 0; i < row_bytes; i++)
+                row[i] = (png_byte)(color_type == PNG_COLOR_TYPE_PALETTE ? (y * 7 + i) & 0x55 : y * 31 + i * 13);
+            png_write_row(png, row.data());
+        }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+void put_le(bytes& v, unsigned x, int n)
+{
+    for (int i = 0; i < n; i++) v.push_back((unsigned char)(x >> (8 * i)));
+}
+
+// A 24-bit picture, magenta in its first pixel so the colour key is reached.
+bytes bmp_file(int w, int h)
+{
+    const int row = (3 * w + 3) & ~3;
+    bytes v;
+    put_le(v, 0x4D42, 2); put_le(v, 54 + row * h, 4); put_le(v, 0, 4); put_le(v, 54, 4);
+    put_le(v, 40, 4); put_le(v, w, 4); put_le(v, h, 4); put_le(v, 1, 2); put_le(v, 24, 2);
+    for (int i = 0; i < 6; i++) put_le(v, 0, 4);
+    for (int y = 0; y < h; y++)
+        for (int i = 0; i < row; i++)
+            v.push_back(i < 3 * w ? (unsigned char)(y == 0 && i < 3 ? (i == 1 ? 0 : 255) : y * 40 + i) : 0);
+    return v;
+}
+
+void picture_seeds(void)
+{
+    const struct { const char* name; int w, h, type, depth, interlace, trns; } pngs[] = {
+        {"rgb8.png", 5, 3, PNG_COLOR_TYPE_RGB, 8, 0, 0},
+        {"rgba16_interlaced.png", 4, 4, PNG_COLOR_TYPE_RGBA, 16, 1, 0},
+        {"gray1_interlaced.png", 9, 2, PNG_COLOR_TYPE_GRAY, 1, 1, 0},
+        {"palette2_trns.png", 3, 3, PNG_COLOR_TYPE_PALETTE, 2, 0, 1},
+        {"gray_alpha8.png", 2, 5, PNG_COLOR_TYPE_GRAY_ALPHA, 8, 0, 0},
+        {"gray4_wide.png", 17, 1, PNG_COLOR_TYPE_GRAY, 4, 0, 0},
+    };
+    for (const auto& p : pngs) put_seed("fuzz_png", p.name, png_file(p.w, p.h, p.type, p.depth, p.interlace, p.trns));
+
+    const struct { const char* name; int w, h; } bmps[] = {
+        {"1x1.bmp", 1, 1}, {"3x2.bmp", 3, 2}, {"5x4.bmp", 5, 4}, {"301x1.bmp", 301, 1}, {"4x7.bmp", 4, 7}};
+    for (const auto& b : bmps) put_seed("fuzz_bmp", b.name, bmp_file(b.w, b.h));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    s_root = argv[1];
+    aircraft_seeds();
+    prefs_seeds();
+    language_seeds();
+    typed_header_seeds();
+    picture_seeds();
+    if (s_failed) fprintf(stderr, "make_fuzz_seeds: could not write every seed under %s\n", argv[1]);
+    return s_failed;
+}
