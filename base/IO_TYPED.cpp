@@ -1,6 +1,7 @@
 // IO_TYPED.cpp -- typed files: the file-type table, headers, the global streams and their scanners.
 #include "base/IO_TYPED.h"
 #include "base/alert.h"
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdint>
@@ -504,41 +505,30 @@ static int text_number(double* out)
 // A failed number read ends the stream; check_scan then reports it under the caller's name.
 static void number_failed(void) { IO_inf_close(); }
 
-float flt_scan(const std::string& name)
+// One number: binary streams carry its bytes (reversed for a big-endian file), text streams a
+// decimal token.
+template <typename T>
+static T number_scan(const std::string& name)
 {
-    float v = 0;
+    T v = 0;
     if (inf && inf_is_bin[inf_use]) {
-        unsigned char b[4];
-        if (fread(b, 1, 4, inf) != 4) number_failed();
+        unsigned char b[sizeof(T)];
+        if (fread(b, 1, sizeof b, inf) != sizeof b) number_failed();
         else {
-            if (rev_inf_bin) rev_byte_order4(b);
-            memcpy(&v, b, 4);
+            if (rev_inf_bin) std::reverse(b, b + sizeof b);
+            memcpy(&v, b, sizeof b);
         }
     } else if (inf) {
         double d;
         if (!text_number(&d)) number_failed();
-        else v = (float)d;
+        else v = (T)d;
     }
     check_scan(name);
     return v;
 }
 
-double dob_scan(const std::string& name)
-{
-    double v = 0;
-    if (inf && inf_is_bin[inf_use]) {
-        unsigned char b[8];
-        if (fread(b, 1, 8, inf) != 8) number_failed();
-        else {
-            if (rev_inf_bin) rev_byte_order8(b);
-            memcpy(&v, b, 8);
-        }
-    } else if (inf) {
-        if (!text_number(&v)) number_failed();
-    }
-    check_scan(name);
-    return v;
-}
+float  flt_scan(const std::string& name) { return number_scan<float>(name); }
+double dob_scan(const std::string& name) { return number_scan<double>(name); }
 
 //=== the typed value helpers ================================================================
 // Binary reads take the bytes as they lie: the preferences are only ever read on the machine
