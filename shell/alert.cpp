@@ -55,7 +55,12 @@ int MACIBM_nuke_alert(const char* name, int can_cancel)
 {
     MACIBM_startwind(MNW_WIN_SAVEQ, "from MACIBM_nuke_alert");
     mnw.return_hit = 0;
-    std::string text = std::string(stl.text[610]) + (name ? name : "") + " " + stl.text[611];
+    // The text lines lose their trailing blanks when read, so the spaces around the name are ours.
+    std::string text = stl.text[610];
+    text += ' ';
+    text += name ? name : "";
+    text += ' ';
+    text += stl.text[611];
     while (mnw.top_win == MNW_WIN_SAVEQ) {
         OGL_2d_projection();
         OGL_plot_background();
