@@ -17,6 +17,12 @@ close_program() {
     wait "$pid"; echo "the program stopped on its own with status $?"; cat "$TMP/Error.out" 2>/dev/null; exit 1
   fi
   kill -TERM "$pid"            # delivered as a quit request, like the window's close box
+  wait_exit "$pid"
+}
+
+# Waits up to 5 seconds for the program $1 to end, and fails unless it ends cleanly.
+wait_exit() {
+  local pid=$1
   for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then echo "the program did not stop when asked"; kill -KILL "$pid"; exit 1; fi
   wait "$pid" || { echo "exit status $?"; exit 1; }
@@ -29,3 +35,20 @@ run_and_quit() {
   sleep 4
   close_program "$pid"
 }
+
+# Starts the program from $TMP and waits for its window: sets pid and wid.
+start_program() {
+  "$TMP/Wing-Wright" &
+  pid=$!
+  wid=""
+  for _ in $(seq 1 100); do
+    wid=$(xdotool search --name '^Aerodeck$' 2>/dev/null | head -1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { echo "no window"; kill -KILL "$pid"; exit 1; }
+  sleep 2
+}
+
+# A real click at window pixel ($1, $2), counted from the top left.
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.7; }

@@ -11,17 +11,7 @@ for kind in text menus; do
   cp -r "$TMP/Resources/$kind/english" "$TMP/Resources/$kind/german"
 done
 
-"$TMP/Wing-Wright" &
-pid=$!
-wid=""
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --name '^Aerodeck$' 2>/dev/null | head -1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "no window"; kill -KILL "$pid"; exit 1; }
-sleep 2
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.5; }
+start_program
 # The alert is 400 x 220 in the middle of the 1024 x 768 screen; the languages are a column of
 # radio buttons 20 pixels apart, English first, with Accept at the bottom.
 click 487 350     # German
