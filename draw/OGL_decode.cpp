@@ -673,7 +673,7 @@ int OGL_make_bmp(const std::string& path, int dx, int dy)
     bmp_job job{dx, dy};
     if (IO_safe_replace(path, write_bmp, &job)) return 1;
     const std::string reason = "Reason: " + IO_save_error() + ".";
-    MACIBM_alert(0, "I could not save the bitmap!", path.c_str(), reason.c_str(),
+    MACIBM_alert(0, "I could not save the bitmap!", IO_host_path(path).c_str(), reason.c_str(),
                  "The bitmap that was there before (if any) is unchanged.", 16);
     return 0;
 }

@@ -82,7 +82,7 @@ int read_acf(int is_manual_sel, int is_batch_up)
             setup_base_acf();
         } else {
             const std::string path = STR_of(v.path);
-            MACIBM_alert(0, "I could not open this airplane!", "Perhaps it is an old version?", path.c_str(), "", 16);
+            MACIBM_alert(0, "I could not open this airplane!", "Perhaps it is an old version?", IO_host_path(path).c_str(), "", 16);
         }
         return 0;
     }
@@ -118,7 +118,7 @@ int write_acf(int is_manual)
         std::string name = STR_of(v.name), path = STR_of(v.path);
         if (!dialog_opensave(MNW_WIN_SAVE, 4, &name, &path)) return 0;
         if (!STR_put(v.path, path)) {
-            MACIBM_alert(0, "I could not save the file! Its path is too long.", path.c_str(),
+            MACIBM_alert(0, "I could not save the file! Its path is too long.", IO_host_path(path).c_str(),
                          "Choose a shorter name or a folder nearer the top.", "", 16);
             return 0;
         }
@@ -127,7 +127,7 @@ int write_acf(int is_manual)
     std::string path = STR_of(v.path);
     IO_acf_save_name(&path);
     if (!STR_put(v.path, path)) {
-        MACIBM_alert(0, "I could not save the file! Its path is too long.", path.c_str(),
+        MACIBM_alert(0, "I could not save the file! Its path is too long.", IO_host_path(path).c_str(),
                      "Choose a shorter name or a folder nearer the top.", "", 16);
         return 0;
     }
@@ -160,7 +160,7 @@ int ACF_open(const std::string& name, const std::string& path)
 {
     veh_struct& v = veh[0];
     if (name.size() >= sizeof v.name || path.size() >= sizeof v.path) {
-        MACIBM_alert(0, "I could not open this airplane! Its path is too long.", path.c_str(),
+        MACIBM_alert(0, "I could not open this airplane! Its path is too long.", IO_host_path(path).c_str(),
                      "Move it to a folder nearer the top.", "", 16);
         return 0;
     }

@@ -132,7 +132,7 @@ static int acf_write(int p, int is_batch)
     MACIBM_alert(0,
                  "I could not save the file! Could the directory that the file sits in be missing, full, or flagged "
                  "as READ-ONLY?",
-                 path.c_str(), reason.c_str(), "The file that was there before (if any) is unchanged.", 16);
+                 IO_host_path(path).c_str(), reason.c_str(), "The file that was there before (if any) is unchanged.", 16);
     return 0;
 }
 
@@ -145,7 +145,7 @@ int IO_acf_image(int p, const unsigned char* data, long size, const std::string&
     if (got < ACF_IMAGE_BYTES) {
         const std::string held = "It holds " + std::to_string(got) + " of the " + std::to_string(ACF_IMAGE_BYTES) +
                                  " bytes an airplane needs; I loaded what is there and left the rest empty.";
-        MACIBM_alert(0, "This airplane file is shorter than it should be!", path.c_str(), held.c_str(),
+        MACIBM_alert(0, "This airplane file is shorter than it should be!", IO_host_path(path).c_str(), held.c_str(),
                      "Check every part of the airplane before you save it over the old file.", 16);
     }
     if (veh[p].is_APL != 0) rev_bytes_new(p);

@@ -143,7 +143,7 @@ static int write_prefs_file(int kind, const std::string& path)
     IO_make_folders(path);
     if (IO_safe_replace(path, write_prefs_stream, &kind)) return 1;
     const std::string reason = "Reason: " + IO_save_error() + ".";
-    MACIBM_alert(0, "I could not save the preferences!", path.c_str(), reason.c_str(),
+    MACIBM_alert(0, "I could not save the preferences!", IO_host_path(path).c_str(), reason.c_str(),
                  "The preferences that were there before (if any) are unchanged.", 16);
     return 0;
 }

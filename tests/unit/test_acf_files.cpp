@@ -176,11 +176,12 @@ protected:
         put(veh[p].path, path);
         put(veh[p].name, name);
     }
+    // Alerts name files as a person would type them in a shell.
     bool alerted_about(const std::string& path, int type = 16)
     {
         for (const ww_alert_record& a : g_test_alerts)
             for (const std::string& l : a.lines)
-                if (a.type == type && l.find(path) != std::string::npos) return true;
+                if (a.type == type && l.find(IO_host_path(path)) != std::string::npos) return true;
         return false;
     }
     std::string dir;
@@ -500,7 +501,7 @@ TEST_F(AcfFiles, ReadAcfOpensOrFallsBackAndClearsTheModifiedFlag)
     read_acf(1, 0);
     ASSERT_EQ(g_test_alerts.size(), 1u);
     EXPECT_EQ(g_test_alerts[0].lines[0], "I could not open this airplane!");
-    EXPECT_EQ(g_test_alerts[0].lines[2], path);
+    EXPECT_EQ(g_test_alerts[0].lines[2], IO_host_path(path));   // as a person would paste it into a shell
     EXPECT_EQ(set.acf_mod, 1);
     g_test_alerts.clear();
     read_acf(0, 0);
