@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "model/acf_struct.h"
+#include "base/records.h"
+#include "editor/hl_undo.h"
 
 namespace {
 
@@ -84,6 +86,21 @@ void BM_PlainMemcpy_RecordSize(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * int64_t(src.size()));
 }
 BENCHMARK(BM_PlainMemcpy_RecordSize);
+
+// An undo step of the two editors: the snapshot and its restore, in the fuselage window (20 x 18
+// points, three coordinates and the locks) and in the panel window (300 slots and the selection).
+void BM_UndoSnapshotAndRestore(benchmark::State& state)
+{
+    mnw.top_win = (int)state.range(0);
+    xundo_t u;
+    for (auto _ : state) {
+        APPLICATION_saveundo(&u);
+        APPLICATION_restoreundo(&u);
+        benchmark::ClobberMemory();
+    }
+    mnw.top_win = 0;
+}
+BENCHMARK(BM_UndoSnapshotAndRestore)->Arg(611)->Arg(602);
 
 }  // namespace
 

@@ -1,6 +1,12 @@
 // pln_panel.h -- the panel editor.
 #pragma once
+#include <set>
 
-// The panel editor's keys (mode and key as the shell delivers them). Until the panel editor is
-// written no key does anything there.
+// The selected instrument slots, in slot order. Written by the panel editor and by undo.
+extern std::set<int> glo_ins_sel;
+
+void PANEL_reset(void);                      // nothing selected; part of the start-up reset
+
+// The panel editor's keys (mode and key as the shell delivers them): Z and Y undo and redo, as in
+// the other editor windows; the editing keys come with the panel editor itself.
 void PANEL_handlekey(int mode, int key);

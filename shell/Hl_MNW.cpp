@@ -11,6 +11,7 @@
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
+#include "editor/pln_panel.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "support/HL_MOVIE.h"
@@ -46,6 +47,8 @@ void MACIBM_zero_records(void)
     memset(&set, 0, sizeof set);
     OGL_reset();
     BTN_reset();
+    UNDO_reset();
+    PANEL_reset();
     MACIBM_menu_reset();
     MACIBM_startup_reset();
     dialog_reset();

@@ -1,0 +1,34 @@
+// Z and Y take back and redo a body edit through real key presses in a body window, and in the
+// panel window, whose keys go to the panel editor.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
+#include "editor/hl_undo.h"
+#include "base/MACIBM_keys.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "tests/support/ww_test.h"
+#include <SDL_keycode.h>
+
+TEST(UndoKeys, ZAndYInTheBodyAndPanelWindows)
+{
+    ww_start_program();
+    for (int win : {611, 602}) {
+        APPLICATION_handlemenu(win);
+        ww_frames(1);
+        veh[0].ins_x[7] = veh[0].body_Z[44][5][6] = 1;
+        {
+            UNDO_Command c("Edit Z");
+            veh[0].ins_x[7] = veh[0].body_Z[44][5][6] = 2;
+            c.Commit();
+        }
+        float& edited = win == 611 ? veh[0].body_Z[44][5][6] : veh[0].ins_x[7];
+        ww_key(SDLK_z);
+        ww_frames(1);
+        EXPECT_EQ(edited, 1) << win;
+        ww_key(SDLK_y, MACIBM_MOD_SHIFT);
+        ww_frames(1);
+        EXPECT_EQ(edited, 2) << win;
+    }
+    MACIBM_startwind(0, "undo keys");
+}
