@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <climits>
+#include <cstdlib>
 #include <unistd.h>
 
 // Frame-loop bookkeeping that nothing outside the shell reads.
@@ -59,10 +60,31 @@ void MACIBM_zero_records(void)
     g_fake_time = -1;
 }
 
-// The folder that holds the running program, ending in '/'.
+// The process's arguments: set once by main, read by the start-up; never the program's state.
+static std::string s_argv0, s_open_at_start;
+
+void MACIBM_command_line(int argc, char** argv)
+{
+    s_argv0 = argc > 0 && argv[0] ? argv[0] : "";
+    s_open_at_start = argc > 1 && argv[1] ? argv[1] : "";
+}
+
+const std::string& MACIBM_file_to_open(void) { return s_open_at_start; }
+
+// The folder that holds the running program, ending in '/': the folder of the path it was
+// started by, links left as they are, or else the folder of the executable itself.
 static std::string own_folder(void)
 {
     char buf[PATH_MAX];
+    const size_t slash = s_argv0.find_last_of('/');
+    if (slash != std::string::npos) {
+        const std::string dir = slash == 0 ? "/" : s_argv0.substr(0, slash);
+        if (realpath(dir.c_str(), buf)) {
+            std::string p = buf;
+            if (p.back() != '/') p += '/';
+            return p;
+        }
+    }
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return "./";
     buf[n] = 0;

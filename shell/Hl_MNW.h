@@ -10,6 +10,12 @@
 
 //=== start-up and shutdown ==================================================================
 int  WinMain(int has_prev_instance);        // the whole program; returns 0
+// The program's arguments, given once by main before WinMain. argv[0] names the installation
+// folder when it holds a '/': a launcher starts the program through a link in the designer's own
+// folder, and that folder, not the link's target, is the installation. argv[1], when given, is an
+// aircraft file to open once the program has started.
+void MACIBM_command_line(int argc, char** argv);
+const std::string& MACIBM_file_to_open(void);   // argv[1], or empty
 void MACIBM_init(void);                     // start-up steps up to the first window
 // Every global record and every module's state back to what a fresh process has: the start-up
 // reset, which tests use too.

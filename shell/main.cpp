@@ -1,7 +1,8 @@
 // main.cpp -- the program's entry.
 #include "shell/Hl_MNW.h"
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    MACIBM_command_line(argc, argv);
     return WinMain(0);
 }

@@ -10,7 +10,10 @@
 #include "model/set_struct.h"
 #include "model/IO_ACF.h"
 #include "base/hl_string.h"
+#include "base/IO_UTILS.h"
 #include <cctype>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 void MACIBM_read_res_prefs(void) { handle_prefs(PRF_KIND_RES, PRF_READ, res_path); }
@@ -36,12 +39,30 @@ void MACIBM_write_prefs(void)
 void MACIBM_choose_language(void) { MACIBM_alert(0, "", "", "", "", 13); }
 void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
 void MACIBM_load_instruments(void) {}       // instrument catalogue
+static void open_named_file(const std::string& file)
+{
+    char buf[PATH_MAX];
+    const std::string path = realpath(file.c_str(), buf) ? std::string(buf) : file;
+    // Aircraft live in the installation folder, where the simulator finds them and their paint;
+    // the reader takes no other file, so say so plainly rather than "could not open".
+    if (!IO_path_starts_with(path, app_path)) {
+        const std::string where = "Move or copy it into " + IO_host_path(acf_path) + ", then open it from there.";
+        MACIBM_alert(0, "I can only open aircraft that lie inside the program's Aerodeck folder:", path.c_str(),
+                     where.c_str(), "", 16);
+        return;
+    }
+    const size_t slash = path.find_last_of('/');
+    ACF_open(slash == std::string::npos ? path : path.substr(slash + 1), path);
+}
 // The aircraft edited last, whose name and path the editor preferences put into record 0. With
 // none, or one that no longer opens, the designer starts on a new aircraft instead.
+// An aircraft named on the command line (a file manager opening a ".acf") is opened on top: if
+// it does not read, its alert shows and the designer keeps the aircraft started with.
 void MACIBM_load_last_aircraft(void)
 {
     MACIBM_tell_recovery();
     read_acf(0, 0);
+    if (!MACIBM_file_to_open().empty()) open_named_file(MACIBM_file_to_open());
     if (set.weapn_name[0]) IO_wpn(0, 0, 24, STR_of(set.weapn_name), STR_of(set.weapn_path), 1);
 }
 // A window switch closes any pop-up list: its slot's box no longer lies anywhere on the screen.

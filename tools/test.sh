@@ -26,6 +26,14 @@ echo "seed $SEED"
    --gtest_brief=1)
 (cd build && timeout 600 "${XVFB[@]}" ./gl_tests --gtest_shuffle --gtest_random_seed="$SEED" --gtest_brief=1)
 
+echo "=== Installation: desktop entry and Debian package"
+desktop-file-validate data/desktop/wing-wright.desktop
+(cd build && cpack -G DEB >/dev/null)
+deb=$(ls build/wing-wright_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q libsdl2 || { echo "the package does not depend on SDL"; exit 1; }
+rm -rf build/deb-root && dpkg -x "$deb" build/deb-root
+WW_INSTALLED_PREFIX="$ROOT/build/deb-root/usr" "${XVFB[@]}" bash tests/e2e/installed_program_runs_from_the_user_folder.sh build/Aerodeck
+
 echo "=== Screenshots"
 "${XVFB[@]}" build/screenshots build
 

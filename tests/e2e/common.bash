@@ -36,9 +36,11 @@ run_and_quit() {
   close_program "$pid"
 }
 
-# Starts the program from $TMP and waits for its window: sets pid and wid.
+# Starts the program (the command given, or the copy in $TMP) and waits for its window: sets pid
+# and wid.
 start_program() {
-  "$TMP/Wing-Wright" &
+  [ $# -gt 0 ] || set -- "$TMP/Wing-Wright"
+  "$@" &
   pid=$!
   wid=""
   for _ in $(seq 1 100); do

@@ -1,11 +1,12 @@
 // main.cpp -- mkart: draws the program's interface art from the project's own sources.
 //
-//   mkart <aerodeck_dir> <data_dir> [--preview <dir>]
+//   mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>]
 //
 // Reads the pixel faces from <data_dir>/art and writes, under <aerodeck_dir>/Resources/bitmaps,
 // interface.png, intro.bmp, blank.bmp, world/lites/lights.bmp and world/overlays/prop_disc.bmp.
 // The output depends only on the inputs, so builds are repeatable. --preview also writes
-// enlarged copies and a text sample for looking at the art.
+// enlarged copies and a text sample for looking at the art. --icons writes the desktop icon in the
+// usual theme layout, <dir>/hicolor/NxN/apps/wing-wright.png.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -45,14 +46,15 @@ static Canvas text_sample(const PixelFont& prop, const PixelFont& mono)
 
 int main(int argc, char** argv)
 {
-    std::string preview;
+    std::string preview, icons;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--preview" && i + 1 < argc) preview = argv[++i];
+        else if (a == "--icons" && i + 1 < argc) icons = argv[++i];
         else args.push_back(a);
     }
-    if (args.size() != 2) return fail("usage: mkart <aerodeck_dir> <data_dir> [--preview <dir>]");
+    if (args.size() != 2) return fail("usage: mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>]");
     const fs::path out  = fs::path(args[0]) / "Resources" / "bitmaps";
     const fs::path data = args[1];
 
@@ -75,6 +77,14 @@ int main(int argc, char** argv)
     if (!write_bmp(out / "world" / "lites" / "lights.bmp", lights)) return fail("cannot write lights.bmp");
     Canvas disc = draw_prop_disc();
     if (!write_bmp(out / "world" / "overlays" / "prop_disc.bmp", disc)) return fail("cannot write prop_disc.bmp");
+
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        if (icons.empty()) break;
+        const std::string n = std::to_string(size);
+        const fs::path dir = fs::path(icons) / "hicolor" / (n + "x" + n) / "apps";
+        fs::create_directories(dir, ec);
+        if (ec || !write_png(dir / "wing-wright.png", draw_icon(size))) return fail("cannot write the icons in " + icons);
+    }
 
     if (!preview.empty()) {
         fs::create_directories(preview, ec);

@@ -13,6 +13,7 @@ Canvas draw_intro(const PixelFont& prop);   // 1024 x 768 start screen
 Canvas draw_blank();                        // plain white
 Canvas draw_lights();                       // light sprite sheet
 Canvas draw_prop_disc();                    // propeller disc
+Canvas draw_icon(int size);                 // the desktop icon, size x size
 
 // Sets text with a face the way the program does: pen y is the baseline, the cell's bottom two
 // rows hang below it; `advance` 0 means the proportional advances. Ink is painted in `colour`.
