@@ -74,17 +74,6 @@ protected:
     }
 };
 
-ww_fatal expect_fatal(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const ww_fatal& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no fatal alert";
-    return ww_fatal("", "", "", "", "", 0);
-}
-
 // Each texel of the next level is the truncated mean of the 2 x 2 block beneath it (the last
 // row or column repeated where the level above is one texel thin).
 ::testing::AssertionResult is_half_of(const std::vector<unsigned char>& big, int bw, int bh,
@@ -114,58 +103,39 @@ TEST_F(Textures, MipChainHalvesToOneTexelAndCountsEveryLevel)
     auto noise = [&](int, int, unsigned char* p) {
         for (int c = 0; c < 3; c++) p[c] = (unsigned char)((seed = seed * 1664525u + 1013904223u) >> 24);
     };
-    const std::string path = write_bmp("mip.bmp", 300, 200, noise);
-    ASSERT_EQ(OGL_texbmp(-100, 501, -108, path), 1);
-    EXPECT_EQ(ren.tex_dx_vis[501], 300);
-    EXPECT_EQ(ren.tex_dy_vis[501], 200);
-    EXPECT_EQ(ren.tex_dx_tot[501], 512);       // restored after the smaller levels
-    EXPECT_EQ(ren.tex_dy_tot[501], 256);
-
-    int vram = 0;
-    std::vector<unsigned char> prev;
-    int pw = 0, ph = 0;
-    for (int lv = 0; lv <= 9; lv++) {
-        SCOPED_TRACE(lv);
-        OGL_tex_state st;
-        std::vector<unsigned char> px = level(501, lv, &st);
-        EXPECT_EQ(st.dx, std::max(1, 512 >> lv));
-        EXPECT_EQ(st.dy, std::max(1, 256 >> lv));
-        EXPECT_TRUE(st.internal_format == GL_RGB_ || st.internal_format == GL_RGB8_) << std::hex << st.internal_format;
-        if (lv > 0) {
-            EXPECT_TRUE(is_half_of(prev, pw, ph, px, st.dx, st.dy, 3));
+    // Each level the truncated mean of the one above, down to one texel; a tall thin picture runs
+    // out of width first, and its last levels average pairs, not quads.
+    const struct { const char* name; int slot, w, h, tw, th; } pictures[] = {
+        {"mip.bmp", 501, 300, 200, 512, 256}, {"thin.bmp", 502, 3, 10, 4, 16}};
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(p.name);
+        ASSERT_EQ(OGL_texbmp(-100, p.slot, -108, write_bmp(p.name, p.w, p.h, noise)), 1);
+        EXPECT_EQ(ren.tex_dx_vis[p.slot], p.w);
+        EXPECT_EQ(ren.tex_dy_vis[p.slot], p.h);
+        EXPECT_EQ(ren.tex_dx_tot[p.slot], p.tw);       // restored after the smaller levels
+        EXPECT_EQ(ren.tex_dy_tot[p.slot], p.th);
+        int vram = 0, pw = 0, ph = 0, lv = 0;
+        std::vector<unsigned char> prev;
+        for (; lv < 16 && OGL_read_tex(p.slot, lv, nullptr, nullptr); lv++) {
+            SCOPED_TRACE(lv);
+            OGL_tex_state st;
+            std::vector<unsigned char> px = level(p.slot, lv, &st);
+            EXPECT_EQ(st.dx, std::max(1, p.tw >> lv));
+            EXPECT_EQ(st.dy, std::max(1, p.th >> lv));
+            EXPECT_TRUE(st.internal_format == GL_RGB_ || st.internal_format == GL_RGB8_) << std::hex << st.internal_format;
+            if (lv > 0) {
+                EXPECT_TRUE(is_half_of(prev, pw, ph, px, st.dx, st.dy, 3));
+            }
+            vram += st.dx * st.dy * 3;
+            prev = px;
+            pw = st.dx;
+            ph = st.dy;
         }
-        vram += st.dx * st.dy * 3;
-        prev = px;
-        pw = st.dx;
-        ph = st.dy;
-        if (lv == 0) {
-            EXPECT_EQ(st.wrap_s, GL_REPEAT_);
-            EXPECT_EQ(st.min_filter, GL_LINEAR_MIPMAP_LINEAR_);
-            EXPECT_EQ(st.mag_filter, GL_LINEAR_);
-            EXPECT_EQ(px[(0 * 512 + 300) * 4], 0);     // the margin is cleared
-        }
+        EXPECT_EQ(pw * ph, 1);
+        EXPECT_EQ(ren.tex_vram[p.slot], vram);
     }
-    EXPECT_EQ(OGL_read_tex(501, 10, nullptr, nullptr), 0);
-    EXPECT_EQ(ren.tex_vram[501], vram);
-    EXPECT_EQ(vram, (512 * 256 + 256 * 128 + 128 * 64 + 64 * 32 + 32 * 16 + 16 * 8 + 8 * 4 + 4 * 2 + 2 * 1 + 1) * 3);
-
-    // A tall thin picture runs out of width first; its last levels average pairs, not quads.
-    const std::string thin = write_bmp("thin.bmp", 3, 10, noise);
-    ASSERT_EQ(OGL_texbmp(-100, 502, -108, thin), 1);
-    prev = level(502, 0, nullptr);
-    pw = 4;
-    ph = 16;
-    for (int lv = 1; lv <= 4; lv++) {
-        SCOPED_TRACE(lv);
-        OGL_tex_state st;
-        std::vector<unsigned char> px = level(502, lv, &st);
-        EXPECT_EQ(st.dx, std::max(1, 4 >> lv));
-        EXPECT_EQ(st.dy, 16 >> lv);
-        EXPECT_TRUE(is_half_of(prev, pw, ph, px, st.dx, st.dy, 3));
-        prev = px;
-        pw = st.dx;
-        ph = st.dy;
-    }
+    EXPECT_EQ(ren.tex_vram[501], (512 * 256 + 256 * 128 + 128 * 64 + 64 * 32 + 32 * 16 + 16 * 8 + 8 * 4 + 4 * 2 + 2 * 1 + 1) * 3);
+    EXPECT_EQ(level(501, 0, nullptr)[(0 * 512 + 300) * 4], 0);     // the margin is cleared
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
@@ -277,6 +247,7 @@ TEST_F(Textures, WrapFilterAndAnisotropyFollowTheSlot)
         {471, -107, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_}, {469, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_},
         {477, -111, GL_REPEAT_, GL_LINEAR_MIPMAP_LINEAR_, GL_LINEAR_}, {999, -112, GL_REPEAT_, GL_LINEAR_MIPMAP_LINEAR_, GL_LINEAR_},
         {1000, -107, GL_CLAMP_TO_EDGE_, GL_LINEAR_, GL_LINEAR_}, {480, -107, GL_CLAMP_TO_EDGE_, GL_NEAREST_, GL_NEAREST_},
+        {501, -108, GL_REPEAT_, GL_LINEAR_MIPMAP_LINEAR_, GL_LINEAR_},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.slot);
@@ -314,23 +285,24 @@ TEST_F(Textures, UploadChecksAreFatalAndMissingPicturesLeaveTheSlot)
     EXPECT_EQ(px[0], 7);
     EXPECT_TRUE(g_test_alerts.empty());
 
+    // Sizes that are no power of two or too large, and arguments out of range, never reach GL.
     const std::string npot = "OGL_load_tex: Trying to read a texture that is not a power of 2!";
-    ren.tex_dx_tot[507] = 300;
-    ren.tex_dy_tot[507] = 256;
-    ww_fatal e = expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); });
-    EXPECT_EQ(e.lines[0], npot);
-    EXPECT_EQ(e.lines[1], "x:y.bmp");
-    ren.tex_dx_tot[507] = 256;
-    ren.tex_dy_tot[507] = 100;
-    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); }).lines[0], npot);
-    ren.tex_dy_tot[507] = 2048;
-    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 507, 0, -107, GL_RGB_, scratch_array); }).lines[0],
-              "Trying to create a texture either less than 1 or greater than 1024!");
-    EXPECT_EQ(expect_fatal([&] { OGL_load_tex("x:y.bmp", 506, 0, -107, GL_LUMINANCE_, scratch_array); }).lines[0],
-              "Trying to bind an invalid RGB type!");
-    EXPECT_EQ(expect_fatal([&] { OGL_mini_me("x:y.bmp", 506, -106, GL_RGB_, scratch_array); }).lines[0],
-              "Trying to bind an invalid filter type!");
-    EXPECT_EQ(expect_fatal([&] { OGL_mini_me("x:y.bmp", -1, -108, GL_RGB_, scratch_array); }).lines[0],
-              "Trying to bind too low or high a texture index!");
-    EXPECT_EQ(OGL_read_tex(507, 0, nullptr, nullptr), 0);     // nothing reached GL
+    const struct { int slot, tot_x, tot_y, rgb, filter, mini; std::string message; } rows[] = {
+        {507, 300, 256, GL_RGB_, -107, 0, npot},
+        {507, 256, 100, GL_RGB_, -107, 0, npot},
+        {507, 256, 2048, GL_RGB_, -107, 0, "Trying to create a texture either less than 1 or greater than 1024!"},
+        {506, 4, 4, GL_LUMINANCE_, -107, 0, "Trying to bind an invalid RGB type!"},
+        {506, 4, 4, GL_RGB_, -106, 1, "Trying to bind an invalid filter type!"},
+        {-1, 4, 4, GL_RGB_, -108, 1, "Trying to bind too low or high a texture index!"},
+    };
+    for (const auto& r : rows) {
+        if (r.slot == 507) { ren.tex_dx_tot[507] = r.tot_x; ren.tex_dy_tot[507] = r.tot_y; }
+        ww_fatal e = ww_fatal_of([&] {
+            if (r.mini) OGL_mini_me("x:y.bmp", r.slot, r.filter, r.rgb, scratch_array);
+            else OGL_load_tex("x:y.bmp", r.slot, 0, r.filter, r.rgb, scratch_array);
+        });
+        EXPECT_EQ(e.lines[0], r.message);
+        EXPECT_EQ(e.lines[1], "x:y.bmp");
+    }
+    EXPECT_EQ(OGL_read_tex(507, 0, nullptr, nullptr), 0);
 }

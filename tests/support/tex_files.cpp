@@ -1,5 +1,6 @@
 // tex_files.cpp -- pictures written by the tests themselves.
 #include "tests/support/tex_files.h"
+#include "tests/support/ww_test.h"
 #include <png.h>
 #include <cstdio>
 
@@ -60,17 +61,15 @@ int tex_write_png(const std::string& path, const tex_png& p)
     return fclose(f) == 0;
 }
 
-long tex_bmp_row_bytes(int w) { return (3L * w + 3) & ~3L; }
-
-static void put(std::vector<unsigned char>& v, unsigned int x, int n)
+static void put(std::string& v, unsigned int x, int n)
 {
-    for (int i = 0; i < n; i++) v.push_back((unsigned char)(x >> (8 * i)));
+    for (int i = 0; i < n; i++) v.push_back((char)(x >> (8 * i)));
 }
 
 int tex_write_bmp(const std::string& path, const tex_bmp& b)
 {
-    const long row = tex_bmp_row_bytes(b.w);
-    std::vector<unsigned char> v;
+    const long row = (3L * b.w + 3) & ~3L;   // rows padded to whole words
+    std::string v;
     put(v, b.magic, 2);
     put(v, (unsigned int)(54 + row * (b.h > 0 ? b.h : -b.h)), 4);
     put(v, 0, 2); put(v, 0, 2);
@@ -85,29 +84,10 @@ int tex_write_bmp(const std::string& path, const tex_bmp& b)
     for (int y = 0; y < b.h && !b.rgb.empty(); y++) {
         for (int x = 0; x < b.w; x++) {
             const unsigned char* p = &b.rgb[((size_t)y * b.w + x) * 3];
-            v.push_back(p[2]); v.push_back(p[1]); v.push_back(p[0]);
+            v.push_back((char)p[2]); v.push_back((char)p[1]); v.push_back((char)p[0]);
         }
         for (long k = 3L * b.w; k < row; k++) v.push_back(0);
     }
     if (b.cut >= 0 && (size_t)b.cut < v.size()) v.resize((size_t)b.cut);
-    return tex_write_file(path, v);
-}
-
-std::vector<unsigned char> tex_read_file(const std::string& path)
-{
-    std::vector<unsigned char> v;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return v;
-    int c;
-    while ((c = fgetc(f)) != EOF) v.push_back((unsigned char)c);
-    fclose(f);
-    return v;
-}
-
-int tex_write_file(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return 0;
-    size_t n = bytes.empty() ? 0 : fwrite(bytes.data(), 1, bytes.size(), f);
-    return (fclose(f) == 0) & (n == bytes.size());
+    return ww_write_bytes(path, v);
 }

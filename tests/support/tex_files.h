@@ -26,8 +26,4 @@ struct tex_bmp {
     unsigned int compression = 0;
     long cut = -1;                          // >= 0: keep only this many bytes of the file
 };
-long tex_bmp_row_bytes(int w);              // bytes per row in the file
 int  tex_write_bmp(const std::string& path, const tex_bmp& b);
-
-std::vector<unsigned char> tex_read_file(const std::string& path);
-int tex_write_file(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -28,6 +28,16 @@ void ww_catch_alerts(void)
     g_alert_hook = hook;
 }
 
+ww_fatal ww_fatal_of(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const ww_fatal& e) {
+        return e;
+    }
+    return ww_fatal("no fatal alert", "", "", "", "", 0);
+}
+
 void ww_use_aerodeck(void)
 {
     MACIBM_build_paths(WW_AERODECK_DIR);
@@ -61,10 +71,12 @@ int ww_write_png(const std::string& path, int dx, int dy, const unsigned char* r
     return 1;
 }
 
-void ww_write_bytes(const std::string& path, const std::string& bytes)
+int ww_write_bytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream f(path, std::ios::binary);
     f.write(bytes.data(), (std::streamsize)bytes.size());
+    f.close();
+    return !f.fail();
 }
 
 std::string ww_read_bytes(const std::string& path)

@@ -17,6 +17,9 @@ struct ww_alert_record { int type; std::string lines[4]; };
 extern std::vector<ww_alert_record> g_test_alerts;   // every alert since ww_catch_alerts
 
 void ww_catch_alerts(void);                  // install the hook: record all, throw ww_fatal on kind 17
+// The fatal alert f stops with; when none comes, one whose first line says so, which no expected
+// text matches.
+ww_fatal ww_fatal_of(const std::function<void()>& f);
 void ww_use_aerodeck(void);                  // app_path and every folder string point at build/Aerodeck
 std::string ww_temp_dir(const char* name);   // a fresh empty folder under the build's temp area
 
@@ -45,5 +48,5 @@ void ww_key_event(int down, int sdl_key, int mods);
 void ww_text_event(const char* utf8);        // the text a key typed, as the keyboard layout gives it
 void ww_paint_event(void);
 
-void ww_write_bytes(const std::string& path, const std::string& bytes);
+int  ww_write_bytes(const std::string& path, const std::string& bytes);   // 0 when it cannot be written
 std::string ww_read_bytes(const std::string& path);   // empty when the file cannot be read

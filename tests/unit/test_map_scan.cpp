@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "base/IO_UTILS.h"
 #include "shell/Hl_MNW.h"
-#include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <cstring>
 
@@ -22,7 +21,7 @@ protected:
     int check(const std::vector<unsigned char>& bytes, int ftype, const char* version, int* c_use, int* c_max)
     {
         const std::string path = dir + "f.bin";
-        EXPECT_TRUE(tex_write_file(path, bytes));
+        EXPECT_TRUE(ww_write_bytes(path, std::string(bytes.begin(), bytes.end())));
         unsigned char* add = nullptr;
         XMappedFile map(path.c_str(), &add);
         int r = MAP_check_file(ftype, &map, add, c_use, c_max, version);
