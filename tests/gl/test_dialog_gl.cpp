@@ -16,13 +16,6 @@
 
 namespace {
 
-void touch(const std::string& path)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    fclose(f);
-}
-
 // The name list centres row 0 at y 180 and puts row r (counted downwards) 10 px lower each.
 float row_y(int r) { return 180 - 10.0f * r; }
 
@@ -64,7 +57,7 @@ protected:
     void step(std::function<void()> f) { sc.steps.push_back(std::move(f)); }
     void files(std::initializer_list<const char*> names)
     {
-        for (const char* n : names) touch(dir + n);
+        for (const char* n : names) ASSERT_TRUE(ww_write_bytes(dir + n, "")) << n;
     }
     void folder(const char* name) { ASSERT_TRUE(std::filesystem::create_directory(dir + name)); }
     int open(int open_save, int file_type) { return dialog_opensave(open_save, file_type, &file, &path); }

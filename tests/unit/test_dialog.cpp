@@ -15,13 +15,6 @@
 
 namespace {
 
-void touch(const std::string& path)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    fclose(f);
-}
-
 std::vector<std::string> listed(void)
 {
     return std::vector<std::string>(g_file, g_file + g_file_count);
@@ -46,7 +39,7 @@ protected:
     }
     void files(std::initializer_list<const char*> names)
     {
-        for (const char* n : names) touch(dir + n);
+        for (const char* n : names) ASSERT_TRUE(ww_write_bytes(dir + n, "")) << n;
     }
     void folders(std::initializer_list<const char*> names)
     {
@@ -142,7 +135,7 @@ TEST_F(DialogListing, FullFolderKeepsTheFirstThousandInHostOrderThenSorts)
     for (int i = 0; i < 1200; i++) {
         char name[32];
         snprintf(name, sizeof name, i % 7 ? "plane%04d.acf" : ".hidden%04d", i);
-        touch(dir + name);
+        ASSERT_TRUE(ww_write_bytes(dir + name, ""));
     }
     // What the host hands out first is what must be kept.
     std::vector<std::string> expect;
@@ -161,7 +154,7 @@ TEST_F(DialogListing, FullFolderKeepsTheFirstThousandInHostOrderThenSorts)
     for (int i = 0; i < 200; i++) {
         char name[32];
         snprintf(name, sizeof name, "extra%04d.acf", i);
-        touch(dir + name);
+        ASSERT_TRUE(ww_write_bytes(dir + name, ""));
     }
     EXPECT_EQ(opensave_getitems(4), IO_LIST_MAX);
     EXPECT_TRUE(std::is_sorted(g_file, g_file + IO_LIST_MAX));
@@ -186,7 +179,7 @@ TEST_F(DialogListing, OddEntriesNeitherBreakNorJoinTheListing)
     std::string long_name(251, 'L');
     long_name += ".acf";
     files({"pipe|name.acf", "dash-name.acf", "brace{.acf", "\xe9t\xe9.acf"});
-    touch(dir + long_name);
+    ASSERT_TRUE(ww_write_bytes(dir + long_name, ""));
     folders({"real"});
     ASSERT_EQ(mkfifo((dir + "fifo.acf").c_str(), 0644), 0);
     ASSERT_EQ(symlink((dir + "gone.acf").c_str(), (dir + "dangling.acf").c_str()), 0);
@@ -205,13 +198,9 @@ TEST_F(DialogListing, WorkingPathWithoutSeparatorIsAProgrammingError)
     files({"a.acf"});
     for (std::string bad : {dir + "a.acf", dir.substr(0, dir.size() - 1), std::string()}) {
         wrk_path = bad;
-        try {
-            opensave_getitems(4);
-            ADD_FAILURE() << "no fatal alert for '" << bad << "'";
-        } catch (const ww_fatal& f) {
-            EXPECT_EQ(f.lines[0], "Working path does not appear to be a directory!");
-            EXPECT_EQ(f.lines[2], "I need to end all paths with the directory indicator!");
-        }
+        ww_fatal f = ww_fatal_of([] { opensave_getitems(4); });
+        EXPECT_EQ(f.lines[0], "Working path does not appear to be a directory!") << bad;
+        EXPECT_EQ(f.lines[2], "I need to end all paths with the directory indicator!");
     }
     for (std::string good : {dir, dir.substr(0, dir.size() - 1) + ":", dir.substr(0, dir.size() - 1) + "\\"}) {
         wrk_path = good;

@@ -116,16 +116,11 @@ TEST_F(Prefs, NonNumericResolutionFieldIsFatal)
                                      res_file(1280, 1024).substr(0, 50) + "    0.0x0000    0.020000",
                                      std::string("I\n740 version\n  1280  1024    32")}) {
         SCOPED_TRACE(bytes);
-        g_test_alerts.clear();
-        try {
-            read_res(bytes);
-            ADD_FAILURE() << "no fatal alert";
-        } catch (const ww_fatal& f) {
-            EXPECT_EQ(f.lines[0], "File-scanning error!");
-            EXPECT_EQ(f.lines[1], "");
-            EXPECT_EQ(f.lines[2], "file:");
-            EXPECT_EQ(f.lines[3], "io");
-        }
+        ww_fatal f = ww_fatal_of([&] { read_res(bytes); });
+        EXPECT_EQ(f.lines[0], "File-scanning error!");
+        EXPECT_EQ(f.lines[1], "");
+        EXPECT_EQ(f.lines[2], "file:");
+        EXPECT_EQ(f.lines[3], "io");
         EXPECT_EQ(inf, nullptr);
     }
 }

@@ -117,13 +117,9 @@ TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
     EXPECT_EQ(inf_open(p, 0, 740, 0), 0);
     EXPECT_EQ(inf, nullptr);
     EXPECT_TRUE(g_test_alerts.empty());
-    try {
-        inf_open(p, 0, 740, 1);
-        FAIL() << "a wrong version with the alert flag is fatal";
-    } catch (const ww_fatal& f) {
-        EXPECT_EQ(f.lines[0], "The following file is the wrong version for this version of Skyvane:");
-        EXPECT_EQ(f.lines[1], p);
-    }
+    ww_fatal f = ww_fatal_of([&] { inf_open(p, 0, 740, 1); });
+    EXPECT_EQ(f.lines[0], "The following file is the wrong version for this version of Skyvane:");
+    EXPECT_EQ(f.lines[1], p);
     std::string b = dir + "v.wpn";
     ww_write_bytes(b, std::string("i\x02\x00\x00\x00", 5));
     EXPECT_EQ(inf_open(b, 3, 1, 0), 0);
@@ -131,15 +127,11 @@ TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
 
     // A version line that holds no number is a scanning error naming the file.
     ww_write_bytes(p, "I\nseven hundred version\n");
-    try {
-        inf_open(p, 0, 740, 0);
-        FAIL() << "a non-numeric version line is fatal";
-    } catch (const ww_fatal& f) {
-        EXPECT_EQ(f.lines[0], "File-scanning error!");
-        EXPECT_EQ(f.lines[1], "");
-        EXPECT_EQ(f.lines[2], "file:");
-        EXPECT_EQ(f.lines[3], p);
-    }
+    f = ww_fatal_of([&] { inf_open(p, 0, 740, 0); });
+    EXPECT_EQ(f.lines[0], "File-scanning error!");
+    EXPECT_EQ(f.lines[1], "");
+    EXPECT_EQ(f.lines[2], "file:");
+    EXPECT_EQ(f.lines[3], p);
     EXPECT_EQ(inf, nullptr);
     // So is a binary header cut short inside its version.
     ww_write_bytes(b, std::string("a\x00\x00", 3));

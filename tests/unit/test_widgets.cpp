@@ -37,16 +37,8 @@ protected:
     static void click(float x, float y) { mouse(x, y, 1); }
 };
 
-using WidgetNumber = Widget;
-using WidgetLabel = Widget;
-using WidgetButton = Widget;
-using WidgetList = Widget;
-using WidgetText = Widget;
-using WidgetScroll = Widget;
-using WidgetFrame = Widget;
-
 //=== number fields ==========================================================================
-TEST_F(WidgetNumber, EachCellStepsByItsDigitAndTheResultIsClampedInTheSameCall)
+TEST_F(Widget, NumberEachCellStepsByItsDigitAndTheResultIsClampedInTheSameCall)
 {
     // Clicks in turn on one field 4 digits wide with one decimal, from 0 (or from `from`).
     const struct { float x, y, lo, from, want; } rows[] = {
@@ -68,7 +60,7 @@ TEST_F(WidgetNumber, EachCellStepsByItsDigitAndTheResultIsClampedInTheSameCall)
     }
 }
 
-TEST_F(WidgetNumber, ClicksOutsideTheWheelsOrUnderAnOpenMenuChangeNothing)
+TEST_F(Widget, NumberClicksOutsideTheWheelsOrUnderAnOpenMenuChangeNothing)
 {
     float v = 50;
     for (auto [x, y] : {std::pair{99.0f, 105.0f}, {141.0f, 105.0f}, {120.0f, 81.0f}, {120.0f, 125.0f}}) {
@@ -81,7 +73,7 @@ TEST_F(WidgetNumber, ClicksOutsideTheWheelsOrUnderAnOpenMenuChangeNothing)
     EXPECT_FLOAT_EQ(v, 50.0f);
 }
 
-TEST_F(WidgetNumber, LimitsComeFromTheDigitsAndApplyWithoutAClick)
+TEST_F(Widget, NumberLimitsComeFromTheDigitsAndApplyWithoutAClick)
 {
     EXPECT_FLOAT_EQ(BTN_flt_hi(3, 0), 999.0f);
     EXPECT_FLOAT_EQ(BTN_flt_hi(4, 1), 999.9f);
@@ -103,7 +95,7 @@ TEST_F(WidgetNumber, LimitsComeFromTheDigitsAndApplyWithoutAClick)
     EXPECT_FLOAT_EQ(v, 8.0f);
 }
 
-TEST_F(WidgetNumber, IntegerFieldsStepOnAFloatCopyAndTruncate)
+TEST_F(Widget, NumberIntegerFieldsStepOnAFloatCopyAndTruncate)
 {
     int n = 9;
     mouse(500, 500);
@@ -117,7 +109,7 @@ TEST_F(WidgetNumber, IntegerFieldsStepOnAFloatCopyAndTruncate)
     EXPECT_EQ(n, 0);
 }
 
-TEST_F(WidgetNumber, HelpIsPostedOnlyOverTheDigits)
+TEST_F(Widget, NumberHelpIsPostedOnlyOverTheDigits)
 {
     const char* label = "fuel intro time|(sec) { This is how long fuel introduction takes to ramp from none to idle "
                         "during the engine-start process.";
@@ -132,7 +124,7 @@ TEST_F(WidgetNumber, HelpIsPostedOnlyOverTheDigits)
 }
 
 //=== labels =================================================================================
-TEST_F(WidgetLabel, SplitsIntoLeftRightAndHelp)
+TEST_F(Widget, LabelSplitsIntoLeftRightAndHelp)
 {
     const struct { const char *label, *left, *right, *help; } rows[] = {
         {"fuel intro time|(sec) { This is how long.", "fuel intro time", "(sec) ", "This is how long."},
@@ -151,7 +143,7 @@ TEST_F(WidgetLabel, SplitsIntoLeftRightAndHelp)
     }
 }
 
-TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWins)
+TEST_F(Widget, LabelLongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWins)
 {
     BTN_label_layout out;
     BTN_layout_label(88, 100, 0, "fuel intro time", &out);   // middle 7; spaces at 4 and 10
@@ -185,7 +177,7 @@ TEST_F(WidgetLabel, LongLabelsBreakNearTheMiddleAndTheLeftOfTwoEqualCandidatesWi
 // Where a click lands against each button's hit box: {x, y, answered}.
 struct hit { float x, y; int hit; };
 
-TEST_F(WidgetButton, CheckBoxTogglesInsideItsInclusiveHitBox)
+TEST_F(Widget, CheckBoxTogglesInsideItsInclusiveHitBox)
 {
     const hit rows[] = {{92, 96, 1}, {108, 112, 1}, {100, 100, 1},   // opposite corners, the middle
                         {91, 100, 0}, {109, 100, 0}, {100, 95, 0}, {100, 113, 0}};
@@ -205,7 +197,7 @@ TEST_F(WidgetButton, CheckBoxTogglesInsideItsInclusiveHitBox)
     EXPECT_EQ(v, 1);
 }
 
-TEST_F(WidgetButton, RadioSetsItsTargetAndAReclickLeavesTheValue)
+TEST_F(Widget, RadioSetsItsTargetAndAReclickLeavesTheValue)
 {
     int v = 0;
     click(100, 100);
@@ -218,7 +210,7 @@ TEST_F(WidgetButton, RadioSetsItsTargetAndAReclickLeavesTheValue)
     EXPECT_EQ(v, 3);
 }
 
-TEST_F(WidgetButton, PushButtonIsAsWideAsItsLabel)
+TEST_F(Widget, PushButtonIsAsWideAsItsLabel)
 {
     const float half = (str_dx("Cancel") + 21) * 0.5f;
     const hit rows[] = {{300 + half, 210, 1}, {300 - half, 190, 1}, {300 + half + 1, 200, 0}, {300, 211, 0}};
@@ -230,7 +222,7 @@ TEST_F(WidgetButton, PushButtonIsAsWideAsItsLabel)
     EXPECT_EQ(BTN_action(300, 200, 0, 0, "Cancel"), 0);   // hovering is not pressing
 }
 
-TEST_F(WidgetButton, PictureButtonAnswersInsideItsHalfSizes)
+TEST_F(Widget, PictureButtonAnswersInsideItsHalfSizes)
 {
     click(109, 90);
     EXPECT_EQ(BTN_icon(100, 100, 4, 90, 24, 90, 9, 10, 45, 0, "panel{ show the panel"), 1);
@@ -239,7 +231,7 @@ TEST_F(WidgetButton, PictureButtonAnswersInsideItsHalfSizes)
     EXPECT_EQ(BTN_icon(100, 100, 4, 90, 24, 90, 9, 10, 45, 1, ""), 0);
 }
 
-TEST_F(WidgetButton, TabHitBoxIsLopsidedAroundItsCentre)
+TEST_F(Widget, TabHitBoxIsLopsidedAroundItsCentre)
 {
     // tab 2 of row 1 in a window 740 high: centre (238, 672)
     const hit rows[] = {{188, 659, 1}, {278, 685, 1}, {187, 672, 0}, {279, 672, 0}, {238, 686, 0}, {238, 658, 0}};
@@ -256,7 +248,7 @@ TEST_F(WidgetButton, TabHitBoxIsLopsidedAroundItsCentre)
 }
 
 //=== pop-up lists ===========================================================================
-TEST_F(WidgetList, ItemsAreSeparatedByDashesAndTheSelectionIsLimited)
+TEST_F(Widget, ListItemsAreSeparatedByDashesAndTheSelectionIsLimited)
 {
     std::string items[BTN_LIST_MAX];
     EXPECT_EQ(BTN_split_list("none-left-right", "", items), 3);
@@ -266,29 +258,22 @@ TEST_F(WidgetList, ItemsAreSeparatedByDashesAndTheSelectionIsLimited)
     EXPECT_EQ(BTN_split_list("a--", "", items), 3);        // empty items count too
 
     mouse(0, 0);
-    int sel = 5;
-    BTN_textlist(300, 400, &sel, "none-left-right", "");
-    EXPECT_EQ(sel, 2);
-    sel = -1;
-    BTN_textlist(300, 400, &sel, "none-left-right", "");
-    EXPECT_EQ(sel, 0);
-    sel = 3;
-    BTN_textlist(300, 400, &sel, "", "");
-    EXPECT_EQ(sel, 0);
+    const struct { const char* list; int from, want; } rows[] = {{"none-left-right", 5, 2}, {"none-left-right", -1, 0}, {"", 3, 0}};
+    for (const auto& r : rows) {
+        int sel = r.from;
+        BTN_textlist(300, 400, &sel, r.list, "");
+        EXPECT_EQ(sel, r.want) << r.from;
+    }
 }
 
-TEST_F(WidgetList, ABarOrMoreThanAHundredItemsIsAProgrammingError)
+TEST_F(Widget, ListABarOrMoreThanAHundredItemsIsAProgrammingError)
 {
     int sel = 0;
-    try {
-        BTN_textlist(300, 400, &sel, "left|right", "gear type");
-        FAIL() << "a | in a list must stop the program";
-    } catch (const ww_fatal& f) {
-        EXPECT_EQ(f.lines[0], "Found | char in text string!");
-        EXPECT_EQ(f.lines[1], "left|right");
-        EXPECT_EQ(f.lines[2], "gear type");
-        EXPECT_EQ(f.lines[3], "HL_BTN");
-    }
+    ww_fatal f = ww_fatal_of([&] { BTN_textlist(300, 400, &sel, "left|right", "gear type"); });
+    EXPECT_EQ(f.lines[0], "Found | char in text string!");
+    EXPECT_EQ(f.lines[1], "left|right");
+    EXPECT_EQ(f.lines[2], "gear type");
+    EXPECT_EQ(f.lines[3], "HL_BTN");
     std::string hundred = "x";
     for (int i = 1; i < 100; i++) hundred += "-x";
     std::string items[BTN_LIST_MAX];
@@ -298,7 +283,7 @@ TEST_F(WidgetList, ABarOrMoreThanAHundredItemsIsAProgrammingError)
     EXPECT_EQ(g_test_alerts.back().lines[0], "BTN_text_list overflow!");
 }
 
-TEST_F(WidgetList, AClickOpensThePopUpInSlot1519AndTheChoiceIsTakenOnTheNextCall)
+TEST_F(Widget, ListAClickOpensThePopUpInSlot1519AndTheChoiceIsTakenOnTheNextCall)
 {
     const char* list = "alpha-beta-gamma";
     int sel = 1;
@@ -338,7 +323,7 @@ TEST_F(WidgetList, AClickOpensThePopUpInSlot1519AndTheChoiceIsTakenOnTheNextCall
     EXPECT_EQ(BTN_textlist(300, 400, &sel, list, ""), 0);
 }
 
-TEST_F(WidgetList, APopUpBelowTheScreenCreepsUpAndADismissedOneStaysClosed)
+TEST_F(Widget, ListAPopUpBelowTheScreenCreepsUpAndADismissedOneStaysClosed)
 {
     int sel = 0;
     click(300, 10);
@@ -368,26 +353,23 @@ TEST_F(WidgetList, APopUpBelowTheScreenCreepsUpAndADismissedOneStaysClosed)
 }
 
 //=== code letters and text ==================================================================
-TEST_F(WidgetText, CodeLettersStepThroughTheThirtyEightSymbols)
+TEST_F(Widget, CodeLettersStepThroughTheThirtyEightSymbols)
 {
     char code[5] = "Z-?a";
-    click(105, 100);                                  // cell 0, lower half: forward
-    BTN_chars(100, 100, code, 4, "");
-    EXPECT_EQ(code[0], '-');
-    BTN_chars(100, 100, code, 4, "");
-    EXPECT_EQ(code[0], ' ');
-    click(105, 103);                                  // upper half: back, wrapping
-    BTN_chars(100, 100, code, 4, "");
-    EXPECT_EQ(code[0], '-');
-    click(125, 90);                                   // an unknown character counts as "0"
-    BTN_chars(100, 100, code, 4, "");
-    EXPECT_EQ(code[2], '1');
-    click(135, 110);                                  // lower case is upper-cased first: "A" back is "9"
-    BTN_chars(100, 100, code, 4, "");
-    EXPECT_EQ(code[3], '9');
+    const struct { float x, y; int cell; char want; } rows[] = {
+        {105, 100, 0, '-'}, {105, 100, 0, ' '},       // cell 0, lower half: forward
+        {105, 103, 0, '-'},                           // upper half: back, wrapping
+        {125, 90, 2, '1'},                            // an unknown character counts as "0"
+        {135, 110, 3, '9'},                           // lower case is upper-cased first: "A" back is "9"
+    };
+    for (const auto& r : rows) {
+        click(r.x, r.y);
+        BTN_chars(100, 100, code, 4, "");
+        EXPECT_EQ(code[r.cell], r.want) << r.x << "," << r.y;
+    }
 }
 
-TEST_F(WidgetText, ClickingAFieldTakesTheKeyboardAndTypingEditsIt)
+TEST_F(Widget, ClickingAFieldTakesTheKeyboardAndTypingEditsIt)
 {
     std::string name = "Cessna";
     click(105, 104);
@@ -427,7 +409,7 @@ TEST_F(WidgetText, ClickingAFieldTakesTheKeyboardAndTypingEditsIt)
     EXPECT_EQ(long_path.size(), 700u);
 }
 
-TEST_F(WidgetText, KeysEndTheEntryOrEditTheBuffer)
+TEST_F(Widget, KeysEndTheEntryOrEditTheBuffer)
 {
     mnw.entry_field = 3;
     strcpy(g_cs_input, "ab");
@@ -462,7 +444,7 @@ TEST_F(WidgetText, KeysEndTheEntryOrEditTheBuffer)
     EXPECT_STREQ(g_cs_input, "");
 }
 
-TEST_F(WidgetText, TheFileButtonOpensTheDialog)
+TEST_F(Widget, TheFileButtonOpensTheDialog)
 {
     std::string file = "c172.acf", path = "/x/c172.acf";
     mouse(-17 + 100, 103);
@@ -480,67 +462,53 @@ TEST_F(WidgetText, TheFileButtonOpensTheDialog)
 }
 
 //=== scroll bar and name list ===============================================================
-TEST_F(WidgetScroll, ArrowsStepAndTheThumbFollowsTheMouse)
+TEST_F(Widget, ArrowsStepAndTheThumbFollowsTheMouse)
 {
-    int i = 5;
-    click(100, 310);                                  // top arrow, above hi_y
-    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 1);
-    EXPECT_EQ(i, 4);
-    click(111, 80);                                   // bottom arrow
-    BTN_vert_slider(100, 100, 300, 0, 10, &i);
-    EXPECT_EQ(i, 5);
-    i = 0;
-    click(100, 320);
-    BTN_vert_slider(100, 100, 300, 0, 10, &i);
-    EXPECT_EQ(i, 0);                                  // limited
-
-    mouse(100, 289);
-    mnw.now_dragging = 1;
-    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 1);
-    EXPECT_EQ(i, 0);
-    mouse(100, 111);
-    BTN_vert_slider(100, 100, 300, 0, 10, &i);
-    EXPECT_EQ(i, 10);
-    mouse(100, 200);                                  // 89 of 178 pixels: 5.0 truncated
-    BTN_vert_slider(100, 100, 300, 0, 10, &i);
-    EXPECT_EQ(i, 5);
-    mouse(100, 199);
-    BTN_vert_slider(100, 100, 300, 0, 10, &i);
-    EXPECT_EQ(i, 5);
-    mouse(112, 200);                                  // beside the bar: no drag
-    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 0, 10, &i), 0);
-    mnw.now_dragging = 0;
-
-    i = 3;
-    click(100, 310);
-    EXPECT_EQ(BTN_vert_slider(100, 100, 300, 4, 4, &i), 0);   // nothing to scroll
-    EXPECT_EQ(i, 3);
+    // {x, y, dragging, value before (-1: as left), low end, answer, value after}
+    const struct { float x, y; int drag, from, lo, ret, want; } rows[] = {
+        {100, 310, 0, 5, 0, 1, 4},                    // top arrow, above hi_y
+        {111, 80, 0, -1, 0, 1, 5},                    // bottom arrow
+        {100, 320, 0, 0, 0, 1, 0},                    // limited
+        {100, 289, 1, -1, 0, 1, 0},                   // the thumb follows the mouse
+        {100, 111, 1, -1, 0, 1, 10},
+        {100, 200, 1, -1, 0, 1, 5},                   // 89 of 178 pixels: 5.0 truncated
+        {100, 199, 1, -1, 0, 1, 5},
+        {112, 200, 1, -1, 0, 0, 5},                   // beside the bar: no drag
+        {100, 310, 0, 3, 4, 0, 3},                    // nothing to scroll
+    };
+    int i = 0;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.x << "," << r.y << " dragging " << r.drag);
+        mouse(r.x, r.y, !r.drag);
+        mnw.now_dragging = r.drag;
+        if (r.from >= 0) i = r.from;
+        EXPECT_EQ(BTN_vert_slider(100, 100, 300, r.lo, r.lo ? 4 : 10, &i), r.ret);
+        EXPECT_EQ(i, r.want);
+    }
 }
 
-TEST_F(WidgetScroll, NameListClicksCentreTheRowAndOnlyFileListsAreKnown)
+TEST_F(Widget, NameListClicksCentreTheRowAndOnlyFileListsAreKnown)
 {
+    // {click above the centre, list type, count, answer, row after}: rows 10 px apart, limited.
+    const struct { float dy; int type, count, ret, want; } rows[] = {
+        {-30, 998, 40, 1, 13},                        // three rows below the centre
+        {14, 999, 40, 1, 12},                         // -round(1.4) = -1
+        {100, 995, 15, 1, 2},
+        {-100, 998, 5, 1, 5},                         // limited to the list
+        {0, 998, -1, 0, 5},                           // an empty listing
+    };
     int c = 10;
-    click(150, 180 - 30);                             // three rows below the centre
-    EXPECT_EQ(BTN_big_name_list(998, 20, 180, &c, 0, 40), 1);
-    EXPECT_EQ(c, 13);
-    click(150, 180 + 14);                             // -round(1.4) = -1
-    BTN_big_name_list(999, 20, 180, &c, 0, 40);
-    EXPECT_EQ(c, 12);
-    click(150, 180 + 100);
-    BTN_big_name_list(995, 20, 180, &c, 0, 15);
-    EXPECT_EQ(c, 2);
-    click(150, 180 - 100);
-    BTN_big_name_list(998, 20, 180, &c, 0, 5);        // limited to the list
-    EXPECT_EQ(c, 5);
-    click(150, 180);
-    EXPECT_EQ(BTN_big_name_list(998, 20, 180, &c, 0, -1), 0);   // an empty listing
-    EXPECT_EQ(c, 5);
+    for (const auto& r : rows) {
+        click(150, 180 + r.dy);
+        EXPECT_EQ(BTN_big_name_list(r.type, 20, 180, &c, 0, r.count), r.ret) << r.dy;
+        EXPECT_EQ(c, r.want) << r.dy;
+    }
     EXPECT_THROW(BTN_big_name_list(600, 20, 180, &c, 0, 5), ww_fatal);
     EXPECT_EQ(g_test_alerts.back().lines[0], "Bad big_name_list type!");
 }
 
 //=== frames and helpers =====================================================================
-TEST_F(WidgetFrame, UnknownStylesAndHalfPixelTracksAreFatal)
+TEST_F(Widget, UnknownStylesAndHalfPixelTracksAreFatal)
 {
     struct { void (*draw)(); const char* text; } cases[] = {
         {[] { BTN_frame1(6, 100, 100, 50, 45); }, "Bad BTN_frame1 call!"},
@@ -568,7 +536,7 @@ TEST_F(WidgetFrame, UnknownStylesAndHalfPixelTracksAreFatal)
     EXPECT_EQ(g_test_alerts.size(), before);
 }
 
-TEST_F(WidgetFrame, SubPanelsReachTheWindowEdgesAndFltnearRounds)
+TEST_F(Widget, SubPanelsReachTheWindowEdgesAndFltnearRounds)
 {
     float x2, y2;
     BTN_subwin(30, 13, -1, -1, -1, -1, "", &x2, &y2);
@@ -577,11 +545,9 @@ TEST_F(WidgetFrame, SubPanelsReachTheWindowEdgesAndFltnearRounds)
     BTN_subwin(0, 13, 100, 200, 50, 60, "", &x2, &y2);
     EXPECT_FLOAT_EQ(x2, 160);
     EXPECT_FLOAT_EQ(y2, 270);
-    EXPECT_FLOAT_EQ(fltnear(7.4f, 5), 5);
-    EXPECT_FLOAT_EQ(fltnear(7.6f, 5), 10);
-    EXPECT_FLOAT_EQ(fltnear(-7.6f, 5), -10);
-    EXPECT_FLOAT_EQ(fltnear(0.26f, 0.25f), 0.25f);
-    EXPECT_FLOAT_EQ(fltnear(3.3f, 0), 3.3f);
+    for (auto [v, step, want] : {std::tuple{7.4f, 5.0f, 5.0f}, {7.6f, 5.0f, 10.0f}, {-7.6f, 5.0f, -10.0f},
+                                 {0.26f, 0.25f, 0.25f}, {3.3f, 0.0f, 3.3f}})
+        EXPECT_FLOAT_EQ(fltnear(v, step), want) << v << " to " << step;
 }
 
 }   // namespace
