@@ -9,13 +9,14 @@
 #include "shell/Hl_MNW.h"
 #include "base/IO_TYPED.h"
 #include "base/IO_UTILS.h"
+#include "base/hl_string.h"
 #include "tests/support/ww_test.h"
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
+#include <filesystem>
 #include <sys/wait.h>
 #include <type_traits>
 #include <unistd.h>
@@ -29,13 +30,6 @@ std::string read_bytes(const std::string& path) { return ww_read_bytes(IO_host_p
 void write_bytes(const std::string& path, const std::string& bytes) { ww_write_bytes(IO_host_path(path), bytes); }
 
 std::string image_of(int p) { return std::string(reinterpret_cast<const char*>(&veh[p]), ACF_IMAGE_BYTES); }
-
-template <size_t N>
-void put(char (&field)[N], const std::string& s)
-{
-    memset(field, 0, N);
-    memcpy(field, s.data(), std::min(s.size(), N - 1));
-}
 
 // Which bytes of the stored image hold characters (the two padding bytes after ICAO included),
 // taken from the record's field list.
@@ -73,13 +67,13 @@ void fill_varied(int p)
     }
     veh_struct& v = veh[p];
     v.is_APL = 0;
-    put(v.tailnum, "N172SV");
-    put(v.author, "Ada Designer, Hangar 3");
-    put(v.descrip, "A four-seat high wing trainer.");
-    put(v.Rafl0[8], "NACA 2412.afl");
-    put(v.Tafl1[43], "tip foil.afl");
-    put(v.wpn_name[3], "Weapons:bomb 500lb.wpn");
-    put(v.ICAO, "C172");
+    STR_put(v.tailnum, "N172SV");
+    STR_put(v.author, "Ada Designer, Hangar 3");
+    STR_put(v.descrip, "A four-seat high wing trainer.");
+    STR_put(v.Rafl0[8], "NACA 2412.afl");
+    STR_put(v.Tafl1[43], "tip foil.afl");
+    STR_put(v.wpn_name[3], "Weapons:bomb 500lb.wpn");
+    STR_put(v.ICAO, "C172");
     v.is_hm = 'h';
     v.is_ga = 'g';
     v.rev_con[5] = 1;
@@ -134,14 +128,11 @@ void expect_same_image_except_replaced(const std::string& a, const std::string& 
     EXPECT_EQ(differ, 0u) << "first difference at image byte " << first;
 }
 
-std::vector<std::string> folder_entries(const std::string& dir)
+std::vector<std::string> folder_entries(const std::string& dir)   // sorted
 {
     std::vector<std::string> names;
-    DIR* d = opendir(IO_host_path(dir).c_str());
-    if (!d) return names;
-    while (dirent* e = readdir(d))
-        if (strcmp(e->d_name, ".") && strcmp(e->d_name, "..")) names.push_back(e->d_name);
-    closedir(d);
+    for (const auto& e : std::filesystem::directory_iterator(IO_host_path(dir))) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -173,8 +164,8 @@ protected:
     }
     void set_paths(int p, const std::string& path, const std::string& name = "plane.acf")
     {
-        put(veh[p].path, path);
-        put(veh[p].name, name);
+        STR_put(veh[p].path, path);
+        STR_put(veh[p].name, name);
     }
     // Alerts name files as a person would type them in a shell.
     bool alerted_about(const std::string& path, int type = 16)
@@ -335,18 +326,12 @@ TEST_F(AcfFiles, SaveNameGetsAcfUnlessItEndsInAcfOrACF)
     // Through the Save command: the record's path takes the name, and the file on disk gets its
     // extension in lower case.
     fill_varied(0);
-    set_paths(0, dir + "bare");
-    ASSERT_EQ(write_acf(0), 1);
-    EXPECT_EQ(std::string(veh[0].path), dir + "bare.acf");
-    set_paths(0, dir + "LOUD.ACF");
-    ASSERT_EQ(write_acf(0), 1);
-    EXPECT_EQ(std::string(veh[0].path), dir + "LOUD.ACF");
-    set_paths(0, dir + "mixed.Acf");
-    ASSERT_EQ(write_acf(0), 1);
-    EXPECT_EQ(std::string(veh[0].path), dir + "mixed.Acf.acf");
-    std::vector<std::string> files = folder_entries(dir);
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"LOUD.acf", "bare.acf", "mixed.Acf.acf"}));
+    for (auto [name, path] : {std::pair{"bare", "bare.acf"}, {"LOUD.ACF", "LOUD.ACF"}, {"mixed.Acf", "mixed.Acf.acf"}}) {
+        set_paths(0, dir + name);
+        ASSERT_EQ(write_acf(0), 1);
+        EXPECT_EQ(std::string(veh[0].path), dir + path);
+    }
+    EXPECT_EQ(folder_entries(dir), (std::vector<std::string>{"LOUD.acf", "bare.acf", "mixed.Acf.acf"}));
 
     // A path with no room left for the extension is refused, not cut short.
     set_paths(0, dir + std::string(497 - dir.size(), 'x'));

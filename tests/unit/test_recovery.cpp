@@ -33,13 +33,6 @@ protected:
     }
 };
 
-TEST_F(Recovery, UnsavedAircraftGoesBesideItsFile)
-{
-    std::string p = MACIBM_write_recovery();
-    EXPECT_EQ(p, folder + "Cub_recovered.acf");
-    EXPECT_EQ(file_size(p), 5 + 647096);
-}
-
 TEST_F(Recovery, NothingUnsavedWritesNothing)
 {
     set.acf_mod = 0;
