@@ -4,7 +4,6 @@
 #include "shell/Hl_MNW.h"
 #include "base/MACIBM_keys.h"
 #include "tests/support/ww_test.h"
-#include <vector>
 #include <SDL_keycode.h>
 
 namespace {

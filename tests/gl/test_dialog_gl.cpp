@@ -6,7 +6,6 @@
 #include "base/IO_UTILS.h"
 #include "editor/HL_BTN.h"
 #include "tests/support/ww_test.h"
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -158,22 +157,18 @@ TEST_F(Dialog, CancelReturnsZeroAndRestoresTheCallersWindow)
     EXPECT_EQ(path, "unchanged");
     EXPECT_EQ(mnw.top_win, 605);
     EXPECT_EQ(mnw.win_dx, 417);
+}
 
-    sc = ww_script{};
+TEST_F(Dialog, CharArrayFormCopiesTheChoiceBackButNotACancel)
+{
+    files({"gun.wpn", "plane.acf"});
+    wrk_path = dir;                              // weapons start wherever the caller points
     char cfile[BTN_INPUT_LEN] = "Old.wpn", cpath[BTN_INPUT_LEN] = "old path";
-    wrk_path = dir;
     sc.steps = {[] {}, [] { ww_click_at(45, 28); }};
     EXPECT_EQ(dialog_opensave(MNW_WIN_SAVE, 3, cfile, cpath), 0);
     EXPECT_STREQ(cfile, "Old.wpn");
     EXPECT_STREQ(cpath, "old path");
-    EXPECT_EQ(mnw.top_win, 605);
-}
-
-TEST_F(Dialog, CharArrayFormCopiesTheChoiceBack)
-{
-    files({"gun.wpn", "plane.acf"});
-    wrk_path = dir;                              // weapons start wherever the caller points
-    char cfile[BTN_INPUT_LEN] = "", cpath[BTN_INPUT_LEN] = "";
+    sc = ww_script{};
     sc.steps = {[] {}, [] { ww_key(SDLK_RETURN); }};
     EXPECT_EQ(dialog_opensave(MNW_WIN_OPEN, 3, cfile, cpath), 1);
     EXPECT_STREQ(cfile, "gun.wpn");

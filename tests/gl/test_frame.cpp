@@ -130,10 +130,6 @@ TEST_F(Frame, PulsesFireOncePerPeriod)
     EXPECT_LE(n1, 5);
     EXPECT_GE(n40, 49);
     EXPECT_LE(n02, 1);
-    // the pulsing colours follow sin(15 t)
-    float s = std::sin(mnw.real_time * 15.0f) * 0.3f + 0.7f;
-    EXPECT_NEAR(mnw.pulse_alpha, s, 1e-5);
-    EXPECT_NEAR(col_rgb[72][1], 0.2f * s, 1e-5);
 }
 
 TEST_F(Frame, WindowsAreCentredAndNeverBelowTheScreen)
@@ -244,35 +240,29 @@ TEST_F(Pixels, StartPictureFromItsGroundAndTilesLooksExactlyLikeThePictureDrawnW
 {
     MACIBM_startwind(-1, "background");
     ASSERT_EQ(ren.back_keyed, 1);
-    OGL_2d_projection();
-    OGL_plot_background();
-    std::vector<unsigned char> keyed = block(0, 0, 1024, 768);
-    ren.back_keyed = 0;
-    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
-    OGL_plot_background();
-    std::vector<unsigned char> whole = block(0, 0, 1024, 768);
-    ren.back_keyed = 1;
-    EXPECT_EQ(keyed, whole);
-    // not a picture of the ground alone: the title and the aircraft are there
-    EXPECT_GT(lit(whole), 2000);
-
-    // On a screen larger than the interface, the margins keep the window colour. The window
-    // here stays 1024 x 768: it shows the lower left of a 1152 x 800 screen.
-    mnw.x_res_now = 1152; mnw.y_res_now = 800;
-    MACIBM_compute_offsets();
-    OGL_2d_projection();
-    OGL_plot_background();
-    keyed = block(0, 0, 1024, 768);
-    ren.back_keyed = 0;
-    OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
-    OGL_plot_background();
-    whole = block(0, 0, 1024, 768);
-    ren.back_keyed = 1;
+    // On a screen larger than the interface, too, where the margins keep the window colour. The
+    // window here stays 1024 x 768: it shows the lower left of a 1152 x 800 screen.
+    for (auto [w, h] : {std::pair{1024, 768}, {1152, 800}}) {
+        SCOPED_TRACE(w);
+        mnw.x_res_now = w; mnw.y_res_now = h;
+        MACIBM_compute_offsets();
+        OGL_2d_projection();
+        OGL_plot_background();
+        const std::vector<unsigned char> keyed = block(0, 0, 1024, 768);
+        ren.back_keyed = 0;
+        OGL_fillrect(15, 1.0f, 0, 0, 1024, 768);
+        OGL_plot_background();
+        const std::vector<unsigned char> whole = block(0, 0, 1024, 768);
+        ren.back_keyed = 1;
+        EXPECT_EQ(keyed, whole);
+        EXPECT_GT(lit(whole), 2000);   // not the ground alone: the title and the aircraft are there
+        if (w > 1024) {
+            EXPECT_EQ(keyed[0], (unsigned char)intround(col_rgb[30][0] * 255));   // the left margin
+        }
+    }
     mnw.x_res_now = 1024; mnw.y_res_now = 768;
     MACIBM_compute_offsets();
     OGL_2d_projection();
-    EXPECT_EQ(keyed, whole);
-    EXPECT_EQ(keyed[0], (unsigned char)intround(col_rgb[30][0] * 255));   // the left margin
     MACIBM_startwind(0, "background");
 }
 

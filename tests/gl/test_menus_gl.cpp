@@ -17,7 +17,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <unistd.h>
 #include <vector>
 
@@ -71,17 +70,22 @@ protected:
         MACIBM_startwind(0, "menu tests");
         ww_frames(1);
     }
-    void click_title(int m)
+    static void click(float x, float y)
     {
-        ww_click_at((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, (mnw.menuy1[m] + mnw.menuy2[m]) * 0.5f);
+        ww_click_at(x, y);
+        ww_frames(1);
+    }
+    void click_title(int m) { click((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, (mnw.menuy1[m] + mnw.menuy2[m]) * 0.5f); }
+    void hover_title(int m)
+    {
+        ww_mouse_to((mnw.menux1[m] + mnw.menux2[m]) * 0.5f, mnw.menuy1[m] + 9);
         ww_frames(1);
     }
     void click_item(int m, const char* text)
     {
         float x, y;
         item_centre(m, text, &x, &y);
-        ww_click_at(x, y);
-        ww_frames(1);
+        click(x, y);
     }
     int file = -1, view = -1;
 };
@@ -92,14 +96,12 @@ TEST_F(MenuClicks, TitlesOpenAndCloseTheirMenusAndTheOpenMenuFollowsTheMouse)
     EXPECT_EQ(mnw.menu_up, file);
     EXPECT_EQ(s_saw_click, 0);                  // the press was the menu's, not the editor's
 
-    ww_mouse_to((mnw.menux1[view] + mnw.menux2[view]) * 0.5f, mnw.menuy1[view] + 9);
-    ww_frames(1);
+    hover_title(view);
     EXPECT_EQ(mnw.menu_up, view);
 
     click_title(view);
     EXPECT_EQ(mnw.menu_up, -1);
-    ww_mouse_to((mnw.menux1[file] + mnw.menux2[file]) * 0.5f, mnw.menuy1[file] + 9);
-    ww_frames(1);
+    hover_title(file);
     EXPECT_EQ(mnw.menu_up, -1);                 // with no menu open, passing over a title opens nothing
 }
 
@@ -117,22 +119,18 @@ TEST_F(MenuClicks, AnItemRunsItsCommandAndAClickBesideTheMenuStaysAClick)
 
     // Separators cannot be chosen: the menu stays as it was and the press goes nowhere.
     click_title(file);
-    float x, y;
-    item_centre(file, "-", &x, &y);
-    ww_click_at(x, y);
-    ww_frames(1);
+    click_item(file, "-");
     EXPECT_EQ(mnw.menu_up, -1);
 
     click_title(file);
-    ww_click_at(600, 300);
-    ww_frames(1);
+    click(600, 300);
     EXPECT_EQ(mnw.menu_up, -1);
     EXPECT_EQ(s_saw_click, 1);
 }
 
 TEST_F(MenuClicks, ReturnOnTheMainScreenActsLikeAPressButIsNoClick)
 {
-    ww_mouse_to((mnw.menux1[view] + mnw.menux2[view]) * 0.5f, mnw.menuy1[view] + 9);
+    hover_title(view);
     ww_key(SDLK_RETURN);
     ww_frames(1);
     EXPECT_EQ(mnw.menu_up, view);
@@ -204,17 +202,14 @@ TEST_F(CommandKeys, ReturnOrACloseBoxClosesAnEditorWindow)
     APPLICATION_handlemenu(900);
     EXPECT_EQ(wrk_path, afl_path);
     ww_frames(1);
-    ww_click_at(mnw.win_dx - 10, mnw.win_dy - 8);   // the top-right box
-    ww_frames(1);
+    click(mnw.win_dx - 10, mnw.win_dy - 8);         // the top-right box
     EXPECT_EQ(mnw.top_win, 0);
 
     APPLICATION_handlemenu(620);
     ww_frames(1);
-    ww_click_at(mnw.win_dx / 2, mnw.win_dy - 8);    // the title bar between the boxes
-    ww_frames(1);
+    click(mnw.win_dx / 2, mnw.win_dy - 8);          // the title bar between the boxes
     EXPECT_EQ(mnw.top_win, 620);
-    ww_click_at(10, mnw.win_dy - 8);                // the top-left box
-    ww_frames(1);
+    click(10, mnw.win_dy - 8);                      // the top-left box
     EXPECT_EQ(mnw.top_win, 0);
 }
 
@@ -361,12 +356,12 @@ TEST_F(CommandPrompts, NewAndOpenKeepUnsavedWorkWhenCancelled)
     strcpy(veh[0].name, "mine.acf");
     veh[0].gearstatdef[67] = 7;
     set.acf_mod = 1;
-    answer(300 - 80, 25);
-    APPLICATION_handlemenu(300);
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
-    answer(300 - 80, 25);
-    APPLICATION_handlemenu(301);
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);    // the prompt, not the file dialog
+    // New, Open (the prompt, not the file dialog) and the batch re-save, which would replace it.
+    for (int command : {300, 301, 1520}) {
+        answer(300 - 80, 25);
+        APPLICATION_handlemenu(command);
+        EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ) << command;
+    }
     EXPECT_STREQ(veh[0].name, "mine.acf");
     EXPECT_EQ(veh[0].gearstatdef[67], 7);
     EXPECT_EQ(set.acf_mod, 1);
@@ -451,23 +446,6 @@ TEST_F(BatchResave, EveryAircraftInEveryFolderIsSavedAgainButDamagedFilesAreLeft
     EXPECT_EQ(log.find("a.acf"), std::string::npos) << log;
     EXPECT_EQ(wrk_path, app_path);               // the file dialog starts where the designer left it
     EXPECT_EQ(mnw.top_win, 0);
-}
-
-TEST_F(BatchResave, UnsavedWorkIsAskedAboutBeforeTheBatchReplacesIt)
-{
-    make_aircraft("a.acf");
-    const std::string before = ww_read_bytes(host + "a.acf");
-    memset(&veh[0], 0, sizeof veh[0]);
-    strcpy(veh[0].name, "mine.acf");
-    set.acf_mod = 1;
-    ww_script sc;
-    sc.steps = {[] {}, [] { ww_click_at(300 - 80, 25); }};   // Cancel
-    ww_play(&sc, [] { ww_click_at(300 - 80, 25); });
-    APPLICATION_handlemenu(1520);
-    ww_play(nullptr, nullptr);
-    EXPECT_EQ(sc.saw_top_win, MNW_WIN_SAVEQ);
-    EXPECT_STREQ(veh[0].name, "mine.acf");
-    EXPECT_EQ(ww_read_bytes(host + "a.acf"), before);
 }
 
 }  // namespace

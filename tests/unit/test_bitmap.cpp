@@ -8,8 +8,6 @@
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <png.h>
-#include <array>
-#include <cmath>
 #include <cstring>
 #include <vector>
 #include <filesystem>

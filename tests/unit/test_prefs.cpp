@@ -9,9 +9,7 @@
 #include "model/acf_struct.h"
 #include "draw/ren_struct.h"
 #include "tests/support/ww_test.h"
-#include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <filesystem>
 

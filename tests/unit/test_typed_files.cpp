@@ -5,7 +5,6 @@
 #include "shell/Hl_MNW.h"
 #include "tests/support/ww_test.h"
 #include <cstring>
-#include <fstream>
 #include <filesystem>
 #include <vector>
 
@@ -26,31 +25,6 @@ protected:
     }
     std::string dir;
 };
-
-TEST_F(TypedFiles, BinaryHeaderRecordsTheWritersByteOrder)
-{
-    // Written by a big-endian machine: "a", then 740 and 5 most significant byte first.
-    std::string p = dir + "big.acf";
-    ww_write_bytes(p, std::string("a\x00\x00\x02\xE4\x00\x00\x00\x05", 9));
-    ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
-    EXPECT_EQ(rev_inf_bin, 1);
-    EXPECT_EQ(inf_is_bin[inf_use], 1);
-    EXPECT_EQ(int_scan(p), 5);
-
-    // The same from a little-endian machine.
-    ww_write_bytes(p, std::string("i\xE4\x02\x00\x00\x05\x00\x00\x00", 9));
-    ASSERT_EQ(inf_open(p, 4, 740, 1), 1);
-    EXPECT_EQ(rev_inf_bin, 0);
-    EXPECT_EQ(int_scan(p), 5);
-
-    // Neither marker, or a text marker on a binary type: not a typed file.
-    ww_write_bytes(p, std::string("I\xE4\x02\x00\x00", 5));
-    EXPECT_EQ(inf_open(p, 4, 740, 1), 0);
-    EXPECT_EQ(inf, nullptr);
-    EXPECT_EQ(inf_open(dir + "missing.acf", 4, 740, 1), 0);
-    EXPECT_EQ(inf_open(dir, 20, 0, 1), 0);     // a folder is no file
-    EXPECT_TRUE(g_test_alerts.empty());
-}
 
 TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
 {
@@ -97,45 +71,56 @@ TEST_F(TypedFiles, TextLinesEndWhereTheFileSays)
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
-TEST_F(TypedFiles, VersionCheckAndFilesWithoutHeader)
+// What each header opens as: {bytes, type, version, alert flag, opens (1), is refused (0) or is
+// fatal (-1), then the first value read or the fatal alert's first line}.
+TEST_F(TypedFiles, TheHeaderDecidesWhatOpens)
 {
-    std::string p = dir + "v.txt";
-    // Type 20 has no header at all; a version of 0 or less checks no version line.
-    ww_write_bytes(p, "hello\n");
-    ASSERT_EQ(inf_open(p, 20, 740, 1), 1);
-    EXPECT_EQ(line_scan(), "hello");
-    ww_write_bytes(p, "A\nhello\n");
-    ASSERT_EQ(inf_open(p, 0, 0, 1), 1);
-    EXPECT_EQ(line_scan(), "hello");
-    ASSERT_EQ(inf_open(p, 0, -1, 1), 1);
-    EXPECT_EQ(line_scan(), "hello");
-    ww_write_bytes(p, "X\nhello\n");
-    EXPECT_EQ(inf_open(p, 0, 0, 1), 0);
-
-    // A wrong version: quietly refused, or fatal when the caller asks for the alert.
-    ww_write_bytes(p, "I\n700 version\nbody\n");
-    EXPECT_EQ(inf_open(p, 0, 740, 0), 0);
-    EXPECT_EQ(inf, nullptr);
-    EXPECT_TRUE(g_test_alerts.empty());
-    ww_fatal f = ww_fatal_of([&] { inf_open(p, 0, 740, 1); });
-    EXPECT_EQ(f.lines[0], "The following file is the wrong version for this version of Skyvane:");
-    EXPECT_EQ(f.lines[1], p);
-    std::string b = dir + "v.wpn";
-    ww_write_bytes(b, std::string("i\x02\x00\x00\x00", 5));
-    EXPECT_EQ(inf_open(b, 3, 1, 0), 0);
-    EXPECT_THROW(inf_open(b, 3, 1, 1), ww_fatal);
-
-    // A version line that holds no number is a scanning error naming the file.
-    ww_write_bytes(p, "I\nseven hundred version\n");
-    f = ww_fatal_of([&] { inf_open(p, 0, 740, 0); });
-    EXPECT_EQ(f.lines[0], "File-scanning error!");
-    EXPECT_EQ(f.lines[1], "");
-    EXPECT_EQ(f.lines[2], "file:");
-    EXPECT_EQ(f.lines[3], p);
-    EXPECT_EQ(inf, nullptr);
-    // So is a binary header cut short inside its version.
-    ww_write_bytes(b, std::string("a\x00\x00", 3));
-    EXPECT_THROW(inf_open(b, 3, 1, 0), ww_fatal);
+    const std::string wrong = "The following file is the wrong version for this version of Skyvane:";
+    const std::string scanning = "File-scanning error!";
+    const struct { std::string bytes; int type, version, alert, opens; std::string first; } rows[] = {
+        // Binary from a big-endian and a little-endian writer: 740, then the number 5.
+        {std::string("a\x00\x00\x02\xE4\x00\x00\x00\x05", 9), 4, 740, 1, 1, "5"},
+        {std::string("i\xE4\x02\x00\x00\x05\x00\x00\x00", 9), 4, 740, 1, 1, "5"},
+        {std::string("I\xE4\x02\x00\x00", 5), 4, 740, 1, 0, ""},   // a text marker on a binary type
+        // Type 20 has no header at all; a version of 0 or less checks no version line.
+        {"hello\n", 20, 740, 1, 1, "hello"},
+        {"A\nhello\n", 0, 0, 1, 1, "hello"},
+        {"A\nhello\n", 0, -1, 1, 1, "hello"},
+        {"X\nhello\n", 0, 0, 1, 0, ""},
+        // A wrong version: quietly refused, or fatal when the caller asks for the alert.
+        {"I\n700 version\nbody\n", 0, 740, 0, 0, ""},
+        {"I\n700 version\nbody\n", 0, 740, 1, -1, wrong},
+        {std::string("i\x02\x00\x00\x00", 5), 3, 1, 0, 0, ""},
+        {std::string("i\x02\x00\x00\x00", 5), 3, 1, 1, -1, wrong},
+        // A version line that holds no number, or a binary header cut short inside its version.
+        {"I\nseven hundred version\n", 0, 740, 0, -1, scanning},
+        {std::string("a\x00\x00", 3), 3, 1, 0, -1, scanning},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::PrintToString(r.bytes) + ", type " + std::to_string(r.type));
+        const std::string p = dir + (r.type == 4 ? "f.acf" : r.type == 3 ? "f.wpn" : "f.txt");
+        ww_write_bytes(p, r.bytes);
+        g_test_alerts.clear();
+        if (r.opens < 0) {
+            ww_fatal f = ww_fatal_of([&] { inf_open(p, r.type, r.version, r.alert); });
+            EXPECT_EQ(f.lines[0], r.first);
+            EXPECT_EQ(f.lines[r.first == wrong ? 1 : 3], p);
+        } else {
+            EXPECT_EQ(inf_open(p, r.type, r.version, r.alert), r.opens);
+            EXPECT_TRUE(g_test_alerts.empty());
+        }
+        if (r.opens == 1 && r.type == 4) {
+            EXPECT_EQ(rev_inf_bin, r.bytes[0] == 'a');
+            EXPECT_EQ(inf_is_bin[inf_use], 1);
+            EXPECT_EQ(std::to_string(int_scan(p)), r.first);
+        } else if (r.opens == 1) {
+            EXPECT_EQ(line_scan(), r.first);
+        } else {
+            EXPECT_EQ(inf, nullptr);
+        }
+    }
+    EXPECT_EQ(inf_open(dir + "missing.acf", 4, 740, 1), 0);
+    EXPECT_EQ(inf_open(dir, 20, 0, 1), 0);     // a folder is no file
 }
 
 TEST_F(TypedFiles, FailedScansAreQuietOnlyForPrefsAndChecklist)
