@@ -54,24 +54,6 @@ TEST_F(Alerts, ReturnDismissesAndASecondAlertIsIgnored)
     EXPECT_LT(sc.frame, 10);
 }
 
-TEST_F(Alerts, LanguageChoiceByRadioButtonAmongTheInstalledOnes)
-{
-    // Only English is installed with the program: French, the second row, is greyed and takes
-    // no click; English, the first, does.
-    mnw.lang = 3;
-    idle();
-    sc.steps.push_back([] { ww_click_at(mnw.win_dx / 2 - 25, 160 + 4); });
-    idle();
-    sc.steps.push_back([] {
-        EXPECT_EQ(mnw.lang, 3);
-        ww_click_at(mnw.win_dx / 2 - 25, 180 + 4);
-    });
-    sc.steps.push_back([] { ww_click_at(mnw.win_dx / 2, 18); });             // Accept
-    MACIBM_alert(0, "", "", "", "", 13);
-    EXPECT_EQ(mnw.lang, 0);
-    EXPECT_LT(sc.frame, 10);
-}
-
 TEST_F(Alerts, SavePromptWithoutCancelHasTwoButtons)
 {
     idle();

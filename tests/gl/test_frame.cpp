@@ -51,14 +51,7 @@ TEST_F(Frame, StartUpReportsTheGraphicsAndShowsTheStartScreen)
     EXPECT_EQ(mnw.x_res_now, 1024);
     EXPECT_EQ(mnw.y_res_now, 768);
     EXPECT_EQ(ren.tex_dx_tot[REN_TEX_INTERFACE], 512);
-    EXPECT_GT(ren.num_tex_units, 0);
-    fflush(xer);
-    const std::string log = ww_read_bytes(app_path + "Error.out");
-    for (const char* label : {"OpenGL Situation:\n", "\nOpenGL Vendor    :", "\nOpenGL Render    :", "\nOpenGL Version   :",
-                              "\nOpenGL Extensions:", "\nfound_opengl_12  :", "\nfound_clamp_SGI  :", "\nfound_clamp_ARB  :",
-                              "\nfound_mul_tex    :", "\nfound_env_add    :", "\nfound_dis_fog    :", "\nnum_tex_units    :",
-                              "\nmax_iso_filtering:", "\nmax texture size :", "\ndepth buffer bits:"})
-        EXPECT_NE(log.find(label), std::string::npos) << label;
+    EXPECT_GT(ren.num_tex_units, 0);   // (the graphics report in Error.out: the start-and-quit run)
     // The interface colours come from the art sheet exactly as drawn; 35 is the mean of 31 and 34.
     for (const ART_swatch& w : ART_SWATCHES) {
         EXPECT_NEAR(col_rgb[w.slot][0], w.r / 255.0f, 0.5f / 255) << "slot " << w.slot;

@@ -66,13 +66,13 @@ TEST_F(DialogListing, FoldersAlwaysHiddenNeverFilesByType)
 {
     files({"a.wpn", "b.ACF", "noext", ".hidden.acf", "c.afl", "d.Png", "e.bmp"});
     folders({"Jets", ".git", "x.acf"});
-    EXPECT_EQ(opensave_getitems(4), 3);
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Jets", "b.ACF", "x.acf"}));
-    EXPECT_EQ(type_of("x.acf"), 1);                 // a folder stays a folder whatever it is called
-    EXPECT_EQ(opensave_getitems(3), 3);
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Jets", "a.wpn", "x.acf"}));
-    EXPECT_EQ(opensave_getitems(16), 4);
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Jets", "d.Png", "e.bmp", "x.acf"}));
+    const std::pair<int, std::vector<std::string>> kinds[] = {
+        {4, {"Jets", "b.ACF", "x.acf"}}, {3, {"Jets", "a.wpn", "x.acf"}}, {16, {"Jets", "d.Png", "e.bmp", "x.acf"}}};
+    for (const auto& [type, names] : kinds) {
+        EXPECT_EQ(opensave_getitems(type), (int)names.size());
+        EXPECT_EQ(listed(), names);
+        EXPECT_EQ(type_of("x.acf"), 1);             // a folder stays a folder whatever it is called
+    }
     EXPECT_EQ(opensave_getitems(0), 8);             // everything but the hidden entries
     EXPECT_EQ(type_of("noext"), 0);
     EXPECT_EQ(type_of("c.afl"), 2);

@@ -100,22 +100,18 @@ TEST_F(MenuFile, ItemTextsUpTo39CharactersAndOtherLimits)
     EXPECT_EQ(std::string(stl.item_name[0][0]), t39);
     EXPECT_EQ(mnw.itemx2[0][0] - mnw.itemx1[0][0], 39 * 7 + 25);
 
-    ww_fatal f = fatal_of("0 Long\n1 " + t40 + "\n\n\n");
-    EXPECT_EQ(f.lines[0], "Menu name too long in append_menu!");
-    EXPECT_EQ(f.lines[1], t40);
-
-    f = fatal_of("0 Many\n" + [] {
-        std::string s;
-        for (int i = 0; i < 301; i++) s += "1 item\n";
-        return s;
-    }());
-    EXPECT_EQ(f.lines[0], "Item index out of range in append_menu!");
-
-    EXPECT_EQ(ww_fatal_of([] { MACIBM_append_menu(1520, 0, 1, "x", 0); }).lines[0], "Menu index out of range in append_menu!");
-
-    // A submenu must open from an item of a menu read before it.
-    f = fatal_of("0 One\n1 a\n\n300 Opens itself\n1 b\n\n\n");
-    EXPECT_EQ(f.lines[0], "Menu index out of range in create_menu!");
+    EXPECT_EQ(fatal_of("0 Long\n1 " + t40 + "\n\n\n").lines[1], t40);
+    std::string many = "0 Many\n";
+    for (int i = 0; i < 301; i++) many += "1 item\n";
+    // Too long a text, too many items, a menu number out of range, and a submenu opening from
+    // an item of a menu not read before it.
+    const std::pair<std::function<void()>, const char*> faults[] = {
+        {[&] { load("0 Long\n1 " + t40 + "\n\n\n"); }, "Menu name too long in append_menu!"},
+        {[&] { load(many); }, "Item index out of range in append_menu!"},
+        {[] { MACIBM_append_menu(1520, 0, 1, "x", 0); }, "Menu index out of range in append_menu!"},
+        {[&] { load("0 One\n1 a\n\n300 Opens itself\n1 b\n\n\n"); }, "Menu index out of range in create_menu!"},
+    };
+    for (const auto& [f, message] : faults) EXPECT_EQ(ww_fatal_of(f).lines[0], message);
 }
 
 TEST_F(MenuFile, MissingOrWrongFilesAreFatal)
