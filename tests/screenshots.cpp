@@ -3,6 +3,7 @@
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/screenshots [folder]
 // The pictures go to the folder (the build folder when none is given).
 #include "tests/support/ww_test.h"
+#include "tests/support/tex_files.h"
 #include "shell/Hl_MNW.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/art_layout.h"
@@ -20,8 +21,14 @@ static void grab(void) { OGL_read_pixels(0, 0, 1024, 768, s_px.data()); }
 
 static void save(const char* name)
 {
+    tex_png p;
+    p.w = 1024;
+    p.h = 768;
+    p.gamma = 0;
+    for (int y = 767; y >= 0; y--)   // GL rows run upwards
+        p.samples.insert(p.samples.end(), s_px.begin() + y * 1024 * 4, s_px.begin() + (y + 1) * 1024 * 4);
     const std::string path = s_folder + name;
-    if (!ww_write_png(path, 1024, 768, s_px.data())) {
+    if (!tex_write_png(path, p)) {
         fprintf(stderr, "could not write %s\n", path.c_str());
         s_failed = 1;
     } else {

@@ -2,8 +2,6 @@
 #include "tests/support/ww_test.h"
 #include "base/alert.h"
 #include "base/records.h"
-#include <png.h>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <filesystem>
@@ -51,24 +49,6 @@ std::string ww_temp_dir(const char* name)
     std::filesystem::remove_all(d);
     std::filesystem::create_directories(d);
     return d.string() + "/";
-}
-
-int ww_write_png(const std::string& path, int dx, int dy, const unsigned char* rgba)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return 0;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) { png_destroy_write_struct(&png, &info); fclose(f); return 0; }
-    png_init_io(png, f);
-    png_set_IHDR(png, info, dx, dy, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = dy - 1; y >= 0; y--) png_write_row(png, (png_bytep)(rgba + (size_t)y * dx * 4));   // GL rows run upwards
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    fclose(f);
-    return 1;
 }
 
 int ww_write_bytes(const std::string& path, const std::string& bytes)

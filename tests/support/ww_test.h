@@ -27,7 +27,6 @@ std::string ww_temp_dir(const char* name);   // a fresh empty folder under the b
 void ww_start_program(void);
 void ww_frames(int n);                       // run n frames of the real frame loop
 void ww_mouse_to(float x, float y);          // a real mouse-motion event to window coordinates
-int  ww_write_png(const std::string& path, int dx, int dy, const unsigned char* rgba);   // screenshots
 
 // Modal windows (alerts, prompts, the file dialog) run frames themselves, so a test plays a
 // script: one step per frame, run just before that frame's swap, as a designer's hand would act.

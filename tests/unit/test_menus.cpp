@@ -10,11 +10,13 @@
 
 namespace {
 
-int item_count(int m)
+// The texts and command codes of menu m's items, in order.
+using items = std::vector<std::pair<std::string, int>>;
+items items_of(int m)
 {
-    int n = 0;
-    while (n < MNW_NUM_ITEMS && stl.item_name[m][n][0]) n++;
-    return n;
+    items v;
+    for (int i = 0; i < MNW_NUM_ITEMS && stl.item_name[m][i][0]; i++) v.push_back({stl.item_name[m][i], mnw.item_code[m][i]});
+    return v;
 }
 
 class MenuFile : public ::testing::Test {
@@ -44,13 +46,8 @@ TEST_F(MenuFile, MenusAndItemsInFileOrderUpToTheSecondEmptyLine)
     load("0 File\n300   New\n1 -\n305 Quit\n\n0 View\n1200 Top View [T]\n\n\n0 After The End\n9 x\n\n");
     EXPECT_STREQ(stl.menu_name[0], "File");
     EXPECT_EQ(mnw.menu_prnt[0], -1);
-    EXPECT_EQ(item_count(0), 3);
-    EXPECT_STREQ(stl.item_name[0][0], "New");
-    EXPECT_EQ(mnw.item_code[0][0], 300);
-    EXPECT_STREQ(stl.item_name[0][1], "-");
-    EXPECT_EQ(mnw.item_code[0][2], 305);
-    EXPECT_STREQ(stl.item_name[1][0], "Top View [T]");
-    EXPECT_EQ(mnw.item_code[1][0], 1200);
+    EXPECT_EQ(items_of(0), (items{{"New", 300}, {"-", 1}, {"Quit", 305}}));
+    EXPECT_EQ(items_of(1), (items{{"Top View [T]", 1200}}));
     EXPECT_EQ(stl.menu_name[2][0], 0);
     EXPECT_EQ(mnw.menux1[2], -9999);
     EXPECT_EQ(mnw.itemx1[0][3], -9999);
@@ -58,17 +55,16 @@ TEST_F(MenuFile, MenusAndItemsInFileOrderUpToTheSecondEmptyLine)
 
     // A file that simply stops, without the empty lines and even without its last line end.
     load("0 File\n300 New\n305 Quit");
-    EXPECT_EQ(item_count(0), 2);
-    EXPECT_EQ(mnw.item_code[0][1], 305);
+    EXPECT_EQ(items_of(0), (items{{"New", 300}, {"Quit", 305}}));
     EXPECT_STREQ(stl.menu_name[1], "");
     load("0 File\n300 New\n\n0 Edit\n");
     EXPECT_STREQ(stl.menu_name[1], "Edit");
-    EXPECT_EQ(item_count(1), 0);
+    EXPECT_EQ(items_of(1), items{});
     EXPECT_TRUE(g_test_alerts.empty());
 
     // A later load starts from an empty model.
     load("0 Only\n1 one\n\n\n");
-    EXPECT_EQ(item_count(0), 1);
+    EXPECT_EQ(items_of(0), (items{{"one", 1}}));
     EXPECT_STREQ(stl.menu_name[1], "");
 }
 
