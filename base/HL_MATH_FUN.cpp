@@ -88,6 +88,36 @@ float interp(float x1, float y1, float x2, float y2, float x, int extrap)
     return fltlim(y, fltmin2(y1, y2), fltmax2(y1, y2));
 }
 
+void find_normal_vects(const float* a, const float* b, float* out)
+{
+    // In double: vertices from a file may be large enough for the squared length to overflow a float.
+    const double x = (double)a[1] * b[2] - (double)a[2] * b[1];
+    const double y = (double)a[2] * b[0] - (double)a[0] * b[2];
+    const double z = (double)a[0] * b[1] - (double)a[1] * b[0];
+    const double len = std::sqrt(x * x + y * y + z * z);
+    if (!(len > 0.0) || !std::isfinite(len)) {
+        out[0] = 0.0f;
+        out[1] = 1.0f;
+        out[2] = 0.0f;
+        return;
+    }
+    out[0] = (float)(x / len);
+    out[1] = (float)(y / len);
+    out[2] = (float)(z / len);
+}
+
+int inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis)
+{
+    const float dx = x2 - x1, dz = z2 - z1;
+    if (std::fabs(dx) >= std::fabs(dz)) {
+        if (dx == 0.0f) return 1;                  // no edge at all: it excludes nothing
+        const float ze = interp(x1, z1, x2, z2, x, 1);
+        return dx > 0.0f ? z <= ze + dis : z >= ze - dis;
+    }
+    const float xe = interp(z1, x1, z2, x2, z, 1);
+    return dz > 0.0f ? x >= xe - dis : x <= xe + dis;
+}
+
 int flt_box(float x, float y, float x1, float y1, float x2, float y2)
 {
     return x >= x1 && x <= x2 && y >= y1 && y <= y2;

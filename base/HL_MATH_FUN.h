@@ -25,6 +25,14 @@ float pythag(float x, float y, float z);
 // Linear interpolation through (x1, y1) and (x2, y2) at x, held between y1 and y2 unless extrap;
 // equal x1 and x2 give the mean of y1 and y2.
 float interp(float x1, float y1, float x2, float y2, float x, int extrap);
+// out = a x b made unit length; a product of zero length (or one that is not finite) gives (0, 1, 0),
+// the way up, so a collapsed face still lights like a floor instead of going black.
+void  find_normal_vects(const float* a, const float* b, float* out);
+// Whether (x, z) lies on the inner side of the directed edge (x1, z1) -> (x2, z2) of a region
+// that runs clockwise (interior to the right of travel, with z as the up axis), the edge moved
+// outwards by dis. The edge's dominant axis is the one it is followed along; the point is compared
+// across it, so a steep edge is not divided by its small run.
+int   inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis);
 int   flt_box(float x, float y, float x1, float y1, float x2, float y2);   // inside, edges included
 int   check_nan(float x);                          // not a number, infinite, or beyond +-1e10
 char  int_to_chr(int i);                           // '0'..'9' for 0..9, else '0'

@@ -5,6 +5,7 @@
 #include "base/common.h"
 #include "editor/APPLICATION.h"
 #include "draw/HL_GRAPH.h"
+#include "draw/HL_DRPLANE.h"
 #include "editor/HL_BTN.h"
 
 void (*g_test_frame_hook)(void);
@@ -17,4 +18,7 @@ void APPLICATION_update(void)
     OGL_plot_background();
     if (mnw.top_win != MNW_WIN_MAIN) BTN_fillwin(1, 19);
     if (g_test_frame_hook) g_test_frame_hook();
+    // No edit asks for a rebuild: every frame rebuilds the drawn geometry, so the next frame
+    // shows whatever this one changed.
+    load_plane_geo(0, 0, 0, 0);
 }

@@ -35,6 +35,7 @@ int check_wpn_save(void)
     switch (MACIBM_nuke_alert(set.weapn_name, 1)) {
     case 1:
         IO_wpn(1, 0, 24, set.weapn_name, set.weapn_path, 0);   // the weapon writer reports its own failures
+        load_plane_geo(1, 0, 0, 0);   // attached copies of the saved weapon show it, paint and all
         return 1;
     case 2: return 1;
     default: return 0;
@@ -72,6 +73,13 @@ void ACF_after_read(int p, int is_batch)
     ACF_check(p, is_batch);
 }
 
+// A new aircraft is drawn at once, its paint and textures loaded like those of one read.
+static void new_aircraft(void)
+{
+    setup_base_acf();
+    load_plane_geo(1, 0, 0, 0);
+}
+
 int read_acf(int is_manual_sel, int is_batch_up)
 {
     veh_struct& v = veh[0];
@@ -79,7 +87,7 @@ int read_acf(int is_manual_sel, int is_batch_up)
         if (!is_manual_sel) {
             // A cleared record must never keep the path of a file it could not read: the next
             // Save would write an empty aircraft over the designer's file.
-            setup_base_acf();
+            new_aircraft();
         } else {
             const std::string path = STR_of(v.path);
             MACIBM_alert(0, "I could not open this airplane!", "Perhaps it is an old version?", IO_host_path(path).c_str(), "", 16);
@@ -268,7 +276,7 @@ void APPLICATION_handlemenu(int code)
     switch (code) {
     case 0: MACIBM_alert(0, "", "", "", "", 15); break;
     case 300:
-        if (may_discard_work()) setup_base_acf();
+        if (may_discard_work()) new_aircraft();
         break;
     case 301:
         if (may_discard_work()) open_aircraft();

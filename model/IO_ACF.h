@@ -45,3 +45,6 @@ void ACF_check(int p, int is_batch);
 // Weapon file into weapon slot en of record p (IO_type 0 read, 1 write); with use_path 0 the
 // file is found from its name. Until weapon files are written the slots stay cleared.
 void IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path);
+// Where the weapon file `name` of record p is: the aircraft's own "weapons" folder when a weapon
+// file (type 3, version 1) opens there, otherwise the program's weapons folder.
+void get_wpn_path(int p, const std::string& name, std::string* path);

@@ -3,6 +3,7 @@
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "base/hl_string.h"
+#include "base/HL_MATH_FUN.h"
 #include <cstring>
 
 // The record's first steps: nothing modified, a cleared record named "Untitled.acf" (a name that
@@ -20,3 +21,24 @@ void setup_base_acf(void)
 }
 
 void setup_base_panel(void) {}
+
+int f_body_s_DIM(int p, int en, int is_wpn)
+{
+    if (is_wpn) return ACF_WPN_STATIONS;
+    if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_PARTS) return 0;
+    if (en < ACF_FOIL_PARTS) return 2 * intlim(veh[p].els[en], 0, ACF_ELEMENTS);
+    if (en == 44) return ACF_BODY_STATIONS;
+    if (en <= 60) return 12;
+    if (en <= 66) return 8;
+    return 0;
+}
+
+int f_body_r_DIM(int en, int is_wpn)
+{
+    if (is_wpn) return ACF_BODY_POINTS;
+    if (en < 0 || en >= ACF_PARTS) return 0;
+    if (en < ACF_FOIL_PARTS) return 14;
+    if (en <= 60) return ACF_BODY_POINTS;
+    if (en <= 66) return 10;
+    return 0;
+}
