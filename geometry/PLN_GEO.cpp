@@ -95,14 +95,40 @@ static void part_normals(const Pt& pt, int sdim, int rdim, int is_body, float rf
         // from the stations inside.
         const int lo_xy = is_body ? intlim(lo_z, 1, sdim - 2) : lo_z;
         const int hi_xy = is_body ? intlim(hi_z, 1, sdim - 2) : hi_z;
-        for (int r = 0; r < rdim; r++) {
+        auto runs = [&](int r, float* a, float* b) {
             const float* a_lo = pt(lo_xy, r_lo[r]);
             const float* a_hi = pt(hi_xy, r_lo[r]);
             const float* b_lo = pt(lo_xy, r_hi[r]);
-            const float a[3] = {a_hi[0] - a_lo[0], a_hi[1] - a_lo[1], pt(hi_z, r_lo[r])[2] - pt(lo_z, r_lo[r])[2]};
-            const float b[3] = {rfac * (b_lo[0] - a_lo[0]), rfac * (b_lo[1] - a_lo[1]),
-                                rfac * (pt(lo_z, r_hi[r])[2] - pt(lo_z, r_lo[r])[2])};
-            find_normal_vects(a, b, out[s][r]);
+            a[0] = a_hi[0] - a_lo[0];
+            a[1] = a_hi[1] - a_lo[1];
+            a[2] = pt(hi_z, r_lo[r])[2] - pt(lo_z, r_lo[r])[2];
+            b[0] = rfac * (b_lo[0] - a_lo[0]);
+            b[1] = rfac * (b_lo[1] - a_lo[1]);
+            b[2] = rfac * (pt(lo_z, r_hi[r])[2] - pt(lo_z, r_lo[r])[2]);
+        };
+        // The cross products of a whole station first, then their lengths in one run the
+        // compiler can do four at a time; the rare product that is zero or too large for a
+        // float is done again the careful way.
+        float nx[ACF_BODY_POINTS], ny[ACF_BODY_POINTS], nz[ACF_BODY_POINTS], k[ACF_BODY_POINTS];
+        for (int r = 0; r < rdim; r++) {
+            float a[3], b[3];
+            runs(r, a, b);
+            nx[r] = a[1] * b[2] - a[2] * b[1];
+            ny[r] = a[2] * b[0] - a[0] * b[2];
+            nz[r] = a[0] * b[1] - a[1] * b[0];
+        }
+        for (int r = 0; r < rdim; r++) k[r] = 1.0f / std::sqrt(nx[r] * nx[r] + ny[r] * ny[r] + nz[r] * nz[r]);
+        for (int r = 0; r < rdim; r++) {
+            float* o = out[s][r];
+            if (k[r] > 0.0f && k[r] < 1e30f) {
+                o[0] = nx[r] * k[r];
+                o[1] = ny[r] * k[r];
+                o[2] = nz[r] * k[r];
+            } else {
+                float a[3], b[3];
+                runs(r, a, b);
+                find_normal_vects(a, b, o);
+            }
         }
     }
 }
@@ -145,19 +171,28 @@ static void build_wing(int p, int en)
         inc[s] = usable(v.incidence[en][s]);
         swp[s] = is_prop ? usable(v.bladesweep[en][s]) : 0.0f;
     }
+    // Incidence and sweep at each element edge: the mean of the two elements that meet there,
+    // at the root and tip continued from the one neighbour there is (a lone element keeps its
+    // own). Both elements at an edge see the same angles, so each edge's sines and cosines are
+    // worked out once.
+    float si[ACF_ELEMENTS + 1], ci[ACF_ELEMENTS + 1], ssw[ACF_ELEMENTS + 1], csw[ACF_ELEMENTS + 1];
+    for (int e = 0; e <= els; e++) {
+        auto at_edge = [&](const float* x) {
+            if (els == 1) return x[0];
+            if (e == 0) return x[0] - (x[1] - x[0]) * 0.5f;
+            if (e == els) return x[els - 1] + (x[els - 1] - x[els - 2]) * 0.5f;
+            return x[e - 1] + (x[e] - x[e - 1]) * 0.5f;
+        };
+        const float angin = at_edge(inc) * pdir * d2r;
+        si[e] = std::sin(angin);
+        ci[e] = std::cos(angin);
+        const float sweep = is_prop ? at_edge(swp) * d2r : 0.0f;
+        ssw[e] = is_prop ? std::sin(sweep) : 0.0f;
+        csw[e] = is_prop ? std::cos(sweep) : 1.0f;
+    }
 
     grid3& a = v.a_xyz[en];
     for (int s = 0; s < els; s++) {
-        // Incidence and sweep at the element's ends: halfway to the neighbours', and at the
-        // root and tip continued from the one neighbour there is.
-        const int sb = intlim(s - 1, 0, els - 1), sa = intlim(s + 1, 0, els - 1);
-        float dib = inc[sb] - inc[s], dia = inc[sa] - inc[s];
-        float dsb = swp[sb] - swp[s], dsa = swp[sa] - swp[s];
-        if (s == 0) { dib = -dia; dsb = -dsa; }
-        if (s == els - 1) { dia = -dib; dsa = -dsb; }
-        const float angin[2] = {(inc[s] + dib * 0.5f) * pdir * d2r, (inc[s] + dia * 0.5f) * pdir * d2r};
-        const float sweep[2] = {(swp[s] + dsb * 0.5f) * d2r, (swp[s] + dsa * 0.5f) * d2r};
-
         // The hinge points sit on the chord of the last control this element carries.
         float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
         int has_control = 0;
@@ -172,8 +207,6 @@ static void build_wing(int p, int en)
             const int e = s + k;
             const float chord = interp(0.0f, croot, (float)els, ctip, (float)e, 1);
             const float thick = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
-            const float si = std::sin(angin[k]), ci = std::cos(angin[k]);
-            const float ssw = std::sin(sweep[k]), csw = std::cos(sweep[k]);
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
             float(*row)[3] = a[2 * s + k];
@@ -182,11 +215,11 @@ static void build_wing(int p, int en)
                 const float cr = at_hinge ? hinge_crat[k] : GEO_crat[r];
                 const float vr = at_hinge ? (r == 5 ? vr_hinge : -vr_hinge) : GEO_vrat[r];
                 const float chrd = cr * chord, vert = vr * thick;
-                const float z = vert * si + chrd * ci;
-                const float y = vert * ci - chrd * si;
-                row[r][0] = bx[e] - z * ssw - y * sd;
+                const float z = vert * si[e] + chrd * ci[e];
+                const float y = vert * ci[e] - chrd * si[e];
+                row[r][0] = bx[e] - z * ssw[e] - y * sd;
                 row[r][1] = by[e] + y * cd;
-                row[r][2] = bz[e] + z * csw;
+                row[r][2] = bz[e] + z * csw[e];
             }
         }
 
@@ -246,13 +279,14 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         float above[HALF_RING], below[HALF_RING];
         for (int r = 0; r < rsem; r++) {
             const float y1 = get(s, r, 1), y2 = get(s, r + 1, 1);
-            const float seg = pythag(y2 - y1, get(s, r + 1, 0) - get(s, r, 0));
+            const float dx = get(s, r + 1, 0) - get(s, r, 0);
+            const float seg = std::sqrt((y2 - y1) * (y2 - y1) + dx * dx);
             if (y1 >= y_ctr && y2 >= y_ctr) { above[r] = seg; below[r] = 0.0f; }
             else if (y1 < y_ctr && y2 < y_ctr) { above[r] = 0.0f; below[r] = seg; }
             else {
                 const float dy = std::fabs(y1 - y2);
-                above[r] = seg * (std::fmax(y1, y2) - y_ctr) / dy;
-                below[r] = seg * (y_ctr - std::fmin(y1, y2)) / dy;
+                above[r] = seg * ((y1 > y2 ? y1 : y2) - y_ctr) / dy;
+                below[r] = seg * (y_ctr - (y1 < y2 ? y1 : y2)) / dy;
             }
         }
         // A half-ring wholly above (below) the reference height reaches it straight down (up).
@@ -268,8 +302,8 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         for (int R = 0; R < rsem; R++) {
             const float g = (get(s, R, 1) >= y_ctr ? run_above[R] : -run_below[R]) + shift;
             girth[s][R] = g;
-            lo = std::fmin(lo, g);
-            hi = std::fmax(hi, g);
+            lo = g < lo ? g : lo;
+            hi = g > hi ? g : hi;
         }
     }
     const float g_scale = hi > lo ? 1.0f / (hi - lo) : 0.0f;
@@ -281,8 +315,10 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         // follows its outline rather than its length.
         float run[ACF_BODY_STATIONS];
         run[0] = 0.0f;
-        for (int s = 1; s < sdim; s++)
-            run[s] = run[s - 1] + pythag(get(s, 0, 2) - get(s - 1, 0, 2), get(s, 0, 1) - get(s - 1, 0, 1));
+        for (int s = 1; s < sdim; s++) {
+            const float dz = get(s, 0, 2) - get(s - 1, 0, 2), dy = get(s, 0, 1) - get(s - 1, 0, 1);
+            run[s] = run[s - 1] + std::sqrt(dz * dz + dy * dy);
+        }
         const float k = run[sdim - 1] > 0.0f ? 1.0f / run[sdim - 1] : 0.0f;
         for (int s = 0; s < sdim; s++)
             for (int r = 0; r < rdim; r++) len[s][r] = run[s] * k;
