@@ -14,6 +14,7 @@
 #include "base/alert.h"
 #include "base/hl_string.h"
 #include "base/IO_TYPED.h"
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -144,10 +145,10 @@ void template_body(canvas& c, int p, int en)
                         }
                         return 1;
                     };
-                    const int i0 = (int)std::floor(std::fmax(std::fmin(std::fmin(x[0], x[1]), std::fmin(x[2], x[3])), 0.0f));
-                    const int i1 = (int)std::ceil(std::fmin(std::fmax(std::fmax(x[0], x[1]), std::fmax(x[2], x[3])), TEMPLATE_DX - 1.0f));
-                    const int j0 = (int)std::floor(std::fmax(std::fmin(std::fmin(y[0], y[1]), std::fmin(y[2], y[3])), 0.0f));
-                    const int j1 = (int)std::ceil(std::fmin(std::fmax(std::fmax(y[0], y[1]), std::fmax(y[2], y[3])), dy - 1.0f));
+                    const int i0 = (int)std::floor(std::max(std::min({x[0], x[1], x[2], x[3]}), 0.0f));
+                    const int i1 = (int)std::ceil(std::min(std::max({x[0], x[1], x[2], x[3]}), TEMPLATE_DX - 1.0f));
+                    const int j0 = (int)std::floor(std::max(std::min({y[0], y[1], y[2], y[3]}), 0.0f));
+                    const int j1 = (int)std::ceil(std::min(std::max({y[0], y[1], y[2], y[3]}), dy - 1.0f));
                     for (int j = j0; j <= j1; j++)
                         for (int i = i0; i <= i1; i++) {
                             const float fx = (float)i + 0.5f, fy = (float)j + 0.5f;
