@@ -10,6 +10,7 @@
 #include "base/IO_UTILS.h"
 #include "base/IO_LIST.h"
 #include "model/IO_ACF.h"
+#include "model/OLD_IO_acf.h"
 #include "model/acf_defaults.h"
 #include "model/IO_AFL.h"
 #include "geometry/pln_body.h"
@@ -434,16 +435,17 @@ static void batch_log(const char* what, const std::string& path)
     fflush(xer);
 }
 
-// A current-format file that holds less than a whole aircraft would read as a partly empty one;
-// saving that over it would lose what the file still holds. Other versions are the older
-// reader's to judge.
+// A file, of this or an older version, that holds less than a whole aircraft would read as a
+// partly empty one; saving that over it would lose what the file still holds.
 static int image_incomplete(const std::string& path)
 {
     std::string host = path;
     set_dir_chars(&host);
     XMappedFile file(host.c_str(), nullptr);
-    return file.ok() && IO_bin_header_version(file.begin(), file.size()) == 740 &&
-           file.size() < 5 + (long)ACF_IMAGE_BYTES;
+    if (!file.ok()) return 0;
+    const int version = IO_bin_header_version(file.begin(), file.size());
+    const long need = version == 740 ? (long)ACF_IMAGE_BYTES : OLD_acf_image_bytes(version);
+    return need > 0 && file.size() < 5 + need;
 }
 
 static void resave_one(const std::string& name, const std::string& path)

@@ -52,7 +52,7 @@ TEST_F(DataSafety, AFailedOpenKeepsTheAircraftThatWasOpenAndItsFile)
     // Files that do not read: too short for a header, and a header of a generation not read here.
     const struct { const char* name; std::string bytes; } bad[] = {
         {"tiny.acf", "i\x02"},
-        {"old.acf", std::string("i\xBC\x02\0\0", 5) + std::string(1000, 'x')},
+        {"old.acf", std::string("i\xF4\x01\0\0", 5) + std::string(1000, 'x')},
     };
     for (const auto& b : bad) {
         SCOPED_TRACE(b.name);
