@@ -16,6 +16,7 @@
 #include "model/acf_struct.h"
 #include "shell/Hl_MNW.h"
 #include "base/IO_UTILS.h"
+#include "tests/support/old_acf_file.h"
 
 namespace {
 
@@ -89,6 +90,40 @@ void BM_AcfReadBigEndian(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * int64_t(kFileBytes));
 }
 BENCHMARK(BM_AcfReadBigEndian)->Unit(benchmark::kMicrosecond);
+
+// Older files (every field filled, in both byte orders for the older record): the read and the
+// whole conversion into the current record.
+void old_read(benchmark::State& state, const std::string& name, const std::string& bytes)
+{
+    const std::string path = bench_dir() + name;
+    FILE* f = fopen(IO_host_path(path).c_str(), "wb");
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+    for (auto _ : state) {
+        set_path(0, path);
+        if (!IO_acf(0, 0, 0)) state.SkipWithError("read failed");
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t(bytes.size()));
+}
+
+void BM_OldAcfRead(benchmark::State& state)
+{
+    static OLD_planestruct o;
+    old_acf_fill(o);
+    const int version = (int)state.range(0);
+    old_read(state, "bench-old.acf", old_acf_file(o, version, state.range(1) != 0));
+}
+BENCHMARK(BM_OldAcfRead)->ArgNames({"version", "big"})->Args({600, 0})->Args({626, 0})->Args({626, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_OldAcfRead700(benchmark::State& state)
+{
+    static veh_struct v;
+    old_acf_fill(v);
+    static int32_t panel[6][200];
+    old_read(state, "bench-700.acf", old_acf_file_700(v, panel, false));
+}
+BENCHMARK(BM_OldAcfRead700)->Unit(benchmark::kMicrosecond);
 
 void BM_PlainRead_FileSize(benchmark::State& state)
 {

@@ -19,7 +19,6 @@
 #include <utility>
 #include <vector>
 
-static const int ACF_FILE_TYPE = 4;
 static const int HEADER_BYTES = 5;   // marker and version
 static const int OLD_INSTRUMENT_WORDS = 4 * OLD_ACF_INSTRUMENTS;
 

@@ -11,6 +11,7 @@
 #include "base/IO_TYPED.h"
 #include "base/records.h"
 #include "shell/IO_PRF.h"
+#include "tests/support/old_acf_file.h"
 #include <png.h>
 #include <cstdint>
 #include <cstdio>
@@ -105,6 +106,27 @@ void aircraft_seeds(void)
     image.resize(4096);
     image[0] = 0x06;
     put_seed("fuzz_acf", "trainer_image_whole.bin", image);
+}
+
+//=== older aircraft =========================================================================
+// Every field filled by the shared encoder, cut short as for the current files; the image-only
+// seed starts with the byte that picks version 626, little-endian, filled out to its length.
+void old_aircraft_seeds(void)
+{
+    static OLD_planestruct o;
+    old_acf_fill(o);
+    o.num_engines = 2, o.num_tanks = 2, o.ac_type = 1, o.engn_type[1] = 8;
+    const auto cut = [](const std::string& f, size_t n) { return of_string(f.substr(0, n)); };
+    put_seed("fuzz_old_acf", "filled_600_little_endian.acf", cut(old_acf_file(o, 600, false), 8192));
+    put_seed("fuzz_old_acf", "filled_626_big_endian.acf", cut(old_acf_file(o, 626, true), 8192));
+    static veh_struct v;
+    old_acf_fill(v);
+    int32_t panel[6][200] = {};
+    put_seed("fuzz_old_acf", "filled_700_little_endian.acf", cut(old_acf_file_700(v, panel, false), 8192));
+    bytes image = cut(old_acf_file(o, 626, false), 4096);
+    image[4] = 0x09;
+    image.erase(image.begin(), image.begin() + 4);
+    put_seed("fuzz_old_acf", "filled_626_image_whole.bin", image);
 }
 
 //=== preferences ============================================================================
@@ -280,6 +302,7 @@ int main(int argc, char** argv)
     }
     s_root = argv[1];
     aircraft_seeds();
+    old_aircraft_seeds();
     prefs_seeds();
     language_seeds();
     typed_header_seeds();
