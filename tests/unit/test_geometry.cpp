@@ -246,7 +246,7 @@ protected:
         v.ail1_elT[9] = 2.0f;
         v.ail1_cratR = v.ail1_cratT = 0.25f;
     }
-    int pixel(int i, int j) { return tex_read_file(dir + "plane_paint.bmp")[54 + (j * 1024 + i) * 3]; }
+    int pixel(int i, int j) { return (unsigned char)ww_read_bytes(dir + "plane_paint.bmp")[54 + (j * 1024 + i) * 3]; }
     // Column of wing point pt on row j of element e, between the element's two stations.
     int col(int e, int pt, int j)
     {
@@ -289,15 +289,15 @@ TEST_F(PaintTemplate, ExistingPaintIsKeptAndTouchedUp)
     tex_bmp paint{1024, 1024, std::vector<unsigned char>(1024 * 1024 * 3, 0)};
     for (size_t i = 0; i < paint.rgb.size(); i += 3) paint.rgb[i] = 200;   // a red paint job
     ASSERT_TRUE(tex_write_bmp(dir + "plane_paint.bmp", paint));
-    const std::vector<unsigned char> before = tex_read_file(dir + "plane_paint.bmp");
+    const std::string before = ww_read_bytes(dir + "plane_paint.bmp");
 
     load_plane_geo(0, 1, 0, 0);   // fresh: written beside it
-    EXPECT_EQ(tex_read_file(dir + "plane_paint.bmp"), before);
-    EXPECT_EQ(tex_read_file(dir + "plane_paint.bmpnew").size(), before.size());
+    EXPECT_EQ(ww_read_bytes(dir + "plane_paint.bmp"), before);
+    EXPECT_EQ(ww_read_bytes(dir + "plane_paint.bmpnew").size(), before.size());
 
     load_plane_geo(0, 0, 1, 0);   // touch-up: the paint stays, lines drawn in, edges trimmed
     const int hinge = col(1, 5, 300), te = col(1, 6, 300);
-    EXPECT_EQ(tex_read_file(dir + "plane_paint.bmp")[54 + (300 * 1024 + (hinge + te) / 2) * 3 + 2], 200)
+    EXPECT_EQ((unsigned char)ww_read_bytes(dir + "plane_paint.bmp")[54 + (300 * 1024 + (hinge + te) / 2) * 3 + 2], 200)
         << "the aileron keeps its paint";
     EXPECT_EQ(pixel(hinge, 300), 0);
     EXPECT_EQ(pixel(780, 390), 100);
