@@ -2,6 +2,7 @@
 #include "base/IO_TYPED.h"
 #include "base/alert.h"
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <climits>
 #include <cstdint>
@@ -462,6 +463,20 @@ bool wrd_scan(char* buf, int size, int fixed)
     return n > 0 && !ferror(inf);
 }
 
+// The value of a whole token of decimal text, read the same under every locale (the point is
+// always '.'). Not a number: anything left over, no digits, a value that is not finite, or one
+// too large for its field, which is as unusable as no number.
+static bool number_token(const char* b, const char* e, double* out)
+{
+    if (b < e && *b == '+' && e - b > 1 && b[1] != '-' && b[1] != '+') b++;
+    if (b >= e || !(std::isdigit((unsigned char)*b) || *b == '.' || *b == '-')) return false;
+    double v = 0;
+    std::from_chars_result r = std::from_chars(b, e, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != e || !std::isfinite(v) || std::fabs(v) > 3.0e38) return false;
+    *out = v;
+    return true;
+}
+
 // A decimal number token as the C library would read one: sign, digits, point, digits, exponent.
 // Returns 0 (and reads nothing more than the token) when the text there is not a number.
 static int text_number(double* out)
@@ -494,12 +509,7 @@ static int text_number(double* out)
     if (c != EOF) ungetc(c, inf);
     tok[n] = 0;
     if (!digits) return 0;
-    char* end = nullptr;
-    double v = strtod(tok, &end);
-    // A number too large for its field is as unusable as no number.
-    if (end != tok + n || !std::isfinite(v) || std::fabs(v) > 3.0e38) return 0;
-    *out = v;
-    return 1;
+    return number_token(tok, tok + n, out) ? 1 : 0;
 }
 
 // A failed number read ends the stream; check_scan then reports it under the caller's name.
@@ -645,6 +655,18 @@ int TXT_MAP_str_scan_eoln(const unsigned char* MAP_add, int* c_use, int c_max, s
     if (out) out->assign((const char*)MAP_add + start, (size_t)n);
     TXT_MAP_finish_line(MAP_add, c_use, c_max);
     return n;
+}
+
+int TXT_MAP_num_scan(const unsigned char* MAP_add, int* c_use, int c_max, double* out)
+{
+    if (!map_ok(MAP_add, c_use, c_max)) return 0;
+    const unsigned char* d = MAP_add;
+    while (*c_use < c_max && (is_blank(d[*c_use]) || d[*c_use] == 0)) (*c_use)++;
+    int start = *c_use;
+    while (*c_use < c_max && !is_blank(d[*c_use]) && d[*c_use] != 0 && d[*c_use] != ',') (*c_use)++;
+    int end = *c_use;
+    if (*c_use < c_max && d[*c_use] == ',') (*c_use)++;
+    return end > start && number_token((const char*)d + start, (const char*)d + end, out) ? 1 : 0;
 }
 
 void TXT_MAP_finish_line(const unsigned char* MAP_add, int* c_use, int c_max)

@@ -112,5 +112,10 @@ int TXT_MAP_str_scan_space(const unsigned char* MAP_add, int* c_use, int c_max, 
 // terminators. Returns the number of characters taken.
 int TXT_MAP_str_scan_eoln(const unsigned char* MAP_add, int* c_use, int c_max, std::string* out);
 void TXT_MAP_finish_line(const unsigned char* MAP_add, int* c_use, int c_max);   // skip consecutive terminators
+// One number: blanks and line ends skipped, then a token up to the next blank, comma or line end,
+// which is consumed whatever it holds. 1 with *out set when the token is a decimal number, read
+// as the typed streams read one (locale-free, finite, at most 3e38); 0 for any other token or at
+// the end of the data.
+int TXT_MAP_num_scan(const unsigned char* MAP_add, int* c_use, int c_max, double* out);
 
 void IO_typed_reset(void);                   // no stream open, text defaults; part of the start-up reset
