@@ -12,6 +12,7 @@
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
+#include "model/IO_AFL.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "support/HL_MOVIE.h"
@@ -43,6 +44,7 @@ void MACIBM_zero_records(void)
     IO_utils_reset();
     IO_typed_reset();
     IO_list_reset();
+    IO_afl_reset();
     memset(veh, 0, sizeof veh);
     memset(flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
