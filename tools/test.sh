@@ -16,6 +16,8 @@ export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe
 echo "=== Release build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWW_WERROR=ON >/dev/null
 cmake --build build -j"$JOBS"
+# The airfoil files the build made must be what the committed polars make.
+build/afl_build --check data/airfoils build/Aerodeck/Airfoils
 (cd build && "${XVFB[@]}" ctest --output-on-failure --timeout 300)
 
 echo "=== Unit and GL tests shuffled"
