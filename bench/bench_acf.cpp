@@ -13,6 +13,10 @@
 #include <vector>
 
 #include "model/IO_ACF.h"
+#include "model/IO_AFL.h"
+#include "base/records.h"
+#include <algorithm>
+#include <dirent.h>
 #include "model/acf_struct.h"
 #include "shell/Hl_MNW.h"
 #include "base/IO_UTILS.h"
@@ -167,6 +171,48 @@ BENCHMARK(BM_PlainWriteFresh_FileSize)->Unit(benchmark::kMicrosecond);
 
 void BM_PlainWriteFreshFsync_FileSize(benchmark::State& state) { plain_write(state, true, true); }
 BENCHMARK(BM_PlainWriteFreshFsync_FileSize)->Unit(benchmark::kMicrosecond);
+
+// The airfoil loading of an open: all 44 parts' four slots, 176 files named, spread over the
+// first `distinct` files of the shipped library; the aircraft has no airfoils folder of its own,
+// so every name is looked for there first. Cold: the parsed files forgotten before each open, so
+// each distinct file is parsed once per open; warm: the same aircraft opened again.
+void load_all_slots(const std::vector<std::string>& names)
+{
+    for (int part = 0; part < ACF_FOIL_PARTS; part++)
+        for (int slot = 0; slot < 4; slot++)
+            load_foil_for_part(names[(size_t)(part * 4 + slot) % names.size()], 0, part, slot / 2, slot % 2);
+}
+
+void airfoil_open(benchmark::State& state, bool cold)
+{
+    bench_dir();
+    std::vector<std::string> names;
+    if (DIR* d = opendir(IO_host_path(afl_path).c_str())) {
+        while (dirent* e = readdir(d))
+            if (strstr(e->d_name, ".afl")) names.push_back(e->d_name);
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    if (names.size() < (size_t)state.range(0)) {
+        state.SkipWithError("the Airfoils folder lacks the shipped library");
+        return;
+    }
+    names.resize((size_t)state.range(0));
+    set_path(0, bench_dir() + "Plane.acf");
+    snprintf(veh[0].name, sizeof veh[0].name, "Plane.acf");
+    load_all_slots(names);
+    for (auto _ : state) {
+        if (cold) IO_afl_reset();
+        load_all_slots(names);
+    }
+    benchmark::DoNotOptimize(veh[0].afl[43].cl[1][1][360]);
+}
+
+void BM_AirfoilsOpenCold(benchmark::State& state) { airfoil_open(state, true); }
+BENCHMARK(BM_AirfoilsOpenCold)->Arg(12)->Arg(3)->Unit(benchmark::kMillisecond);
+
+void BM_AirfoilsOpenWarm(benchmark::State& state) { airfoil_open(state, false); }
+BENCHMARK(BM_AirfoilsOpenWarm)->Arg(12)->Arg(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,7 +6,9 @@
 // from memory with the typed-file header check and a locale-free number scanner.
 #include "model/IO_AFL.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +55,8 @@ struct afl_file {
     bool device_ok;     // the device code was 1234
     bool unreadable;    // a number that was missing or not a number (its field stays zero)
     bool generated_nan; // the generated table had values that were not numbers
+    bool has_nan;       // the table holds a value that is not a number
+    bool has_negative;  // the table holds a negative drag
 };
 
 // The numbers of one file in order; a number that cannot be read is zero and marks the file.
@@ -79,7 +83,6 @@ static const int kVersions[] = {700, 650, 641, 613, 363};
 // The parameters of line 2, in each version's own order, into slot [0][0] of a.
 static void read_parameters(afl_scanner& s, int version, airfoil_struct& a)
 {
-    float dummy = 0;
     // Per-slot fields of line 2 in the version-700 order; the older table versions move almin
     // and almax to the end.
     float* const slot[] = {&a.re_num[0][0], &a.t_rat[0], &a.mach_div[0], &a.clM[0][0], &a.clB[0][0]};
@@ -89,7 +92,7 @@ static void read_parameters(afl_scanner& s, int version, airfoil_struct& a)
     if (version == 700 || version == 650 || version == 641) {
         for (float* f : slot) {
             *f = s.num();
-            if (version == 641 && f == &a.mach_div[0]) dummy = s.num();   // a field since dropped
+            if (version == 641 && f == &a.mach_div[0]) s.num();   // a field since dropped
         }
         if (version == 700) {
             a.almin[0][0] = s.num();
@@ -102,7 +105,6 @@ static void read_parameters(afl_scanner& s, int version, airfoil_struct& a)
             a.almax[0][0] = s.num();
             a.Llinrange = 10;
         }
-        (void)dummy;
         return;
     }
     // 613 and 363: a word, then the parameters in their own order.
@@ -137,13 +139,15 @@ static bool parse_afl(const unsigned char* data, long size, afl_file& f)
     f.device_ok = TXT_MAP_num_scan(data, &s.at, c_max, &code) && code == 1234;
     s.skip_line();
     read_parameters(s, f.version, a);
-    if (f.version == 613 || f.version == 363) {
+    // Versions 613 and 363 carry no table: it comes from their parameters.
+    const bool has_table = f.version != 613 && f.version != 363;
+    if (!has_table) {
         f.generated_nan = AFL_gen_tables(&a, 0, 0);
-        return true;
+    } else {
+        s.skip_line();   // the rest of the parameter line
+        s.skip_line();   // "alpha cl cd cm:"
     }
-    s.skip_line();   // the rest of the parameter line
-    s.skip_line();   // "alpha cl cd cm:"
-    for (int i = 0; i < AFL_ALPHAS; i++) {
+    for (int i = 0; has_table && i < AFL_ALPHAS; i++) {
         if (s.ended()) {
             f.unreadable = true;   // a cut-off table: the rest stays zero
             break;
@@ -152,6 +156,10 @@ static bool parse_afl(const unsigned char* data, long size, afl_file& f)
         a.cl[0][0][i] = s.num();
         a.cd[0][0][i] = s.num();
         a.cm[0][0][i] = s.num();
+    }
+    for (int i = 0; i < AFL_ALPHAS; i++) {
+        f.has_nan = f.has_nan || check_nan(a.cl[0][0][i]) || check_nan(a.cd[0][0][i]) || check_nan(a.cm[0][0][i]);
+        f.has_negative = f.has_negative || a.cd[0][0][i] < 0;
     }
     return true;
 }
@@ -165,18 +173,100 @@ struct afl_cache_entry {
 static std::map<std::string, afl_cache_entry> s_cache;
 static constexpr size_t kCacheFiles = 64;   // a few aircraft's worth; beyond it start afresh
 
-void IO_afl_reset(void) { s_cache.clear(); }
+// Where the folders asked after lie on this host. Finding a folder spelled in another letter
+// case reads whole folders, and an open asks after the same two folders 176 times, so the answer
+// is kept, with the folder held open: a found folder while its files are found in it, a missing
+// one while the deepest folder above it that exists keeps its modification time (creating the
+// missing one changes that). Looking names up in a held folder also spares the kernel the walk
+// down the whole path.
+struct afl_folder {
+    std::string host;   // with its trailing '/'; empty when missing
+    int fd = -1;        // the folder held open, or for a missing one the folder watched
+    long long watch_mtime = 0;
+};
+static std::map<std::string, afl_folder> s_folders;
+
+static void forget_folders(void)
+{
+    for (auto& f : s_folders)
+        if (f.second.fd >= 0) close(f.second.fd);
+    s_folders.clear();
+}
+
+void IO_afl_reset(void)
+{
+    s_cache.clear();
+    forget_folders();
+}
+
+static long long mtime_ns(const struct stat& st)
+{
+    return (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+}
+
+static int open_folder(const std::string& host) { return open(host.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC); }
+
+// The stored folder path (ending in a separator) on this host; null when it does not exist.
+static const afl_folder* host_folder(const std::string& folder)
+{
+    struct stat st;
+    auto it = s_folders.find(folder);
+    if (it != s_folders.end()) {
+        const afl_folder& f = it->second;
+        if (!f.host.empty() || (f.fd >= 0 && fstat(f.fd, &st) == 0 && mtime_ns(st) == f.watch_mtime))
+            return f.host.empty() ? nullptr : &f;
+        if (f.fd >= 0) close(f.fd);
+        s_folders.erase(it);
+    }
+    afl_folder f;
+    std::string host = IO_host_path(folder);
+    f.fd = open_folder(host);
+    if (f.fd >= 0) {
+        f.host = host.back() == '/' ? host : host + "/";
+    } else {
+        std::string w = host;
+        for (int up = 0; up < 256 && f.fd < 0; up++) {
+            while (w.size() > 1 && w.back() == '/') w.pop_back();
+            size_t cut = w.find_last_of('/');
+            w = cut == std::string::npos ? "." : (cut == 0 ? "/" : w.substr(0, cut));
+            f.fd = open_folder(w);
+            if (w == "." || w == "/") break;
+        }
+        f.watch_mtime = f.fd >= 0 && fstat(f.fd, &st) == 0 ? mtime_ns(st) : -1;
+    }
+    if (s_folders.size() >= kCacheFiles) forget_folders();
+    afl_folder& kept = s_folders[folder] = f;
+    return kept.host.empty() ? nullptr : &kept;
+}
 
 // The parsed file at path, from the cache when it has not changed; null when it is missing or
 // not an airfoil file.
-static const afl_file* afl_file_at(const std::string& path_in)
+static const afl_file* afl_file_at(const std::string& path)
 {
-    std::string path = path_in;
-    set_dir_chars(&path);
-    const std::string host = IO_host_path(path);
+    size_t cut = path.size();
+    while (cut > 0 && !is_a_dir_char(path[cut - 1])) cut--;
+    std::string host = path;
     struct stat st;
-    if (host.empty() || stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
-    const long long mtime = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    bool found = false;
+    if (cut > 0) {
+        const afl_folder* dir = host_folder(path.substr(0, cut));
+        if (!dir) return nullptr;
+        host = dir->host + path.substr(cut);
+        found = fstatat(dir->fd, path.c_str() + cut, &st, 0) == 0;
+    }
+    // A name spelled in another letter case than the file's is looked for in the folder, and a
+    // remembered folder that is gone is looked for afresh.
+    if (!found) {
+        auto it = cut > 0 ? s_folders.find(path.substr(0, cut)) : s_folders.end();
+        if (it != s_folders.end() && (fstat(it->second.fd, &st) != 0 || st.st_nlink == 0)) {
+            close(it->second.fd);
+            s_folders.erase(it);
+        }
+        host = IO_host_path(path);
+        if (host.empty() || stat(host.c_str(), &st) != 0) return nullptr;
+    }
+    if (!S_ISREG(st.st_mode)) return nullptr;
+    const long long mtime = mtime_ns(st);
     auto it = s_cache.find(host);
     if (it != s_cache.end() && it->second.size == (long long)st.st_size && it->second.mtime_ns == mtime)
         return it->second.file.get();
@@ -217,56 +307,38 @@ static void alert_on_load(const afl_file& f)
     if (f.generated_nan) alert_generated_nan();
 }
 
-// IO_afl with what the reading found; unreadable tells the caller a number was bad.
-static int afl_read(airfoil_struct* afl, int t, int r, const std::string& path, bool* unreadable)
+// Reads path into slot [t][r]; the file as read, or null when there is none.
+static const afl_file* afl_read(airfoil_struct* afl, int t, int r, const std::string& path)
 {
     const afl_file* f = afl_file_at(path);
-    if (!f) return 0;
+    if (!f) return nullptr;
     put_slot(*f, afl, clamp01(t), clamp01(r));
     alert_on_load(*f);
-    if (unreadable) *unreadable = f->unreadable;
-    return f->version;
-}
-
-int IO_afl_memory(const unsigned char* data, long size, airfoil_struct* afl, int t, int r)
-{
-    if (!afl) return 0;
-    std::unique_ptr<afl_file> f(new afl_file);
-    if (!parse_afl(data, size, *f)) return 0;
-    put_slot(*f, afl, clamp01(t), clamp01(r));
-    alert_on_load(*f);
-    return f->version;
+    return f;
 }
 
 int IO_afl(int IO_type, airfoil_struct* afl, int t, int r, std::string path)
 {
     if (IO_type != 0 || !afl) return 0;
-    return afl_read(afl, t, r, path, nullptr);
+    const afl_file* f = afl_read(afl, t, r, path);
+    return f ? f->version : 0;
 }
 
 void load_foil_for_part(const std::string& name, int p, int part, int t, int r)
 {
     if (name.empty() || p < 0 || p >= ACF_RECORDS || part < 0 || part >= ACF_FOIL_PARTS) return;
-    t = clamp01(t);
-    r = clamp01(r);
     veh_struct& v = veh[p];
-    airfoil_struct* afl = &v.afl[part];
     const std::string path = STR_of(v.path);
     const size_t cut = std::min(path.size(), strnlen(v.name, sizeof v.name));
-    bool unreadable = false;
-    if (!afl_read(afl, t, r, path.substr(0, path.size() - cut) + "airfoils:" + name, &unreadable) &&
-        !afl_read(afl, t, r, afl_path + name, &unreadable))
-        return;
-
-    bool nan = unreadable, negative = false;
-    for (int i = 0; i < AFL_ALPHAS; i++) {
-        nan = nan || check_nan(afl->cl[t][r][i]) || check_nan(afl->cd[t][r][i]) || check_nan(afl->cm[t][r][i]);
-        negative = negative || afl->cd[t][r][i] < 0;
-    }
-    if (nan)
+    const afl_file* f = afl_read(&v.afl[part], t, r, path.substr(0, path.size() - cut) + "airfoils:" + name);
+    if (!f) f = afl_read(&v.afl[part], t, r, afl_path + name);
+    if (!f) return;
+    // The slot now holds the file's table, so the file's own findings are the slot's; a number
+    // that could not be read counts as one that is not a number.
+    if (f->has_nan || f->unreadable)
         MACIBM_alert(0, "I have found a NAN value for this aifoil:", name.c_str(), "It is corrupt!",
                      "Throw it away or fix it in Section-Forge!", 16);
-    if (negative)
+    if (f->has_negative)
         MACIBM_alert(0, "I have found a NEGATIVE DRAG for this aifoil:", name.c_str(), "It is corrupt!",
                      "Throw it away or fix it in Section-Forge!", 16);
 }

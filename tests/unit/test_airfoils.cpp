@@ -161,6 +161,15 @@ TEST_F(Airfoils, AircraftFolderFirstThenProgramFolderAndChangesAreSeen)
     ww_write_bytes(dir + "airfoils/x.afl", afl_file(700, own));
     load_foil_for_part("x.afl", 0, 3, 0, 0);
     EXPECT_FLOAT_EQ(afl().re_num[0][0], 12.5f);
+    // An aircraft folder whose airfoils folder appears only after a first load.
+    mkdir((dir + "sub").c_str(), 0755);
+    snprintf(veh[0].path, sizeof veh[0].path, "%s", (dir + "sub/Plane.acf").c_str());
+    load_foil_for_part("x.afl", 0, 3, 0, 0);
+    EXPECT_FLOAT_EQ(afl().re_num[0][0], 2);
+    mkdir((dir + "sub/airfoils").c_str(), 0755);
+    ww_write_bytes(dir + "sub/airfoils/x.afl", afl_file(700, own));
+    load_foil_for_part("x.afl", 0, 3, 0, 0);
+    EXPECT_FLOAT_EQ(afl().re_num[0][0], 12.5f);
     EXPECT_TRUE(g_test_alerts.empty());
 }
 
