@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include "base/IO_TYPED.h"
 #include "base/records.h"
 #include "model/IO_AFL.h"
 #include "model/acf_struct.h"
@@ -245,6 +246,39 @@ TEST(AirfoilModel, GeneratedTableFollowsTheAnalyticFunctions)
     ASSERT_EQ(g_test_alerts.size(), 1u);
     EXPECT_EQ(g_test_alerts[0].lines[0], "I have generated a NAN value for this aifoil:");
     for (int i = 0; i < AFL_ALPHAS; i++) ASSERT_FALSE(std::isnan(a.cd[0][1][i]));
+}
+
+// The number tokens of files in memory: whole decimal numbers only, each token used up either way.
+TEST(AirfoilNumbers, TokensAreWholeNumbersOrNothing)
+{
+    const struct { const char* text; int ok; double v; } rows[] = {
+        {"1.5", 1, 1.5}, {"-2e3", 1, -2000}, {"+4", 1, 4},   {".5", 1, 0.5},  {"1,", 1, 1},
+        {"nan", 0, 0},   {"inf", 0, 0},      {"1e40", 0, 0}, {"12abc", 0, 0}, {"0x10", 0, 0}, {"--1", 0, 0}};
+    for (const auto& r : rows) {
+        const std::string s = std::string("\n\t") + r.text + " 7";
+        int at = 0;
+        double v = -1;
+        EXPECT_EQ(TXT_MAP_num_scan((const unsigned char*)s.data(), &at, (int)s.size(), &v), r.ok) << r.text;
+        if (r.ok) {
+            EXPECT_DOUBLE_EQ(v, r.v) << r.text;
+        }
+        EXPECT_EQ(TXT_MAP_num_scan((const unsigned char*)s.data(), &at, (int)s.size(), &v), 1) << r.text;
+        EXPECT_EQ(v, 7) << r.text;
+    }
+}
+
+TEST(AirfoilNumbers, LinScanSkipsTheRestOfALineAndPartnamesComeFromTheText)
+{
+    MACIBM_zero_records();
+    const std::string text = "I\n700 version\n1234 device type code\r\n5 more\n";
+    ASSERT_EQ(inf_open_memory((const unsigned char*)text.data(), (long)text.size(), 2, 700, 0, "t.afl"), 1);
+    EXPECT_EQ(int_scan("t.afl"), 1234);
+    lin_scan("t.afl");
+    EXPECT_EQ(int_scan("t.afl"), 5);
+    IO_inf_close();
+    snprintf(stl.text[820 + 16], STL_TEXT_LEN, "Horizontal Stab 1");
+    EXPECT_STREQ(partname(16), "Horizontal Stab 1");
+    EXPECT_STREQ(partname(-1), "");
 }
 
 // The shipped files: each loads without a word, and its numbers are those of a real section.
