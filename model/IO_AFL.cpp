@@ -317,6 +317,16 @@ static const afl_file* afl_read(airfoil_struct* afl, int t, int r, const std::st
     return f;
 }
 
+int IO_afl_memory(const unsigned char* data, long size, airfoil_struct* afl, int t, int r)
+{
+    if (!afl) return 0;
+    static std::unique_ptr<afl_file> f(new afl_file);   // one file read at a time, on the main thread
+    if (!parse_afl(data, size, *f)) return 0;
+    put_slot(*f, afl, clamp01(t), clamp01(r));
+    alert_on_load(*f);
+    return f->version;
+}
+
 int IO_afl(int IO_type, airfoil_struct* afl, int t, int r, std::string path)
 {
     if (IO_type != 0 || !afl) return 0;

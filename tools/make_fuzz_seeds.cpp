@@ -6,6 +6,7 @@
 //
 // Every seed is a pure function of this code: running it again gives the same bytes.
 #include "model/IO_ACF.h"
+#include "model/IO_AFL.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "base/IO_TYPED.h"
@@ -214,6 +215,61 @@ void typed_header_seeds(void)
     put_seed("fuzz_typed_header", "old_mac_cr.txt", std::string("A\r740 version\r1\r2\r"));
 }
 
+//=== airfoils ===============================================================================
+// A plausible section: the parameter line of each version, and a table made by the model.
+std::string afl_seed(int version, int table_lines, const char* eol)
+{
+    static airfoil_struct a;
+    a.re_num[0][0] = 3, a.t_rat[0] = 0.12f, a.mach_div[0] = 0.75f, a.clM[0][0] = 0.11f, a.clB[0][0] = 0.25f;
+    a.almin[0][0] = -16, a.almax[0][0] = 16, a.Llinrange = 8, a.Lpow = 2, a.Lstall = 1.6f, a.Ldrop1 = 0.1f;
+    a.Lpowstl = 1, a.Ldrop2 = 0.4f, a.Dmin = 0.006f, a.DminCL = 0.25f, a.Dal10 = 0.02f, a.Dpow = 2, a.Bloc = 0.3f;
+    a.Bwidth = 0.3f, a.Bdepth = 0.001f, a.Bpower = 2, a.cmal2 = -12, a.cmal3 = 12, a.cm1 = -0.1f, a.cm2 = -0.05f;
+    a.cm3 = -0.04f, a.cm4 = 0.02f;
+    AFL_gen_tables(&a, 0, 0);
+    auto nums = [](std::initializer_list<float> v) {
+        std::string out;
+        char b[32];
+        for (float x : v) {
+            snprintf(b, sizeof b, "%f ", x);
+            out += b;
+        }
+        return out;
+    };
+    std::string head = IO_typed_header(2, version);
+    for (size_t at = 0; (at = head.find('\n', at)) != std::string::npos; at += strlen(eol)) head.replace(at, 1, eol);
+    std::string s = head + "1234 device type code" + eol;
+    const std::string shared = nums({a.Lpow, a.Lstall, a.Ldrop1, a.Lpowstl, a.Ldrop2, a.Dmin, a.DminCL, a.Dal10,
+                                     a.Dpow, a.DminCL, a.Dal10, a.Dpow, a.Bloc, a.Bwidth, a.Bdepth, a.Bpower, a.cmal2,
+                                     a.cmal3, a.cm1, a.cm2, a.cm3, a.cm4});
+    if (version == 700)
+        s += nums({a.re_num[0][0], a.t_rat[0], a.mach_div[0], a.clM[0][0], a.clB[0][0], a.almin[0][0], a.almax[0][0],
+                   a.Llinrange}) + shared;
+    else if (version == 650 || version == 641)
+        s += nums({a.re_num[0][0], a.t_rat[0], a.mach_div[0]}) + (version == 641 ? "0 " : "") +
+             nums({a.clM[0][0], a.clB[0][0]}) + shared + nums({a.almin[0][0], a.almax[0][0]});
+    else
+        s += "section " + nums({a.t_rat[0], a.re_num[0][0], a.almin[0][0], a.almax[0][0], a.clB[0][0], a.clM[0][0],
+                                a.Lpow, a.Lstall, a.Ldrop1, a.Ldrop2, a.Lpowstl, a.DminCL, a.Dmin, a.Dal10, a.Dpow,
+                                a.cmal2, a.cmal3, a.cm1, a.cm2, a.cm3, a.cm4, a.Bwidth, a.Bdepth, a.Bpower, a.Bloc}) +
+             eol + (version == 613 ? "0.7" : "");
+    s += eol;
+    if (version == 613 || version == 363) return s;
+    s += std::string("alpha cl cd cm:") + eol;
+    for (int i = 0; i < table_lines && i < AFL_ALPHAS; i++)
+        s += nums({ret_alpha(i), a.cl[0][0][i], a.cd[0][0][i], a.cm[0][0][i]}) + eol;
+    return s;
+}
+
+void airfoil_seeds(void)
+{
+    put_seed("fuzz_afl", "v700_whole.afl", afl_seed(700, AFL_ALPHAS, "\n"));
+    put_seed("fuzz_afl", "v700_crlf_cut_table.afl", afl_seed(700, 12, "\r\n"));
+    put_seed("fuzz_afl", "v650.afl", afl_seed(650, 20, "\n"));
+    put_seed("fuzz_afl", "v641.afl", afl_seed(641, 20, "\n"));
+    put_seed("fuzz_afl", "v613.afl", afl_seed(613, 0, "\n"));
+    put_seed("fuzz_afl", "v363_old_mac.afl", afl_seed(363, 0, "\r"));
+}
+
 //=== pictures ===============================================================================
 bytes png_file(int w, int h, int color_type, int depth, int interlace, int with_trns)
 {
@@ -306,6 +362,7 @@ int main(int argc, char** argv)
     prefs_seeds();
     language_seeds();
     typed_header_seeds();
+    airfoil_seeds();
     picture_seeds();
     if (s_failed) fprintf(stderr, "make_fuzz_seeds: could not write every seed under %s\n", argv[1]);
     return s_failed;
