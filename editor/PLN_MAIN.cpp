@@ -58,6 +58,7 @@ void ACF_after_read(int p, int is_batch)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
     veh_struct& v = veh[p];
+    IO_afl_open_begin();
     for (int part = 0; part < ACF_FOIL_PARTS; part++) {
         if (!have_this_part(p, part, 6)) continue;
         load_foil_for_part(STR_of(v.Rafl0[part]), p, part, 0, 0);
@@ -67,6 +68,7 @@ void ACF_after_read(int p, int is_batch)
         spread_reynolds(v.afl[part].re_num[0]);
         spread_reynolds(v.afl[part].re_num[1]);
     }
+    IO_afl_open_end();
     std::string cockpit = STR_of(v.path);
     nuke_ext(&cockpit);
     v.cockpit_M = build_obs(0, 0, 0, 0, cockpit + "_cockpit.obj", 106, 13);

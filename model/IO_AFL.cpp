@@ -173,6 +173,23 @@ struct afl_cache_entry {
 static std::map<std::string, afl_cache_entry> s_cache;
 static constexpr size_t kCacheFiles = 64;   // a few aircraft's worth; beyond it start afresh
 
+// While an aircraft's airfoils are being loaded, each path asked for is looked up once: the
+// answer (a cached file, or none) stands for the rest of the open.
+static bool s_in_open;
+static std::map<std::string, const afl_file*> s_open_paths;
+
+void IO_afl_open_begin(void)
+{
+    s_open_paths.clear();
+    s_in_open = true;
+}
+
+void IO_afl_open_end(void)
+{
+    s_open_paths.clear();
+    s_in_open = false;
+}
+
 // Where the folders asked after lie on this host. Finding a folder spelled in another letter
 // case reads whole folders, and an open asks after the same two folders 176 times, so the answer
 // is kept, with the folder held open: a found folder while its files are found in it, a missing
@@ -195,6 +212,7 @@ static void forget_folders(void)
 
 void IO_afl_reset(void)
 {
+    IO_afl_open_end();
     s_cache.clear();
     forget_folders();
 }
@@ -241,7 +259,7 @@ static const afl_folder* host_folder(const std::string& folder)
 
 // The parsed file at path, from the cache when it has not changed; null when it is missing or
 // not an airfoil file.
-static const afl_file* afl_file_at(const std::string& path)
+static const afl_file* afl_file_lookup(const std::string& path)
 {
     size_t cut = path.size();
     while (cut > 0 && !is_a_dir_char(path[cut - 1])) cut--;
@@ -275,12 +293,25 @@ static const afl_file* afl_file_at(const std::string& path)
     XMappedFile map(host.c_str(), &add);
     std::unique_ptr<afl_file> f(new afl_file);
     if (!map.ok() || !parse_afl(map.begin(), map.size(), *f)) f.reset();
-    if (s_cache.size() >= kCacheFiles) s_cache.clear();
+    if (s_cache.size() >= kCacheFiles) {
+        s_cache.clear();
+        s_open_paths.clear();   // it pointed into the cache
+    }
     afl_cache_entry& e = s_cache[host];
     e.size = (long long)st.st_size;
     e.mtime_ns = mtime;
     e.file = std::move(f);
     return e.file.get();
+}
+
+static const afl_file* afl_file_at(const std::string& path)
+{
+    if (!s_in_open) return afl_file_lookup(path);
+    auto it = s_open_paths.find(path);
+    if (it != s_open_paths.end()) return it->second;
+    const afl_file* f = afl_file_lookup(path);
+    s_open_paths[path] = f;
+    return f;
 }
 
 // Copies a parsed file into slot [t][r], with the shared parameters.

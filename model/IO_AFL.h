@@ -30,5 +30,10 @@ void lin_scan(const std::string& path);
 // Display name of airfoil-bearing part `part`: localized text entry 820 + part.
 const char* partname(int part);
 
+// Around the loading of one aircraft's airfoils: in between, each path is looked up on the disk
+// once, and a file that changes meanwhile is taken as it was first found.
+void IO_afl_open_begin(void);
+void IO_afl_open_end(void);
+
 // Forget every parsed airfoil file; part of the start-up reset.
 void IO_afl_reset(void);
