@@ -1,7 +1,8 @@
 // afl_build -- the fast stage of the shipped airfoil library, run by the build: turns the
 // committed XFOIL polars into version-700 airfoil files.
 //
-//   afl_build <airfoil data folder> <output Airfoils folder>           write the files
+//   afl_build [--verbose] <airfoil data folder> <output Airfoils folder>   write the files (with
+//       each section's lift slope, least drag and dropped points)
 //   afl_build --check <airfoil data folder> <output Airfoils folder>   change nothing; fail when
 //       the committed list, polars and convergence report disagree, a file in the output folder
 //       is not what the polars make, or a section fails the physical sanity bounds
@@ -344,12 +345,14 @@ int count_report_points(const std::string& report, const std::string& name)
 
 int main(int argc, char** argv)
 {
-    bool check = argc == 4 && std::strcmp(argv[1], "--check") == 0;
-    if (argc != 3 && !check) {
-        std::fprintf(stderr, "usage: afl_build [--check] <airfoil data folder> <output Airfoils folder>\n");
+    const bool check = argc == 4 && std::strcmp(argv[1], "--check") == 0;
+    const bool verbose = argc == 4 && std::strcmp(argv[1], "--verbose") == 0;
+    if (argc != 3 && !check && !verbose) {
+        std::fprintf(stderr, "usage: afl_build [--check | --verbose] <airfoil data folder> <output Airfoils folder>\n");
         return 2;
     }
-    const std::string data = argv[check ? 2 : 1], out = argv[check ? 3 : 2];
+    const std::string data = argv[argc - 2], out = argv[argc - 1];
+    int written = 0;
     std::string err;
     std::vector<afl_section> secs = afl_read_sections(data + "/sections.txt", err);
     if (secs.empty()) {
@@ -392,6 +395,9 @@ int main(int argc, char** argv)
         // and its least drag a few thousandths.
         if (std::fabs(f->slope / 0.11 - 1) > 0.15) problem(s.file, "lift slope " + fmt6(f->slope) + " per degree");
         if (f->cd_min < 0.004 || f->cd_min > 0.02) problem(s.file, "minimum drag " + fmt6(f->cd_min));
+        if (verbose)
+            std::printf("afl_build: %-40s slope %.4f/deg, cd min %.5f, %d separated points dropped\n",
+                        s.file.c_str(), f->slope, f->cd_min, f->dropped);
         const std::string text = afl_text(f->afl), path = out + "/" + s.file;
         bool have = false;
         const std::string old = read_text(path, &have);
@@ -403,8 +409,8 @@ int main(int argc, char** argv)
         std::ofstream o(path, std::ios::binary);
         o << text;
         if (!o.flush()) problem(s.file, "cannot write " + path);
-        std::printf("afl_build: %-40s slope %.4f/deg, cd min %.5f, %d separated points dropped\n", s.file.c_str(),
-                    f->slope, f->cd_min, f->dropped);
+        written++;
     }
+    if (!check && written) std::printf("afl_build: %d airfoil files written to %s\n", written, out.c_str());
     return problems ? 1 : 0;
 }
