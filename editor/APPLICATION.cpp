@@ -7,6 +7,7 @@
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_DRPLANE.h"
 #include "editor/HL_BTN.h"
+#include "geometry/PLN_PROCS.h"
 
 void (*g_test_frame_hook)(void);
 
@@ -18,7 +19,8 @@ void APPLICATION_update(void)
     OGL_plot_background();
     if (mnw.top_win != MNW_WIN_MAIN) BTN_fillwin(1, 19);
     if (g_test_frame_hook) g_test_frame_hook();
-    // No edit asks for a rebuild: every frame rebuilds the drawn geometry, so the next frame
-    // shows whatever this one changed.
+    // No dirty flags: every frame rebuilds the drawn geometry, then the derived values with the
+    // automatic settings, so the next frame shows whatever this one changed.
     load_plane_geo(0, 0, 0, 0);
+    update_plane_specs();
 }

@@ -64,30 +64,6 @@ void BTN_entry_key(int is_delete, int chr)
 }
 
 //=== layout without drawing =================================================================
-void label0to12h(const char* label0, char* label1, char* label2, char* help)
-{
-    label1[0] = label2[0] = help[0] = 0;
-    if (!label0) return;
-    size_t len = strlen(label0);
-    // The help text may itself hold a "|", so the bar is looked for only before the brace.
-    const char* brace = strrchr(label0, '{');
-    size_t head = brace ? (size_t)(brace - label0) : len;
-    const char* bar = nullptr;
-    for (size_t i = 0; i < head; i++)
-        if (label0[i] == '|') bar = label0 + i;
-    size_t left_len = bar ? (size_t)(bar - label0) : head;
-    if (left_len > BTN_LABEL_LEN - 1) left_len = BTN_LABEL_LEN - 1;
-    memcpy(label1, label0, left_len);
-    label1[left_len] = 0;
-    if (bar) {
-        size_t n = head - (size_t)(bar + 1 - label0);
-        if (n > BTN_LABEL_LEN - 1) n = BTN_LABEL_LEN - 1;
-        memcpy(label2, bar + 1, n);
-        label2[n] = 0;
-    }
-    if (brace && brace[1]) STR_cut(help, brace + 2, BTN_LABEL_LEN);   // "{" and the space after it
-}
-
 // The break of a long label: the space, "-" or "/" nearest its middle, the left one of two
 // equally near; 0 when there is none, which means no break.
 static int break_position(const char* s, int len)

@@ -7,6 +7,7 @@
 //     "left label|right label{ help text"
 // the right label is usually the unit; the help is posted to stl.help_message on hover.
 #pragma once
+#include "base/hl_string.h"
 #include <string>
 
 //=== state shared with the shell ============================================================
@@ -75,9 +76,8 @@ void BTN_util_draw_label(float x, float y, int side, const char* label);   // si
 float fltnear(float value, float step);     // nearest multiple of step
 
 //=== layout without drawing (tests read these too) ==========================================
-enum { BTN_LABEL_LEN = 512 };
-// Left label, right label and help of a label0; each output holds BTN_LABEL_LEN bytes.
-void label0to12h(const char* label0, char* label1, char* label2, char* help);
+// label0to12h splits a label0 into left label, right label and help (base/hl_string.h).
+enum { BTN_LABEL_LEN = STR_LABEL_LEN };
 // Where BTN_util_draw_label puts its lines: one or two, each with its text and pen position.
 struct BTN_label_layout {
     int   lines;

@@ -504,6 +504,7 @@ void batch_update(void)
     std::string folder = app_path + "Aircraft:";
     s_batch = {};
     s_in_batch = 1;
+    ACF_check_new_batch();
     handle_level(&folder);
     s_in_batch = 0;
     wrk_path = designer_folder;

@@ -4,24 +4,8 @@
 // Every function that reads an aircraft record takes its index p first.
 #pragma once
 #include "base/HL_MATH_FUN.h"
-
-//=== engine kinds ===========================================================================
-// engn_type of thrust point en: 0, 1 reciprocating; 2, 8 turbine driving a propeller; 3 electric;
-// 4, 5 jet; 6, 7 rocket (7 also turns a rotor). Each answers 0 or 1; en outside 0..7 is 0.
-int en_is_recip(int p, int en);
-int en_is_turbo(int p, int en);
-int en_is_elec(int p, int en);
-int en_is_jet(int p, int en);
-int en_is_roc(int p, int en);
-int en_is_prop(int p, int en);               // the engine drives a propeller: kinds 0, 1, 2, 3, 8
-
-//=== part presence ==========================================================================
-// Parts 8..72 answer their stored part_eq flag whatever the kind. Thrust points 0..7 answer by
-// kind: 0 an engine is there, 1 a propeller engine, 2 a reciprocating engine, 3 a jet, 4 a rocket,
-// 5 the thrust point is in use, 6 the part exists as geometry (a disc with an airfoil: an unused
-// engine slot of a thrust point in use, a propeller engine, or a rocket turning a rotor); any
-// other kind is 0. A part outside 0..72 is 0.
-int have_this_part(int p, int part, int kind);
+#include "model/acf_parts.h"
+#include <string>
 
 //=== landing gear and points along parts ====================================================
 // Undeflected contact point of gear part en, in feet: the leg of length
@@ -38,6 +22,22 @@ float get_el_base_loc(int p, int en, float el, const char& axis);
 
 //=== derived specifications =================================================================
 // The derived and mirrored fields of the edited aircraft (record 0), kept consistent with what
-// the designer entered; run at the end of every editor frame and after every command. Until the
-// derived specifications are written nothing is derived.
+// the designer entered; run at the end of every editor frame and after every menu command. It
+// settles the resting attitude on the gear and the propeller blade sweep a small step per call
+// (the blade sweep at 5 degrees per second of mnw.prd_FM), so they converge over frames, and it
+// runs the automatic settings.
 void update_plane_specs(void);
+
+// Part e1 of record 0 copied onto part e2 (both 0..43): airfoils, elements, position, chords,
+// span, dihedral, sweep, incidence and the controls of each element. With opp_side set the copy
+// is the mirror image: its Xarm is e1's negated.
+void copy_foil(int e1, int e2, int opp_side);
+
+//=== labels of position fields ==============================================================
+// The label and help of a field holding a position along axis dir ('x', 'y' or 'z'), built from
+// the label0 of the field: the help tells which way the axis runs from the reference point. The
+// text lives in a buffer shared by every call, valid until the next.
+const char* xyz_name(const std::string& label0, char dir);
+// label0 with its left label kept only when l1 is set and its right label only when l2 is set,
+// for columns of fields that show a row's name once and its unit once.
+void label_part(const std::string& label0, std::string* label0_mod, int l1, int l2);

@@ -194,15 +194,7 @@ void IO_acf_save_name(std::string* path)
     if (n < 4 || (path->compare(n - 4, 4, ".acf") != 0 && path->compare(n - 4, 4, ".ACF") != 0)) *path += ".acf";
 }
 
-//=== automatic settings, check and weapons ==================================================
-void ACF_autoset(int p) { (void)p; }
-
-void ACF_check(int p, int is_batch)
-{
-    (void)p;
-    (void)is_batch;
-}
-
+//=== weapons ================================================================================
 void IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path)
 {
     (void)IO_type;

@@ -3,6 +3,7 @@
 // weapon files; the automatic settings and the validity check.
 // Results are ints: 1 success, 0 failure.
 #pragma once
+#include "model/ACF_check.h"
 #include <string>
 
 // IO_type 1 writes record p to its path, 0 reads record p from its path; any other value does
@@ -35,12 +36,6 @@ void rev_bytes_new(int p);
 // (IO_safe_replace), without any dialog or check, so it also serves the recovery file written on
 // a fatal stop. IO_save_error tells why it failed.
 int IO_acf_write_to(int p, const std::string& path);
-
-// The automatic settings of record p, and the validity check that reports the first design error
-// in an alert (it never refuses a read or a write). Until they are written nothing is derived or
-// reported.
-void ACF_autoset(int p);
-void ACF_check(int p, int is_batch);
 
 // Weapon file into weapon slot en of record p (IO_type 0 read, 1 write); with use_path 0 the
 // file is found from its name. Until weapon files are written the slots stay cleared.

@@ -13,6 +13,7 @@
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
 #include "model/IO_AFL.h"
+#include "model/ACF_check.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "support/HL_MOVIE.h"
@@ -48,6 +49,7 @@ void MACIBM_zero_records(void)
     memset(veh, 0, sizeof veh);
     memset(flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
+    ACF_check_new_batch();
     OGL_reset();
     BTN_reset();
     UNDO_reset();
