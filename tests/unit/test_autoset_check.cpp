@@ -1,0 +1,245 @@
+// The validity check (each check alone, in order, in a batch), the automatic settings' defaults
+// and limits, and the derived specifications that settle over frames.
+#include <gtest/gtest.h>
+#include "model/ACF_check.h"
+#include "model/acf_struct.h"
+#include "geometry/PLN_PROCS.h"
+#include "base/records.h"
+#include "shell/Hl_MNW.h"
+#include "tests/support/ww_full_acf.h"
+#include "tests/support/ww_test.h"
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+namespace {
+const std::string kFourth = "I CAN READ AND WRITE THE FILE, but you must fix this before you can fly this aircraft "
+                            "in Skyvane! Aircraft:Full Transport.acf";
+}
+
+class Autoset : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MACIBM_zero_records();
+        MACIBM_fill_constants();
+        ww_catch_alerts();
+        mnw.prd_FM = 0.02f;
+        ww_full_acf(0);
+    }
+    void frames(int n)
+    {
+        for (int i = 0; i < n; i++) update_plane_specs();
+    }
+    veh_struct& v = veh[0];
+};
+
+TEST_F(Autoset, TheFullAircraftPassesAndEachCheckFailsAloneInOrder)
+{
+    EXPECT_TRUE(ACF_check_all(0).empty());
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct { int check, also; std::function<void(veh_struct&)> edit; const char* line1; } rows[] = {
+        {1, 0, [](veh_struct& a) { snprintf(a.tailnum, 40, "   "); }, "This plane has no tail number!"},
+        {2, 0, [](veh_struct& a) { a.max_pitch[3] = a.min_pitch[3]; }, "This design is either a helicopter"},
+        {3, 0, [](veh_struct& a) { a.prop_type[5] = 0; }, "This design has a fixed-pitch prop"},
+        {4, 0, [](veh_struct& a) { a.Vne_kts = 0; }, "You entered a Vne of zero!"},
+        {5, 0, [](veh_struct& a) { a.m_empty = 0; }, "You have entered an empty weight of zero!"},
+        {5, 7, [=](veh_struct& a) { a.m_empty = nan; }, "You have entered an empty weight of zero!"},
+        {6, 7, [](veh_struct& a) { a.m_max = 0; }, "You have entered a maximum weight of zero!"},
+        {7, 0, [](veh_struct& a) { a.m_empty = 130000; }, "You have selected an empty weight that is greater"},
+        {8, 0, [](veh_struct& a) { a.engn_type[6] = 4, a.face_jet = 0; }, "Do not enter zero as a compressor area"},
+        {9, 0, [](veh_struct& a) { a.throt_max_REV = 0; }, "This aircraft has reverse-thrust capability"},
+        {10, 0, [](veh_struct& a) { a.rev_thrust_EQ = 0, a.throt_max_FWD = 0; }, "Problem: The max THROTTLE available"},
+        {10, 0, [=](veh_struct& a) { a.rev_thrust_EQ = 0, a.throt_max_FWD = nan; }, "Problem: The max THROTTLE available"},
+        {11, 0, [](veh_struct& a) { a.throt_max_REV = 1.5f; }, "This aircraft has reverse-thrust capability"},
+        {12, 0, [](veh_struct& a) { a.engn_type[2] = 1, a.MP_max = 0; }, "You have entered a maximum manifold pressure"},
+        {13, 0, [](veh_struct& a) { a.RSC_mingreen_ENGN = 0; }, "You have entered zero for some of the engine RPM"},
+        {14, 0, [](veh_struct& a) { a.RSC_idlespeed_ENGN = 150; }, "You entered an idle rpm greater then"},
+        {15, 0, [](veh_struct& a) { a.power_max = 0; }, "You requested a reciprocating or turbine engine"},
+        {16, 0, [](veh_struct& a) { a.engn_type[7] = 5, a.thrust_max = 0; }, "You requested a jet engine"},
+        {17, 0, [](veh_struct& a) { a.engn_type[0] = 6, a.rock_max_vac = 0; }, "You requested a rocket engine"},
+        {18, 0, [](veh_struct& a) { a.ail1_vmax = 0; }, "This aircraft has an 'Aileron-1' set"},
+        {19, 0, [](veh_struct& a) { a.ail2_vmax = 0; }, "This aircraft has an 'Aileron-2' set"},
+        {20, 0, [](veh_struct& a) { a.spo2_vmax = 0.005f; }, "This aircraft has spoilers."},
+        {21, 0, [](veh_struct& a) { a.flap[11][7] = 1; }, "You have entered both a flap and aileron"},
+        {22, 0, [](veh_struct& a) { a.flap_dn[3] = 0; }, "You have entered a maximum flap deflection of zero!"},
+        {23, 0, [](veh_struct& a) { a.tire_radius[70] = 0; }, "You have entered some landing gear with tire radii"},
+        {24, 0, [](veh_struct& a) { a.h_eqlbm = 0; }, "Your landing gear is tucked up too close to the CG."},
+        {25, 0, [](veh_struct& a) { a.Croot[39] = 0.005f; }, "This aircraft has a zero root chord"},
+        {26, 0, [](veh_struct& a) { a.HUD_del_y = 0.5f; }, "You have specified in the Panel screen"},
+        {27, 0, [](veh_struct& a) { a.tank_rat[1] = 0.29f; }, "Look at the WEIGHT AND BALANCE window."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.check);
+        ww_full_acf(0);
+        row.edit(v);
+        const std::vector<ACF_problem> all = ACF_check_all(0);
+        ASSERT_EQ(all.size(), row.also ? 2u : 1u);
+        EXPECT_EQ(all[0].check, row.check);
+        if (row.also) {
+            EXPECT_EQ(all[1].check, row.also);
+        }
+        EXPECT_TRUE(all[0].lines[0].starts_with(row.line1)) << all[0].lines[0];
+        EXPECT_FALSE(all[0].lines[1].empty());
+        EXPECT_EQ(all[0].lines[3], kFourth);
+
+        g_test_alerts.clear();
+        ACF_check(0, 0);
+        ASSERT_EQ(g_test_alerts.size(), 1u);   // the pass ends at the first problem
+        EXPECT_EQ(g_test_alerts[0].type, 16);
+        for (int i = 0; i < 4; i++) EXPECT_EQ(g_test_alerts[0].lines[i], all[0].lines[i]);
+    }
+}
+
+TEST_F(Autoset, CheckAllListsEveryProblemOnceInOrder)
+{
+    // Two jets share the one compressor area: one problem, not two.
+    v.tailnum[0] = 0, v.Vne_kts = 0, v.engn_type[1] = v.engn_type[4] = 4, v.face_jet = 0, v.tank_rat[0] = 0.5f;
+    std::vector<int> got;
+    for (const ACF_problem& pr : ACF_check_all(0)) got.push_back(pr.check);
+    EXPECT_EQ(got, (std::vector<int>{1, 4, 8, 27}));
+    // Without fuel the tanks are not looked at.
+    v.m_fuel_tot = 0;
+    EXPECT_EQ(ACF_check_all(0).back().check, 8);
+}
+
+TEST_F(Autoset, InABatchTheProblemIsLoggedOncePerAircraftAndNothingIsShown)
+{
+    xer = tmpfile();
+    ASSERT_NE(xer, nullptr);
+    v.Vne_kts = 0;
+    ACF_check(0, 1);
+    ACF_check(0, 1);   // checked again before its save
+    ACF_check_new_batch();
+    ACF_check(0, 1);
+    EXPECT_TRUE(g_test_alerts.empty());
+    rewind(xer);
+    std::string log;
+    for (int c; (c = fgetc(xer)) != EOF;) log += (char)c;
+    fclose(xer);
+    xer = nullptr;
+    const std::string one = "You entered a Vne of zero!\nYou need to change this or the plane will over-stress just "
+                            "sitting there!\n\n" + kFourth + "\n";
+    ASSERT_EQ(log.find("file: "), 0u);
+    EXPECT_NE(log.find(one), std::string::npos);
+    EXPECT_NE(log.find(one, log.find(one) + 1), std::string::npos);                  // the new batch logs it again
+    EXPECT_EQ(log.find(one, log.find(one, log.find(one) + 1) + 1), std::string::npos);   // and only then
+}
+
+TEST_F(Autoset, DefaultsAndLimits)
+{
+    snprintf(v.tailnum, 40, "N1234567");
+    memset(v.ICAO, 'K', sizeof v.ICAO);
+    v.min_trim_elev = v.max_trim_elev = v.min_trim_ailn = v.max_trim_ailn = v.min_trim_rudd = v.max_trim_rudd = 0;
+    v.max_ITT = v.max_EGT = v.max_CHT = v.max_OILT = v.max_OILP = 0;
+    v.ail1_vmax = std::numeric_limits<float>::quiet_NaN();
+    v.ins_type[15] = v.ins_type[16] = 7;   // the beacon and knots/mach instruments leave the panel
+    ACF_autoset(0);
+    EXPECT_STREQ(v.tailnum, "N12345");
+    EXPECT_EQ(strlen(v.ICAO), 39u);
+    const float trims[6] = {v.min_trim_elev, v.max_trim_elev, v.min_trim_ailn, v.max_trim_ailn, v.min_trim_rudd, v.max_trim_rudd};
+    const float want[6] = {0.5f, 0.5f, 0.25f, 0.25f, 0.25f, 0.25f};
+    for (int i = 0; i < 6; i++) EXPECT_EQ(trims[i], want[i]);
+    EXPECT_EQ(v.max_ITT, 680); EXPECT_EQ(v.max_EGT, 1450); EXPECT_EQ(v.max_CHT, 350);
+    EXPECT_EQ(v.max_OILT, 245); EXPECT_EQ(v.max_OILP, 20);
+    EXPECT_EQ(v.ail1_vmax, 9999);
+    EXPECT_EQ(v.beaconEQ, 1);          // only ever set
+    EXPECT_EQ(v.has_knots_mach, 0);
+    EXPECT_EQ(v.has_radalt, 1);
+
+    // One trim limit given: the others are only raised to the least that works.
+    v.min_trim_elev = 0.01f, v.max_trim_elev = v.min_trim_ailn = v.max_trim_ailn = v.min_trim_rudd = v.max_trim_rudd = 0;
+    ACF_autoset(0);
+    EXPECT_EQ(v.min_trim_elev, 0.01f);
+    EXPECT_EQ(v.max_trim_elev, 0.001f);
+    EXPECT_EQ(v.max_trim_rudd, 0.001f);
+
+    // Autopilot constants, softer in pitch for a rotorcraft; a custom autopilot keeps its own.
+    EXPECT_EQ(v.ott_asi_ratio, 0.04f); EXPECT_EQ(v.ott_phi_deg_off_for_full_def, 60); EXPECT_EQ(v.ott_the_ratio, 1);
+    v.prop_type[5] = 3;
+    ACF_autoset(0);
+    EXPECT_EQ(v.has_collective, 1); EXPECT_EQ(v.collective_en, 5); EXPECT_EQ(v.ott_the_ratio, 0.25f);
+    v.custom_autopilot = 1, v.ott_the_ratio = 3;
+    ACF_autoset(0);
+    EXPECT_EQ(v.ott_the_ratio, 3);
+
+    // Control ranges: first element and one past the last, or 10 and 0 where there is none.
+    EXPECT_EQ(v.ail1_elR[11], 5); EXPECT_EQ(v.ail1_elT[11], 10);
+    EXPECT_EQ(v.ail1_elR[9], 10); EXPECT_EQ(v.ail1_elT[9], 0);
+    EXPECT_EQ(v.spo2_elR[8], 5); EXPECT_EQ(v.spo2_elT[8], 8);
+    EXPECT_EQ(v.is_left[8], 1); EXPECT_EQ(v.lat_sign[8], -1); EXPECT_EQ(v.lat_sign[0], -1); EXPECT_EQ(v.lat_sign[1], 1);
+}
+
+TEST_F(Autoset, GearSettlesOverFrames)
+{
+    struct leg { int g, type; float x, y, z, len, tire; };
+    auto fit = [&](std::initializer_list<leg> legs) {
+        ww_full_acf(0);
+        for (int g = 67; g <= 72; g++) v.gear_type[g] = 0;
+        for (const leg& l : legs)
+            v.gear_type[l.g] = l.type, v.Xarm[l.g] = l.x, v.Yarm[l.g] = l.y, v.Zarm[l.g] = l.z,
+            v.gear_leglen[l.g] = l.len, v.tire_radius[l.g] = l.tire;
+        v.h_eqlbm = 5, v.the_eqlbm = 0;
+    };
+    // Tricycle: the wheels' bottoms 10.3 ft below the centre of gravity; a heavy aircraft sits a foot
+    // down on its springs, the mains, nearer the centre of gravity, down more than the nose.
+    fit({{67, 2, 0, -5, 10, 3.5f, 1.8f}, {68, 2, -6, -5, 43, 3.5f, 1.8f}, {69, 2, 6, -5, 43, 3.5f, 1.8f}});
+    frames(2000);
+    EXPECT_GT(v.h_eqlbm, 8.5f); EXPECT_LT(v.h_eqlbm, 10.3f); EXPECT_GT(v.the_eqlbm, 1.0f); EXPECT_LT(v.the_eqlbm, 3.0f);
+    const float h = v.h_eqlbm;
+    frames(1);
+    EXPECT_NEAR(v.h_eqlbm, h, 1e-3);
+
+    // Taildragger: a short tail wheel 54 ft behind the mains, 6.8 ft higher: about 7 degrees nose up.
+    fit({{67, 2, 0, -2, 90, 1, 0.5f}, {68, 2, -6, -5, 36, 3.5f, 1.8f}, {69, 2, 6, -5, 36, 3.5f, 1.8f}});
+    frames(2000);
+    EXPECT_GT(v.the_eqlbm, 5.0f); EXPECT_LT(v.the_eqlbm, 9.0f); EXPECT_GT(v.h_eqlbm, 5.0f);
+
+    // Tail-sitter: legs spread up the fuselage stand it on its tail at once.
+    fit({{67, 2, 0, -30, 41, 1, 1}, {68, 2, -6, 0, 40, 1, 1}, {69, 2, 6, 0, 40, 1, 1}});
+    frames(1);
+    EXPECT_EQ(v.the_eqlbm, 90); EXPECT_FLOAT_EQ(v.h_eqlbm, 1);
+
+    // Four skids: softer springs, no static deflection kept.
+    fit({{67, 1, -4, -5, 20, 3, 0.3f}, {68, 1, 4, -5, 20, 3, 0.3f}, {69, 1, -4, -5, 55, 3, 0.3f}, {70, 1, 4, -5, 55, 3, 0.3f}});
+    frames(2000);
+    EXPECT_EQ(v.is_skid_gear, 1);
+    for (int g = 67; g <= 70; g++) EXPECT_EQ(v.gearstatdef[g], 0);
+    EXPECT_GT(v.h_eqlbm, 6.0f); EXPECT_LT(v.h_eqlbm, 8.3f); EXPECT_LT(std::fabs(v.the_eqlbm), 1.0f);
+}
+
+TEST_F(Autoset, BladesSweepAtFiveDegreesPerSecondAndIncidenceIsToTheTip)
+{
+    for (float& s : v.bladesweep[2]) s = 10;
+    v.des_kts_prp[2] = 1;      // every element faster than the design speed: sweeps back
+    v.des_kts_prp[3] = 5000;   // every element slower: sweeps forward
+    for (float& s : v.bladesweep[3]) s = 10;
+    frames(3);
+    for (int e = 0; e < ACF_ELEMENTS; e++) {
+        EXPECT_NEAR(v.bladesweep[2][e], 10.3f, 1e-4);
+        EXPECT_NEAR(v.bladesweep[3][e], 9.7f, 1e-4);
+    }
+    EXPECT_EQ(v.incidence[2][9], 0);
+    EXPECT_GT(v.incidence[2][0], 10);   // the root is twisted well past the tip
+    v.prop_type[2] = 0;                 // fixed pitch: absolute incidence, no pitch range
+    frames(1);
+    EXPECT_GT(v.incidence[2][9], 5);
+    EXPECT_EQ(v.min_pitch[2], 0); EXPECT_EQ(v.max_pitch[2], 0);
+}
+
+TEST_F(Autoset, LeftSurfacesFollowTheRightOnesMirrored)
+{
+    v.semilen_SEG[9] = 25, v.Xarm[9] = 4, v.sweep1[9] = 12, v.ail1[9][2] = 1;
+    v.Croot[8] = 99;   // the left one is not the designer's to edit
+    frames(1);
+    EXPECT_EQ(v.semilen_SEG[8], 25); EXPECT_EQ(v.Xarm[8], -4); EXPECT_EQ(v.sweep1[8], 12);
+    EXPECT_EQ(v.ail1[8][2], 1); EXPECT_EQ(v.Croot[8], v.Croot[9]);
+    // The surfaces of thrust point 0 go with every other, mirrored across to the far side.
+    EXPECT_EQ(v.Xarm[29], v.Xarm[1] - (v.Xarm[28] - v.Xarm[0]));
+    EXPECT_EQ(v.Zarm[61], ret_gear_znodef(0, 67));
+    // A span of exactly 0.05 ft is no surface at all.
+    v.semilen_SEG[21] = 0.05f;
+    frames(1);
+    EXPECT_EQ(v.part_eq[21], 0);
+}
