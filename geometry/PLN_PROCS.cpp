@@ -108,9 +108,8 @@ void copy_foil(int e1, int e2, int opp_side)
     v.afl[e2].t_rat[0] = v.afl[e1].t_rat[0];
     v.afl[e2].t_rat[1] = v.afl[e1].t_rat[1];
     const int els = intlim(v.els[e1], 0, ACF_ELEMENTS);
-    for (int e = 0; e < els; e++) v.incidence[e2][e] = v.incidence[e1][e];
-    for (auto flags : s_element_flags)
-        for (int e = 0; e < els; e++) (v.*flags)[e2][e] = (v.*flags)[e1][e];
+    memcpy(v.incidence[e2], v.incidence[e1], sizeof(float) * els);
+    for (auto flags : s_element_flags) memcpy((v.*flags)[e2], (v.*flags)[e1], sizeof(int) * els);
 }
 
 //=== derived specifications =================================================================
@@ -141,10 +140,13 @@ void specs_gear(veh_struct& v)
 {
     const float m = v.m_max;
     const float design_deflection = fltlim(interp(1, 0.1f, 100000, 1, m, 1), 0.1f, 1.0f);
+    const float spring = m / design_deflection / 3.0f;
+    bool present[ACF_PARTS];
     for (int part = 0; part < ACF_PARTS; part++) {
-        if (!have_this_part(0, part, 6)) continue;
-        v.gearcon[part] = m / design_deflection / 3.0f;
-        v.geardmp[part] = v.gearcon[part] * 0.1f;
+        present[part] = part < ACF_THRUST_POINTS ? have_this_part(0, part, 6) : v.part_eq[part] != 0;
+        if (!present[part]) continue;
+        v.gearcon[part] = spring;
+        v.geardmp[part] = spring * 0.1f;
     }
     int gear[6], n = 0;
     float tire_sum = 0;
@@ -181,7 +183,7 @@ void specs_gear(veh_struct& v)
     }
     const float mean_arm = arm_sum / (float)n;
     for (int part = 0; part <= 66; part++)
-        if (have_this_part(0, part, 6)) {
+        if (present[part]) {
             v.gearcon[part] *= 0.2f;
             v.geardmp[part] *= 0.2f;
         }
@@ -250,6 +252,7 @@ void specs_blades(veh_struct& v)
         float x = 0, z = 0;
         for (int e = 0; e < ACF_ELEMENTS; e++) {
             float& sweep = v.bladesweep[k][e];
+            const float before = sweep;
             const float a = sweep * con.degtorad, ca = std::cos(a), sa = std::sin(a);
             const float r = (ca * (x + 0.5f * len * ca) + sa * (z + 0.5f * len * sa)) * con.fttomtrs;
             const float u = omega * r;
@@ -258,9 +261,14 @@ void specs_blades(veh_struct& v)
             else if (w < v_prop) sweep -= step;
             sweep = fltlim(sweep, 0, 90);
             v.incidence[k][e] = u != 0 ? std::atan(v_acf / u) * con.radtodeg : v_acf == 0 ? 0.0f : std::copysign(90.0f, v_acf);
-            const float b = sweep * con.degtorad;
-            x += len * std::cos(b);
-            z += len * std::sin(b);
+            if (sweep == before) {   // held at a limit: the angle is the one just used
+                x += len * ca;
+                z += len * sa;
+            } else {
+                const float b = sweep * con.degtorad;
+                x += len * std::cos(b);
+                z += len * std::sin(b);
+            }
         }
         if (!fixed_pitch) {
             const float tip = v.incidence[k][ACF_ELEMENTS - 1];

@@ -13,16 +13,24 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 // Below a threshold, or not a number at all.
 static bool below(float x, float threshold) { return !(x >= threshold); }
 
-static int elements_of(const veh_struct& v, int part) { return intlim(v.els[part], 0, ACF_ELEMENTS); }
+// Inline rather than intlim: the settings ask this for every part and family, every frame.
+static int elements_of(const veh_struct& v, int part)
+{
+    const int n = v.els[part];
+    return n < 0 ? 0 : n > ACF_ELEMENTS ? ACF_ELEMENTS : n;
+}
 static int engines_of(const veh_struct& v) { return intlim(v.num_engines, 0, ACF_THRUST_POINTS); }
 static int thrust_points_of(const veh_struct& v) { return intlim(v.num_thrustpoints, 0, ACF_THRUST_POINTS); }
 
 //=== automatic settings =====================================================================
 namespace {
+
+static_assert(ACF_ELEMENTS == 10, "the element flags of a part are read as five 8-byte words");
 
 // The control families whose element range [elR, elT) is derived from the elements carrying them.
 struct control_family {
@@ -146,17 +154,19 @@ void autoset_elements(veh_struct& v, const bool* present)
         float* end = v.*f.elT;
         const int (*on)[ACF_ELEMENTS] = v.*f.on;
         for (int part = 0; part < ACF_PARTS; part++) {
-            int lo = ACF_ELEMENTS, hi = 0;
-            if (present[part]) {
-                const int els = elements_of(v, part);
-                for (int e = 0; e < els; e++)
-                    if (on[part][e]) {
-                        if (e < lo) lo = e;
-                        hi = e + 1;
-                    }
+            // The elements carrying the control as bits: the range is the lowest and highest bit.
+            // Most controls sit on few parts: one vectorised test over all ten elements settles
+            // those it is not on, and only the others are looked at element by element.
+            uint64_t words[ACF_ELEMENTS / 2];
+            memcpy(words, on[part], sizeof words);
+            const uint64_t any = words[0] | words[1] | words[2] | words[3] | words[4];
+            unsigned carried = 0;
+            if (any && present[part]) {
+                for (int e = 0; e < ACF_ELEMENTS; e++) carried |= (unsigned)(on[part][e] != 0) << e;
+                carried &= (1u << elements_of(v, part)) - 1;
             }
-            start[part] = (float)lo;
-            end[part] = (float)hi;
+            start[part] = carried ? (float)__builtin_ctz(carried) : (float)ACF_ELEMENTS;
+            end[part] = carried ? (float)(32 - __builtin_clz(carried)) : 0.0f;
         }
     }
 
@@ -170,14 +180,20 @@ void autoset_elements(veh_struct& v, const bool* present)
         const float span = v.semilen_SEG[part];
         v.element_len[part] = span / (float)els;
         const float strip = 0.5f * span * std::cos(v.sweep1[part] * con.degtorad) / (float)els;
-        for (int e = 0; e < els; e++) {
-            const float c0 = interp(0, v.Croot[part], (float)els, v.Ctip[part], (float)e, 1);
-            const float c1 = interp(0, v.Croot[part], (float)els, v.Ctip[part], (float)(e + 1), 1);
-            const float sum = c0 + c1;
-            v.s[part][e] = sum * strip;
+        // The chord runs straight from root to tip; element e spans chords c(e) to c(e + 1).
+        // Worked out for all ten elements in fixed-length loops the compiler vectorises, then
+        // stored for the part's own.
+        const float root = v.Croot[part], step = (v.Ctip[part] - root) / (float)els;
+        float chord[ACF_ELEMENTS + 1], area[ACF_ELEMENTS], mean[ACF_ELEMENTS];
+        for (int e = 0; e <= ACF_ELEMENTS; e++) chord[e] = root + (float)e * step;
+        for (int e = 0; e < ACF_ELEMENTS; e++) {
+            const float sum = chord[e] + chord[e + 1];
+            area[e] = sum * strip;
             // Two zero chords have a mean chord of zero, not the 0/0 of the formula.
-            v.mac[part][e] = sum == 0 ? 0.0f : (sum - c0 * c1 / sum) * 2.0f / 3.0f;
+            mean[e] = sum == 0 ? 0.0f : (sum - chord[e] * chord[e + 1] / sum) * (2.0f / 3.0f);
         }
+        memcpy(v.s[part], area, sizeof(float) * els);
+        memcpy(v.mac[part], mean, sizeof(float) * els);
     }
 }
 
@@ -300,8 +316,11 @@ void ACF_autoset(int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
     veh_struct& v = veh[p];
+    // Parts past the thrust points answer their stored flag (have_this_part), read here directly
+    // since the settings ask for every part every frame.
     bool present[ACF_PARTS];
-    for (int part = 0; part < ACF_PARTS; part++) present[part] = have_this_part(p, part, 6);
+    for (int part = 0; part < ACF_PARTS; part++)
+        present[part] = part < ACF_THRUST_POINTS ? have_this_part(p, part, 6) : v.part_eq[part] != 0;
 
     autoset_thrust_points(p, v);
     v.tailnum[6] = 0;

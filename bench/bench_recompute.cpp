@@ -1,0 +1,145 @@
+// The per-frame recompute of the edited aircraft, first third: the automatic settings and the
+// derived specifications on the shared fully populated aircraft (every part present, 8 engines,
+// 10 elements per surface, 6 gear legs, 300 panel slots), settled on its gear as it is after a
+// few seconds in the editor.
+//
+// Beside it the floor: one plain pass that reads and writes the same fields once, with none of
+// the trigonometry, branching or presence tests: what moving that memory costs on its own.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "geometry/PLN_PROCS.h"
+#include "model/ACF_check.h"
+#include "model/acf_struct.h"
+#include "base/records.h"
+#include "shell/Hl_MNW.h"
+#include "tests/support/ww_full_acf.h"
+
+namespace {
+
+void settled_aircraft(void)
+{
+    static bool done;
+    if (done) return;
+    done = true;
+    MACIBM_zero_records();
+    MACIBM_fill_constants();
+    mnw.prd_FM = 0.02f;
+    ww_full_acf(0);
+    for (int i = 0; i < 3000; i++) update_plane_specs();
+}
+
+void BM_Autoset(benchmark::State& state)
+{
+    settled_aircraft();
+    for (auto _ : state) {
+        ACF_autoset(0);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Autoset);
+
+void BM_PlaneSpecs(benchmark::State& state)
+{
+    settled_aircraft();
+    for (auto _ : state) {
+        update_plane_specs();   // runs the automatic settings itself
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PlaneSpecs);
+
+// What a read followed by the first frame does: the settings, then the specifications.
+void BM_AutosetThenSpecs(benchmark::State& state)
+{
+    settled_aircraft();
+    for (auto _ : state) {
+        ACF_autoset(0);
+        update_plane_specs();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_AutosetThenSpecs);
+
+// The same fields, each read and written once in a straight loop.
+void floor_pass(veh_struct& v)
+{
+    int (veh_struct::*const families[])[ACF_PARTS][ACF_ELEMENTS] = {
+        &veh_struct::ail1, &veh_struct::ail2, &veh_struct::elev, &veh_struct::rudd, &veh_struct::spo1,
+        &veh_struct::spo2, &veh_struct::yawb, &veh_struct::sbrk, &veh_struct::flap};
+    float (veh_struct::*const ranges[])[ACF_PARTS] = {
+        &veh_struct::ail1_elR, &veh_struct::ail2_elR, &veh_struct::elev_elR, &veh_struct::rudd_elR, &veh_struct::spo1_elR,
+        &veh_struct::spo2_elR, &veh_struct::yawb_elR, &veh_struct::sbrk_elR, &veh_struct::flap_elR};
+    for (int f = 0; f < 9; f++)
+        for (int part = 0; part < ACF_PARTS; part++) {
+            int n = 0;
+            for (int e = 0; e < ACF_ELEMENTS; e++) n += (v.*families[f])[part][e];
+            (v.*ranges[f])[part] = (float)n;
+        }
+    for (int part = 0; part < ACF_PARTS; part++) {
+        v.element_len[part] = v.semilen_SEG[part] * 0.1f;
+        v.lat_sign[part] = v.Xarm[part];
+        for (int e = 0; e < ACF_ELEMENTS; e++) {
+            v.s[part][e] = v.Croot[part] + v.Ctip[part] * v.sweep1[part];
+            v.mac[part][e] = v.Croot[part] * v.Ctip[part];
+        }
+    }
+    int fitted = 0;
+    for (int slot = 0; slot < ACF_INSTRUMENTS; slot++) fitted |= v.ins_type[slot];
+    v.has_radar = fitted;
+    for (int s = 12; s < ACF_BODY_STATIONS; s++)
+        for (int r = 0; r < ACF_BODY_POINTS; r++) v.body_Z[44][s][r] = v.body_Z[44][s][r] + v.body_Z[44][s - 1][r] * 0;
+    for (int k = 0; k < ACF_THRUST_POINTS; k++)
+        for (int e = 0; e < ACF_ELEMENTS; e++) {
+            v.bladesweep[k][e] += 0.01f;
+            v.incidence[k][e] = v.bladesweep[k][e] + v.des_kts_acf[k];
+        }
+    for (int k = 0; k < ACF_THRUST_POINTS; k++)
+        v.Xarm[53 + k] = v.Xarm[k], v.Yarm[53 + k] = v.Yarm[k], v.Zarm[53 + k] = v.Zarm[k];
+    for (int part = 0; part < ACF_PARTS; part++) {
+        v.part_eq[part] = v.semilen_SEG[part] > 0.05f;
+        v.rev_con[part] = v.Zarm[part] + v.Croot[part] < v.cgZ;
+        v.gearcon[part] = v.m_max * 0.3f;
+        v.geardmp[part] = v.gearcon[part] * 0.1f;
+        v.is_left[part] = v.Xarm[part] < 0;
+    }
+    for (int g = 67; g <= 72; g++) {
+        v.gear_latN[g] = v.gear_latE[g], v.gear_lonN[g] = v.gear_lonE[g], v.gear_axiN[g] = v.gear_axiE[g];
+        v.gearstatdef[g] = v.gearcon[g] * v.tire_radius[g];
+        v.Xarm[g - 6] = v.Xarm[g], v.Yarm[g - 6] = v.Yarm[g] + v.gearstatdef[g], v.Zarm[g - 6] = v.Zarm[g];
+    }
+    // The surface copies: 5 left mirrors and 14 engine surfaces, their 17 per-element fields.
+    const int copies[][2] = {{9, 8},   {11, 10}, {13, 12}, {15, 14}, {17, 16}, {28, 29}, {28, 30},
+                             {28, 31}, {28, 32}, {28, 33}, {28, 34}, {28, 35}, {36, 37}, {36, 38},
+                             {36, 39}, {36, 40}, {36, 41}, {36, 42}, {36, 43}};
+    for (const auto& c : copies) {
+        memcpy(v.Rafl0[c[1]], v.Rafl0[c[0]], sizeof v.Rafl0[0]);
+        memcpy(v.Rafl1[c[1]], v.Rafl1[c[0]], sizeof v.Rafl1[0]);
+        memcpy(v.Tafl0[c[1]], v.Tafl0[c[0]], sizeof v.Tafl0[0]);
+        memcpy(v.Tafl1[c[1]], v.Tafl1[c[0]], sizeof v.Tafl1[0]);
+        for (auto f : {&veh_struct::Xarm, &veh_struct::Yarm, &veh_struct::Zarm, &veh_struct::Croot, &veh_struct::Ctip,
+                       &veh_struct::dihed1, &veh_struct::dihed2, &veh_struct::sweep1, &veh_struct::sweep2,
+                       &veh_struct::semilen_SEG, &veh_struct::inc2})
+            (v.*f)[c[1]] = (v.*f)[c[0]];
+        memcpy(v.incidence[c[1]], v.incidence[c[0]], sizeof v.incidence[0]);
+        for (auto f : families) memcpy((v.*f)[c[1]], (v.*f)[c[0]], sizeof((v.*f)[0]));
+        for (auto f : {&veh_struct::slat, &veh_struct::inc_ail1, &veh_struct::inc_ail2, &veh_struct::inc_elev,
+                       &veh_struct::inc_rudd, &veh_struct::inc_vect, &veh_struct::inc_trim})
+            memcpy((v.*f)[c[1]], (v.*f)[c[0]], sizeof((v.*f)[0]));
+    }
+}
+
+void BM_Floor(benchmark::State& state)
+{
+    settled_aircraft();
+    for (auto _ : state) {
+        floor_pass(veh[0]);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Floor);
+
+}  // namespace
+
+BENCHMARK_MAIN();
