@@ -5,6 +5,7 @@
 //   make_fuzz_seeds <folder>     writes <folder>/<fuzzer name>/<seed>, e.g. fuzz/corpus
 //
 // Every seed is a pure function of this code: running it again gives the same bytes.
+#include "fuzz/acf_patch.h"
 #include "model/IO_ACF.h"
 #include "model/IO_AFL.h"
 #include "model/acf_struct.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -109,7 +111,8 @@ void aircraft_seeds(void)
     put_seed("fuzz_acf", "trainer_image_whole.bin", image);
 }
 
-//=== older aircraft =========================================================================
+//=== older aircraft ==================================================================}
+
 // Every field filled by the shared encoder, cut short as for the current files; the image-only
 // seed starts with the byte that picks version 626, little-endian, filled out to its length.
 void old_aircraft_seeds(void)
@@ -128,6 +131,29 @@ void old_aircraft_seeds(void)
     image[4] = 0x09;
     image.erase(image.begin(), image.begin() + 4);
     put_seed("fuzz_old_acf", "filled_626_image_whole.bin", image);
+=======
+// Patches to the full aircraft: none, and damage of every kind a file can hold in the counts and
+// the numbers the settings, the check and the specifications use.
+void aircraft_patch_seeds(void)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    put_seed("fuzz_acf_patch", "none.bin", std::string());
+    put_seed("fuzz_acf_patch", "counts_beyond_arrays.bin",
+             acf_patch("num_engines", 0, 1000) + acf_patch("num_thrustpoints", 0, -3) + acf_patch("els", 9, 1000000) +
+                 acf_patch("els", 28, -1) + acf_patch("flap_detents", 0, 99) + acf_patch("num_tanks", 0, 1 << 30) +
+                 acf_patch("ins_type", 5, 100000) + acf_patch("ins_type", 6, -7));
+    put_seed("fuzz_acf_patch", "not_numbers.bin",
+             acf_patch("m_max", 0, nan) + acf_patch("cgZ", 0, inf) + acf_patch("the_eqlbm", 0, nan) +
+                 acf_patch("bladesweep", 23, nan) + acf_patch("des_rpm_prp", 2, -inf) + acf_patch("Croot", 9, nan));
+    put_seed("fuzz_acf_patch", "huge_values.bin",
+             acf_patch("semilen_SEG", 9, 1e30f) + acf_patch("Xarm", 0, -1e30f) + acf_patch("tire_radius", 68, 1e30f) +
+                 acf_patch("gear_leglen", 70, -1e30f) + acf_patch("body_Z", 44 * 360 + 13 * 18, 1e30f));
+    put_seed("fuzz_acf_patch", "tail_sitter_no_mass.bin",
+             acf_patch("Yarm", 67, -30.0f) + acf_patch("m_max", 0, 0.0f) + acf_patch("gear_type", 72, 1));
+    put_seed("fuzz_acf_patch", "no_gear_text_full.bin",
+             acf_patch("gear_type", 67, 0) + acf_patch("gear_type", 68, 0) + acf_patch("gear_type", 69, 0) +
+                 acf_patch("gear_type", 70, 0) + acf_patch("gear_type", 71, 0) + acf_patch("gear_type", 72, 0) +
+                 acf_patch("tailnum", 6, 0x41414141) + acf_patch("ICAO", 39, 0x42));
 }
 
 //=== preferences ============================================================================
@@ -359,6 +385,7 @@ int main(int argc, char** argv)
     s_root = argv[1];
     aircraft_seeds();
     old_aircraft_seeds();
+    aircraft_patch_seeds();
     prefs_seeds();
     language_seeds();
     typed_header_seeds();
