@@ -3,17 +3,11 @@
 #include "tests/support/ww_full_acf.h"
 #include "model/ACF_check.h"
 #include "model/acf_struct.h"
+#include "base/hl_string.h"
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace {
-
-template <size_t N>
-void text(char (&field)[N], const char* s)
-{
-    snprintf(field, N, "%s", s);
-}
 
 // A body of `stations` round sections, `points` around each, radius r(t) at t = 0..1 along a
 // length of `len`, laid out as the body editor lays out its rings.
@@ -39,15 +33,12 @@ void surface(veh_struct& v, int part, float x, float y, float z, float span, flo
 {
     v.Xarm[part] = x, v.Yarm[part] = y, v.Zarm[part] = z;
     v.semilen_SEG[part] = span, v.Croot[part] = root, v.Ctip[part] = tip;
-    v.dihed1[part] = v.dihed2[part] = dihed;
-    v.sweep1[part] = v.sweep2[part] = sweep;
-    v.els[part] = ACF_ELEMENTS;
-    v.delta_fac[part] = 1;
-    v.part_eq[part] = 1;
+    v.dihed1[part] = v.dihed2[part] = dihed, v.sweep1[part] = v.sweep2[part] = sweep;
+    v.els[part] = ACF_ELEMENTS, v.delta_fac[part] = 1, v.part_eq[part] = 1;
     for (int e = 0; e < ACF_ELEMENTS; e++) v.incidence[part][e] = 2;
     const char* foil = part < 8 ? "Clark-Y (good propeller).afl" : part < 16 ? "NACA 2412 (popular).afl"
                                                                              : "NACA 0009 (symmetrical).afl";
-    text(v.Rafl0[part], foil), text(v.Rafl1[part], foil), text(v.Tafl0[part], foil), text(v.Tafl1[part], foil);
+    STR_put(v.Rafl0[part], foil), STR_put(v.Rafl1[part], foil), STR_put(v.Tafl0[part], foil), STR_put(v.Tafl1[part], foil);
 }
 
 void controls(int (&on)[ACF_PARTS][ACF_ELEMENTS], int part, int first, int last)
@@ -57,12 +48,10 @@ void controls(int (&on)[ACF_PARTS][ACF_ELEMENTS], int part, int first, int last)
 
 void gear(veh_struct& v, int g, int type, float x, float y, float z, float leg, float tire)
 {
-    v.gear_type[g] = type;
-    v.Xarm[g] = x, v.Yarm[g] = y, v.Zarm[g] = z;
+    v.gear_type[g] = type, v.part_eq[g] = 1, v.Xarm[g] = x, v.Yarm[g] = y, v.Zarm[g] = z;
     v.gear_leglen[g] = leg, v.tire_radius[g] = tire, v.tire_swidth[g] = tire * 0.5f;
     v.gear_lonR[g] = 90;   // swings forward into its bay
     v.gear_deploy[g] = 1, v.strut_comp[g] = 0.5f, v.gear_cyctim[g] = 8;
-    v.part_eq[g] = 1;
 }
 
 }  // namespace
@@ -71,9 +60,9 @@ void ww_full_acf(int p)
 {
     veh_struct& v = veh[p];
     memset(&v, 0, sizeof v);
-    text(v.name, "Full Transport.acf"), text(v.path, "Aircraft:Full Transport.acf");
-    text(v.tailnum, "N8WW"), text(v.ICAO, "WW8T");
-    text(v.author, "Wing-Wright tests"), text(v.descrip, "Eight-engine turboprop transport with every part fitted.");
+    STR_put(v.name, "Full Transport.acf"), STR_put(v.path, "Aircraft:Full Transport.acf");
+    STR_put(v.tailnum, "N8WW"), STR_put(v.ICAO, "WW8T");
+    STR_put(v.author, "Wing-Wright tests"), STR_put(v.descrip, "Eight-engine turboprop transport with every part fitted.");
     v.cockpit_M = -1;
 
     // Limits, lights, head-up display.
