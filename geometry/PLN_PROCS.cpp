@@ -18,27 +18,41 @@ static float gear_leg(const veh_struct& v, int en)
     return v.gear_leglen[en] - v.strut_comp[en] * (1.0f - v.gear_deploy[en]);
 }
 
+void ret_gear_nodef(int p, int en, float* x, float* y, float* z)
+{
+    if (en < 0 || en >= ACF_PARTS) {
+        *x = *y = *z = 0.0f;
+        return;
+    }
+    const veh_struct& v = veh[p];
+    const float leg = gear_leg(v, en);
+    float sin_lat, cos_lat, sin_lon, cos_lon;
+    sincosf(v.gear_latN[en] * con.degtorad, &sin_lat, &cos_lat);
+    sincosf(v.gear_lonN[en] * con.degtorad, &sin_lon, &cos_lon);
+    *x = v.Xarm[en] + leg * sin_lat * cos_lon;
+    *y = v.Yarm[en] - leg * cos_lat * cos_lon;
+    *z = v.Zarm[en] - leg * sin_lon;
+}
+
 float ret_gear_xnodef(int p, int en)
 {
-    if (en < 0 || en >= ACF_PARTS) return 0.0f;
-    const veh_struct& v = veh[p];
-    return v.Xarm[en] +
-           gear_leg(v, en) * std::sin(v.gear_latN[en] * con.degtorad) * std::cos(v.gear_lonN[en] * con.degtorad);
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return x;
 }
 
 float ret_gear_ynodef(int p, int en)
 {
-    if (en < 0 || en >= ACF_PARTS) return 0.0f;
-    const veh_struct& v = veh[p];
-    return v.Yarm[en] -
-           gear_leg(v, en) * std::cos(v.gear_latN[en] * con.degtorad) * std::cos(v.gear_lonN[en] * con.degtorad);
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return y;
 }
 
 float ret_gear_znodef(int p, int en)
 {
-    if (en < 0 || en >= ACF_PARTS) return 0.0f;
-    const veh_struct& v = veh[p];
-    return v.Zarm[en] - gear_leg(v, en) * std::sin(v.gear_lonN[en] * con.degtorad);
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return z;
 }
 
 //=== points along parts =====================================================================
@@ -136,7 +150,9 @@ float relax_step(float x) { return std::isnan(x) ? x : fltlim(x, -0.05f, 0.05f);
 float settled(float x) { return std::isnan(x) || x < -100 || x > 100 ? 0.0f : x; }
 
 // Springs and damping of every part, and one step of the resting height and pitch on the gear.
-void specs_gear(veh_struct& v)
+// The undeflected contact points of the gear (all legs down) are left in contact[] for the
+// fairings.
+void specs_gear(veh_struct& v, float (*contact)[3])
 {
     const float m = v.m_max;
     const float design_deflection = fltlim(interp(1, 0.1f, 100000, 1, m, 1), 0.1f, 1.0f);
@@ -166,8 +182,10 @@ void specs_gear(veh_struct& v)
     float zlo = 0, zhi = 0, ylo = 0, yhi = 0, largest_tire = 0, arm_sum = 0;
     for (int i = 0; i < n; i++) {
         const int g = gear[i];
-        cy[i] = ret_gear_ynodef(0, g);
-        cz[i] = ret_gear_znodef(0, g);
+        float* at = contact[g - 67];
+        ret_gear_nodef(0, g, &at[0], &at[1], &at[2]);
+        cy[i] = at[1];
+        cz[i] = at[2];
         zlo = i ? fltmin2(zlo, cz[i]) : cz[i];
         zhi = i ? fltmax2(zhi, cz[i]) : cz[i];
         ylo = i ? fltmin2(ylo, v.Yarm[g]) : v.Yarm[g];
@@ -305,7 +323,12 @@ void update_plane_specs(void)
     veh_struct& v = veh[0];
     specs_presence(v);
     ACF_autoset(0);
-    if (v.has_gear) specs_gear(v);
+    float contact[6][3];
+    bool have_contact[6] = {};
+    if (v.has_gear) {
+        specs_gear(v, contact);
+        for (int g = 67; g <= 72; g++) have_contact[g - 67] = v.part_eq[g];
+    }
     v.is_skid_gear = v.gear_type[67] == 1 && v.gear_type[68] == 1 && v.gear_type[69] == 1 && v.gear_type[70] == 1;
     if (!v.has_gear) specs_body_rest(v);
     specs_blades(v);
@@ -323,13 +346,16 @@ void update_plane_specs(void)
         v.Zarm[53 + k] = v.Zarm[k];
     }
     // Each gear fairing hangs at its leg's contact point, down by the leg's static deflection.
+    // (The legs the gear step placed are placed the same way here: their contact points stand.)
     for (int g = 67; g <= 72; g++) {
         v.gear_latN[g] = v.gear_latE[g];
         v.gear_lonN[g] = v.gear_lonE[g];
         v.gear_deploy[g] = 1;
-        v.Xarm[g - 6] = ret_gear_xnodef(0, g);
-        v.Yarm[g - 6] = ret_gear_ynodef(0, g) + v.gearstatdef[g];
-        v.Zarm[g - 6] = ret_gear_znodef(0, g);
+        float* at = contact[g - 67];
+        if (!have_contact[g - 67]) ret_gear_nodef(0, g, &at[0], &at[1], &at[2]);
+        v.Xarm[g - 6] = at[0];
+        v.Yarm[g - 6] = at[1] + v.gearstatdef[g];
+        v.Zarm[g - 6] = at[2];
     }
 }
 

@@ -10,6 +10,7 @@
 //=== landing gear and points along parts ====================================================
 // Undeflected contact point of gear part en, in feet: the leg of length
 // gear_leglen - strut_comp * (1 - gear_deploy) hung from Xarm/Yarm/Zarm at gear_latN/gear_lonN.
+void ret_gear_nodef(int p, int en, float* x, float* y, float* z);   // all three at once
 float ret_gear_xnodef(int p, int en);
 float ret_gear_ynodef(int p, int en);
 float ret_gear_znodef(int p, int en);
