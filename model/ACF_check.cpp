@@ -435,14 +435,13 @@ const char* const s_texts[28][3] = {
 const char* const s_fourth_line =
     "I CAN READ AND WRITE THE FILE, but you must fix this before you can fly this aircraft in Skyvane! ";
 
-// Collects the failing checks in order; with first_only it is full after one.
+// Collects the failing checks in the order they run, each check once.
 class problem_list {
 public:
-    problem_list(const veh_struct& v, bool first_only) : m_v(v), m_first_only(first_only) {}
-    bool full(void) const { return m_first_only && !m_out.empty(); }
+    explicit problem_list(const veh_struct& v) : m_v(v) {}
     void fail(int check)
     {
-        if (full() || (m_seen >> check & 1)) return;
+        if (m_seen >> check & 1) return;
         m_seen |= 1u << check;
         ACF_problem pr{check, {s_texts[check][0], s_texts[check][1], s_texts[check][2], s_fourth_line}};
         pr.lines[3] += STR_of(m_v.path);
@@ -452,7 +451,6 @@ public:
 
 private:
     const veh_struct& m_v;
-    bool m_first_only;
     uint32_t m_seen = 0;
     std::vector<ACF_problem> m_out;
 };
@@ -477,7 +475,7 @@ bool surfaces_carry(int p, const veh_struct& v, const int (&on)[ACF_PARTS][ACF_E
 
 void check_engines(int p, const veh_struct& v, problem_list& out)
 {
-    for (int en = 0; en < engines_of(v) && !out.full(); en++) {
+    for (int en = 0; en < engines_of(v); en++) {
         const bool jet = en_is_jet(p, en), prop = en_is_prop(p, en);
         if (jet && below(v.face_jet, 0.001f)) out.fail(8);
         if (v.rev_thrust_EQ && below(v.throt_max_REV, 0.005f)) out.fail(9);
@@ -549,19 +547,17 @@ std::string s_batch_logged;
 std::vector<ACF_problem> ACF_check_all(int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return {};
-    problem_list out(veh[p], false);
+    problem_list out(veh[p]);
     run_checks(p, out);
     return out.take();
 }
 
 void ACF_check(int p, int is_batch)
 {
-    if (p < 0 || p >= ACF_RECORDS) return;
-    problem_list list(veh[p], true);
-    run_checks(p, list);
-    const std::vector<ACF_problem> first = list.take();
-    if (first.empty()) return;
-    const std::string* l = first[0].lines;
+    // The first problem of the full list, so the alert and the list never disagree.
+    const std::vector<ACF_problem> all = ACF_check_all(p);
+    if (all.empty()) return;
+    const std::string* l = all[0].lines;
     if (!is_batch) {
         MACIBM_alert(0, l[0].c_str(), l[1].c_str(), l[2].c_str(), l[3].c_str(), 16);
         return;

@@ -8,6 +8,7 @@
 #include "shell/Hl_MNW.h"
 #include "tests/support/ww_full_acf.h"
 #include "tests/support/ww_test.h"
+#include "base/hl_string.h"
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -233,4 +234,22 @@ TEST_F(Autoset, LeftSurfacesFollowTheRightOnesMirrored)
     v.semilen_SEG[21] = 0.05f;
     frames(1);
     EXPECT_EQ(v.part_eq[21], 0);
+}
+
+TEST_F(Autoset, LongTextsAreReportedAndCutToTheirFieldAndLabelsAreBuilt)
+{
+    const std::string long_text(600, 'x');
+    C_to_C(long_text.c_str(), v.tailnum);
+    EXPECT_EQ(strlen(v.tailnum), 39u);
+    app_C(v.descrip, long_text.c_str());
+    EXPECT_EQ(strlen(v.descrip), 499u);
+    ASSERT_EQ(g_test_alerts.size(), 2u);   // each long source once; the cut result fits
+    EXPECT_EQ(g_test_alerts[0].lines[0], "String too long!");
+    EXPECT_EQ(g_test_alerts[0].lines[3], long_text.substr(0, 499));
+
+    EXPECT_TRUE(std::string(xyz_name("Pilot|eye{ pilot's eye", 'y')).starts_with(
+        "Pilot|eye { This is how far above the reference point the pilot's eye is. The reference point"));
+    std::string label;
+    label_part("arm|(ft){ engine", &label, 0, 1);
+    EXPECT_EQ(label, "|(ft) { engine");
 }
