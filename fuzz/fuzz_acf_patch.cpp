@@ -56,12 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ACF_check(0, 0);
     for (int frame = 0; frame < 10; frame++) update_plane_specs();
 
-    // The resting height is always a number; so is the pitch once there is gear to rest on.
-    FUZZ_REQUIRE(std::isfinite(v.h_eqlbm));
-    FUZZ_REQUIRE(!v.has_gear || std::isfinite(v.the_eqlbm));
+    // The resting attitude and the blades are always numbers the drawing can use.
+    FUZZ_REQUIRE(std::isfinite(v.h_eqlbm) && std::isfinite(v.the_eqlbm));
     for (int k = 0; k < ACF_THRUST_POINTS; k++)
         if (have_this_part(0, k, 6))
-            for (float sweep : v.bladesweep[k]) FUZZ_REQUIRE(sweep >= 0 && sweep <= 90);
+            for (int e = 0; e < ACF_ELEMENTS; e++)
+                FUZZ_REQUIRE(v.bladesweep[k][e] >= 0 && v.bladesweep[k][e] <= 90 && std::isfinite(v.incidence[k][e]));
     for (int part = 0; part < ACF_PARTS; part++)
         FUZZ_REQUIRE(v.flap_elR[part] >= 0 && v.flap_elR[part] <= 10 && v.flap_elT[part] >= 0 && v.flap_elT[part] <= 10);
     FUZZ_REQUIRE(strnlen(v.tailnum, sizeof v.tailnum) <= 6);

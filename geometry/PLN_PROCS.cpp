@@ -240,6 +240,7 @@ void specs_gear(veh_struct& v, float (*contact)[3])
 // Without gear the aircraft rests on the lowest point of its bodies at its resting pitch.
 void specs_body_rest(veh_struct& v)
 {
+    v.the_eqlbm = settled(v.the_eqlbm);   // a pitch that is no number would tilt the drawing away
     const float the = v.the_eqlbm * con.degtorad, s = std::sin(the), c = std::cos(the);
     float h = 0;
     for (int part = 0; part < ACF_PARTS; part++) {
@@ -278,7 +279,8 @@ void specs_blades(veh_struct& v)
             if (w > v_prop) sweep += step;
             else if (w < v_prop) sweep -= step;
             sweep = fltlim(sweep, 0, 90);
-            v.incidence[k][e] = u != 0 ? std::atan(v_acf / u) * con.radtodeg : v_acf == 0 ? 0.0f : std::copysign(90.0f, v_acf);
+            const float inc = u != 0 ? std::atan(v_acf / u) * con.radtodeg : v_acf == 0 ? 0.0f : std::copysign(90.0f, v_acf);
+            v.incidence[k][e] = std::isfinite(inc) ? inc : 0.0f;   // a damaged design point gives a flat blade
             if (sweep == before) {   // held at a limit: the angle is the one just used
                 x += len * ca;
                 z += len * sa;
