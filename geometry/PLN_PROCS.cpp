@@ -122,6 +122,11 @@ void copy_foil(int e1, int e2, int opp_side)
     v.afl[e2].t_rat[0] = v.afl[e1].t_rat[0];
     v.afl[e2].t_rat[1] = v.afl[e1].t_rat[1];
     const int els = intlim(v.els[e1], 0, ACF_ELEMENTS);
+    if (els == ACF_ELEMENTS) {   // the usual case: whole rows, in fixed-size copies
+        memcpy(v.incidence[e2], v.incidence[e1], sizeof v.incidence[e2]);
+        for (auto flags : s_element_flags) memcpy((v.*flags)[e2], (v.*flags)[e1], sizeof((v.*flags)[e2]));
+        return;
+    }
     memcpy(v.incidence[e2], v.incidence[e1], sizeof(float) * els);
     for (auto flags : s_element_flags) memcpy((v.*flags)[e2], (v.*flags)[e1], sizeof(int) * els);
 }

@@ -192,8 +192,13 @@ void autoset_elements(veh_struct& v, const bool* present)
             // Two zero chords have a mean chord of zero, not the 0/0 of the formula.
             mean[e] = sum == 0 ? 0.0f : (sum - chord[e] * chord[e + 1] / sum) * (2.0f / 3.0f);
         }
-        memcpy(v.s[part], area, sizeof(float) * els);
-        memcpy(v.mac[part], mean, sizeof(float) * els);
+        if (els == ACF_ELEMENTS) {   // the usual case, as one fixed-size copy each
+            memcpy(v.s[part], area, sizeof area);
+            memcpy(v.mac[part], mean, sizeof mean);
+        } else {
+            memcpy(v.s[part], area, sizeof(float) * els);
+            memcpy(v.mac[part], mean, sizeof(float) * els);
+        }
     }
 }
 
