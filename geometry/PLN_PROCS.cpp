@@ -283,7 +283,7 @@ void specs_blades(veh_struct& v)
             const float w = std::sqrt(u * u + v_acf * v_acf);
             if (w > v_prop) sweep += step;
             else if (w < v_prop) sweep -= step;
-            sweep = fltlim(sweep, 0, 90);
+            sweep = !(sweep > 0) ? 0.0f : sweep > 90 ? 90.0f : sweep;   // fltlim's 0..90, inline for 80 elements
             const float inc = u != 0 ? std::atan(v_acf / u) * con.radtodeg : v_acf == 0 ? 0.0f : std::copysign(90.0f, v_acf);
             v.incidence[k][e] = std::isfinite(inc) ? inc : 0.0f;   // a damaged design point gives a flat blade
             if (sweep == before) {   // held at a limit: the angle is the one just used

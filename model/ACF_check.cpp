@@ -96,17 +96,17 @@ void fill_if_zero(float& x, float value)
 }
 
 // Thrust points: propeller kinds, and which one carries the collective or a tail rotor.
-void autoset_thrust_points(int p, veh_struct& v)
+void autoset_thrust_points(int p, veh_struct& v, const bool* present)
 {
     const int points = thrust_points_of(v);
     for (int k = 0; k < points; k++) v.prop_type[k] = have_this_part(p, k, 3) ? 9 : intlim(v.prop_type[k], 0, 8);
     v.has_gear = 0;
     for (int g = 67; g <= 72; g++)
-        if (have_this_part(p, g, 6)) v.has_gear = 1;
+        if (present[g]) v.has_gear = 1;
     v.has_collective = 0;
     v.collective_en = 0;
     for (int k = 0; k < points; k++) {
-        if (!have_this_part(p, k, 6)) continue;
+        if (!present[k]) continue;
         if (v.prop_type[k] == 5) v.has_tailrotor = 1;
         if (v.prop_type[k] == 3) {
             v.has_collective = 1;
@@ -327,7 +327,7 @@ void ACF_autoset(int p)
     for (int part = 0; part < ACF_PARTS; part++)
         present[part] = part < ACF_THRUST_POINTS ? have_this_part(p, part, 6) : v.part_eq[part] != 0;
 
-    autoset_thrust_points(p, v);
+    autoset_thrust_points(p, v, present);
     v.tailnum[6] = 0;
     v.author[112] = 0;
     v.descrip[112] = 0;
