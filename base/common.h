@@ -27,10 +27,3 @@ void APPLICATION_handlemenu(int code);
 // A key from the shell (mode and key as MACIBM_keys.h describes) turned into its command; in the
 // panel editor every key is the panel editor's.
 void APPLICATION_handlekey(int mode, int key);
-
-//=== the part queries =======================================================================
-// The conversion of older aircraft files (model) asks the same questions of the record as the
-// geometry does; geometry/PLN_PROCS.h describes them.
-int   have_this_part(int p, int part, int kind);
-int   en_is_prop(int p, int en);
-float ret_gear_znodef(int p, int en);

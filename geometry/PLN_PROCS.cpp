@@ -10,51 +10,6 @@
 #include "base/hl_string.h"
 #include "base/records.h"
 
-//=== landing gear ===========================================================================
-// Length of the leg down to the tyre: a retracting strut is compressed in proportion to how far
-// the gear is up, so with the gear fully down (deploy 1) the compression plays no part.
-static float gear_leg(const veh_struct& v, int en)
-{
-    return v.gear_leglen[en] - v.strut_comp[en] * (1.0f - v.gear_deploy[en]);
-}
-
-void ret_gear_nodef(int p, int en, float* x, float* y, float* z)
-{
-    if (en < 0 || en >= ACF_PARTS) {
-        *x = *y = *z = 0.0f;
-        return;
-    }
-    const veh_struct& v = veh[p];
-    const float leg = gear_leg(v, en);
-    float sin_lat, cos_lat, sin_lon, cos_lon;
-    sincosf(v.gear_latN[en] * con.degtorad, &sin_lat, &cos_lat);
-    sincosf(v.gear_lonN[en] * con.degtorad, &sin_lon, &cos_lon);
-    *x = v.Xarm[en] + leg * sin_lat * cos_lon;
-    *y = v.Yarm[en] - leg * cos_lat * cos_lon;
-    *z = v.Zarm[en] - leg * sin_lon;
-}
-
-float ret_gear_xnodef(int p, int en)
-{
-    float x, y, z;
-    ret_gear_nodef(p, en, &x, &y, &z);
-    return x;
-}
-
-float ret_gear_ynodef(int p, int en)
-{
-    float x, y, z;
-    ret_gear_nodef(p, en, &x, &y, &z);
-    return y;
-}
-
-float ret_gear_znodef(int p, int en)
-{
-    float x, y, z;
-    ret_gear_nodef(p, en, &x, &y, &z);
-    return z;
-}
-
 //=== points along parts =====================================================================
 float get_el_base_loc(int p, int en, float el, const char& axis)
 {

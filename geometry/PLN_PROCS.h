@@ -7,14 +7,7 @@
 #include "model/acf_parts.h"
 #include <string>
 
-//=== landing gear and points along parts ====================================================
-// Undeflected contact point of gear part en, in feet: the leg of length
-// gear_leglen - strut_comp * (1 - gear_deploy) hung from Xarm/Yarm/Zarm at gear_latN/gear_lonN.
-void ret_gear_nodef(int p, int en, float* x, float* y, float* z);   // all three at once
-float ret_gear_xnodef(int p, int en);
-float ret_gear_ynodef(int p, int en);
-float ret_gear_znodef(int p, int en);
-
+//=== points along parts =====================================================================
 // Location on axis 'X', 'Y' or 'Z' of element coordinate el along part en (element i spans
 // i..i+1). Thrust points 0..7 give the blade's own frame, its elements chained each at its own
 // sweep ('Y' is 0); other parts run straight from their root at the part's current sweep and

@@ -5,6 +5,7 @@
 #include "model/OLD_IO_acf.h"
 #include "model/IO_ACF.h"
 #include "model/acf_struct.h"
+#include "model/acf_parts.h"
 #include "model/old_acf_struct.h"
 #include "base/alert.h"
 #include "base/common.h"

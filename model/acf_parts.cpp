@@ -1,6 +1,8 @@
 // acf_parts.cpp -- engine kinds and part presence.
 #include "model/acf_parts.h"
 #include "model/acf_struct.h"
+#include "base/con_struct.h"
+#include <cmath>
 
 //=== engine kinds ===========================================================================
 // Part and engine indices can come from a file (weapon attachment parts, for one), so a number
@@ -61,4 +63,49 @@ int have_this_part(int p, int part, int kind)
         return en_is_prop(p, part) || v.engn_type[part] == 7;
     default: return 0;
     }
+}
+
+//=== landing gear ===========================================================================
+// Length of the leg down to the tyre: a retracting strut is compressed in proportion to how far
+// the gear is up, so with the gear fully down (deploy 1) the compression plays no part.
+static float gear_leg(const veh_struct& v, int en)
+{
+    return v.gear_leglen[en] - v.strut_comp[en] * (1.0f - v.gear_deploy[en]);
+}
+
+void ret_gear_nodef(int p, int en, float* x, float* y, float* z)
+{
+    if (en < 0 || en >= ACF_PARTS) {
+        *x = *y = *z = 0.0f;
+        return;
+    }
+    const veh_struct& v = veh[p];
+    const float leg = gear_leg(v, en);
+    float sin_lat, cos_lat, sin_lon, cos_lon;
+    sincosf(v.gear_latN[en] * con.degtorad, &sin_lat, &cos_lat);
+    sincosf(v.gear_lonN[en] * con.degtorad, &sin_lon, &cos_lon);
+    *x = v.Xarm[en] + leg * sin_lat * cos_lon;
+    *y = v.Yarm[en] - leg * cos_lat * cos_lon;
+    *z = v.Zarm[en] - leg * sin_lon;
+}
+
+float ret_gear_xnodef(int p, int en)
+{
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return x;
+}
+
+float ret_gear_ynodef(int p, int en)
+{
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return y;
+}
+
+float ret_gear_znodef(int p, int en)
+{
+    float x, y, z;
+    ret_gear_nodef(p, en, &x, &y, &z);
+    return z;
 }

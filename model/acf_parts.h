@@ -1,4 +1,4 @@
-// acf_parts.h -- which kind an engine is and whether a part exists: the queries every pass over
+// acf_parts.h -- which kind an engine is, whether a part exists and where a gear leg touches: the queries every pass over
 // an aircraft record rests on, from the automatic settings and the check up to the drawing.
 // Every function takes the record index p first.
 #pragma once
@@ -20,3 +20,11 @@ int en_is_prop(int p, int en);               // the engine drives a propeller: k
 // engine slot of a thrust point in use, a propeller engine, or a rocket turning a rotor); any
 // other kind is 0. A part outside 0..72 is 0.
 int have_this_part(int p, int part, int kind);
+
+//=== landing gear ===========================================================================
+// Undeflected contact point of gear part en, in feet: the leg of length
+// gear_leglen - strut_comp * (1 - gear_deploy) hung from Xarm/Yarm/Zarm at gear_latN/gear_lonN.
+void ret_gear_nodef(int p, int en, float* x, float* y, float* z);   // all three at once
+float ret_gear_xnodef(int p, int en);
+float ret_gear_ynodef(int p, int en);
+float ret_gear_znodef(int p, int en);
