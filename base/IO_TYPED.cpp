@@ -540,6 +540,12 @@ static T number_scan(const std::string& name)
 float  flt_scan(const std::string& name) { return number_scan<float>(name); }
 double dob_scan(const std::string& name) { return number_scan<double>(name); }
 
+int txt_num_scan(double* out)
+{
+    if (!inf || inf_is_bin[inf_use] || !out) return 0;
+    return text_number(out);
+}
+
 //=== the typed value helpers ================================================================
 // Binary reads take the bytes as they lie: the preferences are only ever read on the machine
 // kind that wrote them.

@@ -81,6 +81,10 @@ void str_io(int apply, char* var, int dir, int size);
 // error!" unless name is one of the quiet ones.
 float  flt_scan(const std::string& name);
 double dob_scan(const std::string& name);
+// The same text number without any alert, for readers that keep what they read before a damaged
+// spot: 1 with *out set; 0 when the text there is no number (or none that fits a float), the
+// stream staying open.
+int    txt_num_scan(double* out);
 
 // One word from inf: leading separators skipped, then characters up to the next separator. At
 // most size - 1 are kept and a NUL added; the rest of a longer word is skipped, or with fixed

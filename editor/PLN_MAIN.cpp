@@ -54,6 +54,24 @@ static void spread_reynolds(float* re)
     }
 }
 
+// The cockpit object is the file named like the aircraft with "_cockpit.obj" in place of the
+// extension. A new aircraft's path names no folder yet: its object is looked for in the Aircraft
+// folder, where its first save goes and where the installation keeps the one new aircraft show.
+static std::string cockpit_object_path(const veh_struct& v)
+{
+    std::string path = STR_of(v.path);
+    nuke_ext(&path);
+    if (path.find_first_of(":/\\") == std::string::npos) path = acf_path + path;
+    path += "_cockpit.obj";
+    return path;
+}
+
+static void new_aircraft(void)
+{
+    setup_base_acf();
+    veh[0].cockpit_M = build_obs(0, 0, 0, 0, cockpit_object_path(veh[0]), 106, 13);
+}
+
 void ACF_after_read(int p, int is_batch)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
@@ -69,9 +87,7 @@ void ACF_after_read(int p, int is_batch)
         spread_reynolds(v.afl[part].re_num[1]);
     }
     IO_afl_open_end();
-    std::string cockpit = STR_of(v.path);
-    nuke_ext(&cockpit);
-    v.cockpit_M = build_obs(0, 0, 0, 0, cockpit + "_cockpit.obj", 106, 13);
+    v.cockpit_M = build_obs(0, 0, 0, 0, cockpit_object_path(v), 106, 13);
     ACF_autoset(p);
     ACF_check(p, is_batch);
 }

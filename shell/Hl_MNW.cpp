@@ -8,6 +8,7 @@
 #include "base/IO_UTILS.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_BITMAP.h"
+#include "draw/io_obj.h"
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
@@ -51,6 +52,7 @@ void MACIBM_zero_records(void)
     memset(&set, 0, sizeof set);
     ACF_check_new_batch();
     OGL_reset();
+    OBJ_reset();
     BTN_reset();
     UNDO_reset();
     PANEL_reset();

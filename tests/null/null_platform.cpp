@@ -4,6 +4,7 @@
 #include "shell/Hl_MNW.h"
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
+#include "draw/io_obj.h"
 #include <cstdio>
 
 //=== the platform ===========================================================================
@@ -58,3 +59,8 @@ void OGL_load_tex(const std::string&, int index, int reduction, int, int rgb_typ
     ren.tex_vram[index] = w * h * bytes;
 }
 void OGL_mini_me(const std::string&, int, int, int, unsigned char*) {}
+
+//=== object models ==========================================================================
+void OBJ_compile_model(int) {}
+void plot_build_obj(int, int, float, float, float, float, float, float, int, int, int) {}
+void OBJ_draw_at(int, const float*, int) {}
