@@ -9,6 +9,8 @@
 #include "draw/art_layout.h"
 #include "editor/HL_BTN.h"
 #include "editor/APPLICATION.h"
+#include "draw/io_obj.h"
+#include "base/records.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -90,6 +92,30 @@ static void all_widgets(void)
     BTN_vert_slider(950, 100, 500, 0, 10, &idx);
 }
 
+// The cockpit object a new aircraft shows, seen from behind the seat and above, in a 3-D view
+// of its own (GL's clear reached through the shell's lookup).
+static void cockpit_object(void)
+{
+    typedef void (*clear_fn)(unsigned mask);
+    typedef void (*clear_color_fn)(float r, float g, float b, float a);
+    const clear_fn clear = (clear_fn)MACIBM_sys_gl_proc("glClear");
+    const clear_color_fn clear_color = (clear_color_fn)MACIBM_sys_gl_proc("glClearColor");
+    const int M = build_obs(0, 0, 0, 0, acf_path + "Untitled_cockpit.obj", 106, 13);
+    if (M < 0 || !clear || !clear_color) {
+        fprintf(stderr, "no sample cockpit object\n");
+        s_failed = 1;
+        return;
+    }
+    OGL_setstate(1, 0, 3, 4, 8, 10);
+    clear_color(0.32f, 0.4f, 0.52f, 1);
+    clear(0x4000 | 0x0100);
+    OGL_viewport(3, -1, -1, 1, 1, 0, 0, 1024, 768, 1, 1000, 1.5f);
+    plot_build_obj(M, 0, 0, -0.5f, -10, -35, 25, 0, 0, 1, 0);
+    OGL_2d_projection();
+    grab();
+    save("screenshot-cockpit-object.png");
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -117,6 +143,7 @@ int main(int argc, char** argv)
     save("screenshot-widgets.png");
     g_test_frame_hook = nullptr;
     g_test_before_swap = nullptr;
+    cockpit_object();
     MACIBM_finishup(0);
     return s_failed;
 }
