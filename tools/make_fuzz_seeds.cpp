@@ -374,6 +374,33 @@ void picture_seeds(void)
     for (const auto& b : bmps) put_seed("fuzz_bmp", b.name, bmp_file(b.w, b.h));
 }
 
+//=== object files ===========================================================================
+// Every primitive word and attribute of version 700, with levels of detail; the numbered
+// primitives of version 2, strips included; and a model of nothing but its texture line.
+void object_seeds(void)
+{
+    const std::string quad = "quad\n0 0 0 0 0\n0 1 0 0 1\n1 1 0 1 1\n1 0 0 1 0\n";
+    const std::string v700 = "I\n700 version\nOBJ\n\npanel\n\n";
+    put_seed("fuzz_obj", "every_kind_700.obj",
+             v700 + "ATTR_LOD 0 500\nlight\n0 2 0 10 10 0\nline\n0 0 0 10 0 0\n1 0 0 10 0 0\ntri\n0 0 0 0 0\n"
+                    "0 1 0 0 1\n1 1 0 1 1\n" + quad + quad + "ATTR_shiny_rat 0.3\nquad_hard\n0 0 1 0 0\n0 1 1 0 1\n"
+                    "1 1 1 1 1\n1 0 1 1 0\nquad_movie\n0 0 2 0 0\n0 1 2 0 1\n1 1 2 1 1\n1 0 2 1 0\n"
+                    "polygon 5\n0 0 0 0 0\n0 1 0 0 1\n0.5 1.5 0 0.5 1\n1 1 0 1 1\n1 0 0 1 0\n"
+                    "quad_strip 6\n0 0 0 0 0\n0 1 0 0 1\n1 0 0 0.5 0\n1 1 0 0.5 1\n2 0 0 1 0\n2 1 0 1 1\n"
+                    "tri_strip 4\n0 0 0 0 0\n0 1 0 0 1\n1 0 0 1 0\n1 1 0 1 1\n"
+                    "tri_fan 5\n0 0 0 0.5 0.5\n-1 0 0 0 0.5\n0 1 0 0.5 1\n1 0 0 1 0.5\n-1 0 0 0 0.5\n"
+                    "smoke_black 0 3 0 1\nsmoke_white 0 3 0 2\nshade_flat\nATTR_shade_smooth\n"
+                    "ATTR_ambient_rgb 0.2 0.2 0.2\nATTR_difuse_rgb 0.8 0.7 0.6\nATTR_specular_rgb 1 1 1\n"
+                    "ATTR_emission_rgb 0 0 0.1\nATTR_no_depth\nATTR_depth\nATTR_no_cull\nATTR_cull\n"
+                    "ATTR_poly_os 2\nATTR_poly_os 0\nATTR_glow 1 2\nATTR_reset\nATTR_LOD 500 3000\n" + quad + "end\n");
+    put_seed("fuzz_obj", "numbered_2.obj",
+             "I\n2 version\npanel\n1 10 0 0 0 2 0\n2 10 10 10 0 0 0 1 0 0\n3 0 1 0 1 0 0 0 0 1 0 1 1 0\n"
+             "4 0 1 0 1 0 0 0 0 1 0 1 1 0 1 0 0\n5 0 1 0 1 0 0 1 0 1 1 1 1 1 1 0 1\n6 0 1 0 1 0 0 2 0 1 2 1 1 2 1 0 2\n"
+             "8 0 1 0 1 0 0 3 0 1 3 1 1 3 1 0 3\n-3 0 0 0 0 1 0 0 0 0 1\n1 0 0 1 1 0 0.5 0.5 0 1\n"
+             "2 0 0 2 1 0 1 1 0 1\n99\n");
+    put_seed("fuzz_obj", "texture_only_700.obj", v700 + "end\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -391,6 +418,7 @@ int main(int argc, char** argv)
     typed_header_seeds();
     airfoil_seeds();
     picture_seeds();
+    object_seeds();
     if (s_failed) fprintf(stderr, "make_fuzz_seeds: could not write every seed under %s\n", argv[1]);
     return s_failed;
 }
