@@ -439,23 +439,25 @@ void rev_byte_order8(unsigned char* p)
 //=== scanning inf ===========================================================================
 static int is_blank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-int eowd(char c)
-{
-    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n' || (c != 0 && c == x_eln) || !inf ||
-           feof(inf);
-}
+static int is_word_sep(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n' || (c != 0 && c == x_eln); }
+
+int eowd(char c) { return is_word_sep(c) || !inf || feof(inf); }
+
+// Words and numbers are read a character at a time from the one input stream, which only the
+// main thread uses: the stream's lock would cost more than the scanning itself.
+static int next_char(void) { return getc_unlocked(inf); }
 
 bool wrd_scan(char* buf, int size, int fixed)
 {
     if (buf && size > 0) buf[0] = 0;
     if (!inf || !buf || size <= 0) return false;
-    int c = fgetc(inf);
-    while (c != EOF && eowd((char)c)) c = fgetc(inf);
+    int c = next_char();
+    while (c != EOF && is_word_sep((char)c)) c = next_char();
     int n = 0;
-    while (c != EOF && !eowd((char)c)) {
+    while (c != EOF && !is_word_sep((char)c)) {
         if (n < size - 1) buf[n++] = (char)c;
         else if (fixed) break;               // the rest of the word stays for the next read
-        c = fgetc(inf);
+        c = next_char();
     }
     buf[n] = 0;
     // The separator (or the first character not taken) belongs to whatever is read next.
@@ -481,11 +483,11 @@ static bool number_token(const char* b, const char* e, double* out)
 // Returns 0 (and reads nothing more than the token) when the text there is not a number.
 static int text_number(double* out)
 {
-    int c = fgetc(inf);
-    while (is_blank(c) || (c != EOF && c != 0 && c == (unsigned char)x_eln)) c = fgetc(inf);
+    int c = next_char();
+    while (is_blank(c) || (c != EOF && c != 0 && c == (unsigned char)x_eln)) c = next_char();
     char tok[64];
     int n = 0, digits = 0, state = 0;        // 0 sign, 1 integer part, 2 fraction, 3 exponent sign, 4 exponent
-    for (;; c = fgetc(inf)) {
+    for (;; c = next_char()) {
         int take = 0;
         if (c >= '0' && c <= '9') {
             take = 1;
