@@ -13,10 +13,12 @@
 #include "base/HL_MATH_FUN.h"
 #include "base/alert.h"
 #include "base/records.h"
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
+#include <sys/stat.h>
 
 std::vector<vec_mod_struct> vec_mod;
 
@@ -482,11 +484,14 @@ static int find_model(const std::string& key)
 }
 
 // With inf open on the first line after the header of a file of this version, read the model.
-static int parse_model(const std::string& key, const std::string& path, int version, int build_type)
+static int parse_model(const std::string& key, const std::string& path, int version, int build_type, long bytes)
 {
     vec_mod.push_back(vec_mod_struct{key, 1, OBJ_TEX_DAY_DEFAULT, OBJ_TEX_NIGHT_DEFAULT, {}});
     model_guard guard{vec_mod.size() - 1};
     vec_mod.back().vec_lod.push_back(vec_lod_struct{0, 0, 0, 10000.0f * 10000.0f, {}});
+    // A command takes a line of some 30 characters: room for them all at once spares the
+    // copies of a growing list; what is left over is given back below.
+    vec_mod.back().vec_lod[0].vec_act.reserve((size_t)std::clamp(bytes / 24, 0L, (long)OBJ_MAX_TOTAL_ACTS - s.total_acts));
     obj_parse P;
     P.M = (int)vec_mod.size() - 1;
     P.version = version;
@@ -500,6 +505,7 @@ static int parse_model(const std::string& key, const std::string& path, int vers
     read_textures(P, build_type);
     read_primitives(P);
     IO_inf_close();
+    for (vec_lod_struct& l : vec_mod[P.M].vec_lod) l.vec_act.shrink_to_fit();
     s.prev_cmd = -1;
     guard.kept = true;
     OBJ_compile_model(P.M);
@@ -555,7 +561,9 @@ static int build_model(const unsigned char* data, long size, const std::string& 
         obj_log("too many objects loaded, not shown", path);
         return -1;
     }
-    return parse_model(key, path, version, build_type);
+    struct stat st;
+    const long bytes = data ? size : (fstat(fileno(inf), &st) == 0 ? (long)st.st_size : 0);
+    return parse_model(key, path, version, build_type, bytes);
 }
 
 int build_obs(float x, float y, float z, float dh, const std::string& basic_path, int object_type, int build_type)
