@@ -491,7 +491,8 @@ static int parse_model(const std::string& key, const std::string& path, int vers
     vec_mod.back().vec_lod.push_back(vec_lod_struct{0, 0, 0, 10000.0f * 10000.0f, {}});
     // A command takes a line of some 30 characters: room for them all at once spares the
     // copies of a growing list; what is left over is given back below.
-    vec_mod.back().vec_lod[0].vec_act.reserve((size_t)std::clamp(bytes / 24, 0L, (long)OBJ_MAX_TOTAL_ACTS - s.total_acts));
+    const long room = std::min((long)(1 << 20), (long)OBJ_MAX_TOTAL_ACTS - s.total_acts);
+    vec_mod.back().vec_lod[0].vec_act.reserve((size_t)std::clamp(bytes / 24, 0L, std::max(room, 0L)));
     obj_parse P;
     P.M = (int)vec_mod.size() - 1;
     P.version = version;
