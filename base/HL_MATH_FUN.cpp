@@ -123,23 +123,6 @@ int flt_box(float x, float y, float x1, float y1, float x2, float y2)
     return x >= x1 && x <= x2 && y >= y1 && y <= y2;
 }
 
-void find_normal_vects(const float a[3], const float b[3], float out[3])
-{
-    const double x = (double)a[1] * b[2] - (double)a[2] * b[1];
-    const double y = (double)a[2] * b[0] - (double)a[0] * b[2];
-    const double z = (double)a[0] * b[1] - (double)a[1] * b[0];
-    const double len = std::sqrt(x * x + y * y + z * z);
-    if (!(len > 0) || !std::isfinite(len)) {
-        out[0] = 0;
-        out[1] = 1;
-        out[2] = 0;
-        return;
-    }
-    out[0] = (float)(x / len);
-    out[1] = (float)(y / len);
-    out[2] = (float)(z / len);
-}
-
 int check_nan(float x)
 {
     if (std::isnan(x) || std::isinf(x)) return 1;

@@ -35,9 +35,6 @@ void  find_normal_vects(const float* a, const float* b, float* out);
 int   inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis);
 int   flt_box(float x, float y, float x1, float y1, float x2, float y2);   // inside, edges included
 int   check_nan(float x);                          // not a number, infinite, or beyond +-1e10
-// out = a x b normalised; a zero-length result gives (0, 1, 0). Worked in double, so any two
-// finite edges give a finite normal.
-void  find_normal_vects(const float a[3], const float b[3], float out[3]);
 char  int_to_chr(int i);                           // '0'..'9' for 0..9, else '0'
 // Decimal text of i: '-' for a negative value, then at least digits digits (at most 10) with
 // leading zeros. buf must hold 12 bytes.
