@@ -66,12 +66,6 @@ static std::string cockpit_object_path(const veh_struct& v)
     return path;
 }
 
-static void new_aircraft(void)
-{
-    setup_base_acf();
-    veh[0].cockpit_M = build_obs(0, 0, 0, 0, cockpit_object_path(veh[0]), 106, 13);
-}
-
 void ACF_after_read(int p, int is_batch)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
@@ -92,10 +86,12 @@ void ACF_after_read(int p, int is_batch)
     ACF_check(p, is_batch);
 }
 
-// A new aircraft is drawn at once, its paint and textures loaded like those of one read.
+// A new aircraft is drawn at once, its cockpit object, paint and textures loaded like those of one
+// read.
 static void new_aircraft(void)
 {
     setup_base_acf();
+    veh[0].cockpit_M = build_obs(0, 0, 0, 0, cockpit_object_path(veh[0]), 106, 13);
     load_plane_geo(1, 0, 0, 0);
 }
 

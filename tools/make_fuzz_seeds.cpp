@@ -111,8 +111,7 @@ void aircraft_seeds(void)
     put_seed("fuzz_acf", "trainer_image_whole.bin", image);
 }
 
-//=== older aircraft ==================================================================}
-
+//=== older aircraft =========================================================================
 // Every field filled by the shared encoder, cut short as for the current files; the image-only
 // seed starts with the byte that picks version 626, little-endian, filled out to its length.
 void old_aircraft_seeds(void)
@@ -131,7 +130,8 @@ void old_aircraft_seeds(void)
     image[4] = 0x09;
     image.erase(image.begin(), image.begin() + 4);
     put_seed("fuzz_old_acf", "filled_626_image_whole.bin", image);
-=======
+}
+
 // Patches to the full aircraft: none, and damage of every kind a file can hold in the counts and
 // the numbers the settings, the check and the specifications use.
 void aircraft_patch_seeds(void)
