@@ -18,6 +18,13 @@ int  MACIBM_nuke_alert(const char* name, int can_cancel);   // save prompt: 1 Sa
 int dialog_opensave(int open_save, int file_type, std::string* file, std::string* path);
 int dialog_opensave(int open_save, int file_type, char* file, char* path);   // char[500] each
 
+//=== drawing ================================================================================
+// The new aircraft (model) builds its geometry and loads its panel picture, both drawing work.
+void load_plane_geo(int load_tex, int dump_start, int touch_up, int p);   // draw/HL_DRPLANE.cpp
+// The panel background of record 0 into texture slot 499: the aircraft's own panel bitmap, else
+// the panel picture of its folder, else the default panel of its cockpit type.
+void setup_base_panel(void);                // draw/HL_DRPLANE.cpp
+
 //=== the editor =============================================================================
 void APPLICATION_update(void);              // the editor's screen, once per frame unless a modal window is up
 // Runs menu command code (file commands 300..305, editor windows 600..620 and 900..908, view

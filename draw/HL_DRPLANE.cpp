@@ -2,6 +2,7 @@
 // paint templates that outline every part where its texture coordinates put it, and the
 // aircraft's textures.
 #include "draw/HL_DRPLANE.h"
+#include "base/common.h"
 #include "draw/HL_BITMAP.h"
 #include "draw/ren_struct.h"
 #include "geometry/PLN_GEO.h"
@@ -281,4 +282,48 @@ void load_plane_geo(int load_tex, int dump_start, int touch_up, int p)
     }
     if (load_tex) load_textures(p);
     GEO_plan_extents(p);
+}
+
+void plot_plane_2D(float x1, float y1, float x2, float y2, int p)
+{
+    (void)x1;
+    (void)y1;
+    (void)x2;
+    (void)y2;
+    (void)p;
+}
+
+//=== panel pictures =========================================================================
+void panel_path(int t, int view_sel, std::string* path)
+{
+    static const char* const views[9] = {"_panel.bmp",    "_panel_RF.bmp", "_panel_R.bmp",
+                                         "_panel_RB.bmp", "_panel_B.bmp",  "_panel_LB.bmp",
+                                         "_panel_L.bmp",  "_panel_LF.bmp", "_panel_LIT.bmp"};
+    static const char* const defaults[8] = {
+        "Panel_General.png", "Panel_Airliner.png", "Panel_Fighter.png",   "Panel_Glider.png",
+        "Panel_Helo.png",    "Panel_Autogyro.png", "Panel_General_IFR.png", "Panel_Autogyro_Twin.png"};
+    if (!path) return;
+    const veh_struct& v = veh[0];
+    path->clear();
+    if (t == 0) {
+        *path = STR_of(v.path);
+        nuke_ext(path);
+        *path += views[view_sel >= 0 && view_sel <= 8 ? view_sel : 0];
+    } else if (t == 1) {
+        get_path_with_path(path, STR_of(v.path));
+        *path += "cockpit:-PANELS-:panel.png";
+    } else if (t == 2) {
+        const int type = v.cockpit_type < 0 ? 0 : v.cockpit_type > 7 ? 7 : v.cockpit_type;   // a damaged record
+        *path = "cockpit:-panels-:";
+        *path += defaults[type];
+    }
+}
+
+void setup_base_panel(void)
+{
+    std::string path;
+    for (int t = 0; t <= 2; t++) {
+        panel_path(t, 0, &path);
+        if (OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_PANEL, OGL_FILT_KEY, path)) return;
+    }
 }

@@ -249,6 +249,22 @@ void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy)
     glEnd();
 }
 
+void OGL_2dquad(int tex, int col, float alp, float x1, float y1, float s1, float t1, float x2, float y2, float s2,
+                float t2, float x3, float y3, float s3, float t3, float x4, float y4, float s4, float t4, int num_tex,
+                int alB)
+{
+    OGL_setstate(1, num_tex, 3, alB, 9, 11);
+    if (tex > 0) OGL_bind(tex, 0);
+    OGL_setcolorINDEX(col, alp);
+    const float ox = mnw.win_x, oy = mnw.win_y;
+    glBegin(GL_QUADS);
+    glTexCoord2f(s1, t1); glVertex2f(x1 + ox, y1 + oy);
+    glTexCoord2f(s2, t2); glVertex2f(x2 + ox, y2 + oy);
+    glTexCoord2f(s3, t3); glVertex2f(x3 + ox, y3 + oy);
+    glTexCoord2f(s4, t4); glVertex2f(x4 + ox, y4 + oy);
+    glEnd();
+}
+
 void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy)
 {
     OGL_setstate(1, 0, 3, alpha < 0.99f ? 5 : 4, 9, 11);

@@ -44,6 +44,12 @@ void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2);
 void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy);
 void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy);
 void OGL_plot_background(void);
+// One quad with per-corner texture coordinates (s, t from 0 to 1 over the texture's allocated
+// size); texture slot tex is bound when > 0; fog off, num_tex units, unlit, alpha mode alB, no
+// depth. Corners go round in order.
+void OGL_2dquad(int tex, int col, float alp, float x1, float y1, float s1, float t1, float x2, float y2, float s2,
+                float t2, float x3, float y3, float s3, float t3, float x4, float y4, float s4, float t4, int num_tex,
+                int alB);
 // Axis-aligned textured rectangles sent as one batch (window-relative; s, t in texels of a
 // 512-texel sheet): the widget art draws dozens of pieces per control.
 void OGL_tiles_begin(int tex, int col, float alp, int alB);

@@ -1,26 +1,111 @@
-// APPLICATION.cpp -- the editor's screen function, called by the frame loop.
+// APPLICATION.cpp -- the editor's screen function, called by the frame loop: the frame all
+// windows share (modified flags, tab strip, background, the recompute) and the window bodies by
+// window code.
 #include "base/records.h"
-#include "base/alert.h"
 #include "base/HL_MATH_FUN.h"
 #include "base/common.h"
 #include "editor/APPLICATION.h"
+#include "editor/win_general.h"
+#include "editor/hl_undo.h"
+#include "editor/pln_panel.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_DRPLANE.h"
 #include "editor/HL_BTN.h"
 #include "geometry/PLN_PROCS.h"
+#include "geometry/PLN_DEFL.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
 
 void (*g_test_frame_hook)(void);
+float g_tab_dy;
 
-// The main view and the editor windows are drawn here. Until their bodies exist an editor window
-// shows its frame, title and close boxes, and the main view the window background (the start
-// picture until the first window opens).
-void APPLICATION_update(void)
+const char* APP_text(int n) { return n >= 0 && n < STL_NUM_TEXT ? stl.text[n] : ""; }
+
+//=== tabs ===================================================================================
+static const APP_tab_row s_tabs[] = {
+    {601, &set_struct::limsW_tab, {700, 701, -1}},
+    {604, &set_struct::engnW_tab, {702, 703, 704, -1}},
+    {607, &set_struct::wingW_tab, {705, 706, 707, 708, 709, 710, 711, -1}},
+    {608, &set_struct::addiW_tab, {712, 713, 714, 715, 716, 717, 718, 719}},
+    {609, &set_struct::pylnW_tab, {720, 721, -1}},
+    {612, &set_struct::bodyW_tab, {722, 723, 724, 725, 726, 727, 728, 729}},
+    {613, &set_struct::naceW_tab, {730, 731, 732, 733, 734, 735, 736, 737}},
+    {614, &set_struct::fairW_tab, {423, 457, 460, 463, 501, 502, -1}},
+    {618, &set_struct::gearW_tab, {738, 739, -1}},
+    {900, &set_struct::foilW_tab, {740, 741, 742, -1}},
+    {905, &set_struct::astbW_tab, {349, 504, -1}},
+    {907, &set_struct::wdefW_tab, {743, 744, -1}},
+    {908, &set_struct::wbldW_tab, {745, 746, 747, 748, -1}},
+};
+
+const APP_tab_row* APP_tabs_of(int win)
 {
-    OGL_plot_background();
-    if (mnw.top_win != MNW_WIN_MAIN) BTN_fillwin(1, 19);
-    if (g_test_frame_hook) g_test_frame_hook();
-    // No dirty flags: every frame rebuilds the drawn geometry, then the derived values with the
-    // automatic settings, so the next frame shows whatever this one changed.
+    for (const APP_tab_row& r : s_tabs)
+        if (r.win == win) return &r;
+    return nullptr;
+}
+
+int APP_tab_count(const APP_tab_row* row)
+{
+    int n = 0;
+    while (row && n < APP_MAX_TABS && row->label[n] >= 0) n++;
+    return n;
+}
+
+// The tab strip of the open window. A selection from a damaged preferences file is brought onto
+// one of the window's tabs before any page uses it. A click on any tab, the selected one too,
+// forgets the undo history: no undo step crosses a page change.
+static void tab_strip(const APP_tab_row* row)
+{
+    if (!row) return;
+    int& sel = set.*(row->sel);
+    const int n = APP_tab_count(row);
+    sel = intlim(sel, 0, n - 1);
+    for (int i = 0; i < n; i++)
+        if (BTN_tab(i, 0, &sel, APP_text(row->label[i]))) UNDO_PurgeUndo();
+}
+
+//=== the frame ==============================================================================
+// Everything derived from the design, every frame and whatever window is up: no edit asks for
+// it, so the next frame always shows the consequence of every change.
+static void recompute(void)
+{
+    flt[0].swdi_rat = 0;
+    update_def_angles(0);
     load_plane_geo(0, 0, 0, 0);
     update_plane_specs();
+}
+
+static void window_body(int win)
+{
+    switch (win) {
+    case 600: APP_general_window(); break;
+    case 601: APP_limits_window(); break;
+    case 602: PANEL_update(); break;
+    }
+}
+
+void APPLICATION_update(void)
+{
+    const int win = mnw.top_win;
+    // Any click in an editor window counts as a change, whether or not it moved a value.
+    if (mnw.mouse_clicked) {
+        if (win == 908) set.wpn_mod = 1;
+        else if (win != MNW_WIN_MAIN) set.acf_mod = 1;
+    }
+    const APP_tab_row* tabs = APP_tabs_of(win);
+
+    OGL_plot_background();
+    if (win == 602 || win == MNW_WIN_MAIN || !tabs) {
+        BTN_fillwin(1, 19);
+        g_tab_dy = 0;
+    } else {
+        BTN_fillwin(1, 1);
+        g_tab_dy = 34;
+    }
+    tab_strip(tabs);
+    window_body(win);
+    recompute();
+    if (win == MNW_WIN_MAIN) APP_main_view();
+    if (g_test_frame_hook) g_test_frame_hook();
 }

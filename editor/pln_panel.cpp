@@ -13,3 +13,5 @@ void PANEL_handlekey(int mode, int key)
     if (key == 'z' || key == 'Z') UNDO_Undo();
     else if (key == 'y' || key == 'Y') UNDO_Redo();
 }
+
+void PANEL_update(void) {}

@@ -33,3 +33,5 @@ int wpn_can_exist(int p, int w)
     if (p < 0 || p >= ACF_RECORDS || w < 0 || w >= ACF_WPN_POINTS) return 0;
     return veh[p].wpn[w].type != 0;
 }
+
+void update_def_angles(int p) { (void)p; }

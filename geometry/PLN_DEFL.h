@@ -1,4 +1,5 @@
-// PLN_DEFL.h -- control surfaces and weapon slots as the deflection and geometry code sees them.
+// PLN_DEFL.h -- control deflections and attitude, and control surfaces and weapon slots as the
+// deflection and geometry code sees them.
 // Every function that reads an aircraft record takes its index p first.
 #pragma once
 
@@ -14,3 +15,8 @@ float control_crat(int p, int en, float el, int control);
 
 // Weapon slot w of record p holds a weapon: w in 0..23 and its type is not 0.
 int wpn_can_exist(int p, int w);
+
+// Every per-part deflection, tilt and angle of flt[p] and the current gear and wing angles of
+// veh[p], from the control requests of flt[p]. Until the deflection code is written nothing is
+// derived.
+void update_def_angles(int p);

@@ -11,6 +11,9 @@
 #include "editor/APPLICATION.h"
 #include "draw/io_obj.h"
 #include "base/records.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "base/common.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -116,6 +119,28 @@ static void cockpit_object(void)
     save("screenshot-cockpit-object.png");
 }
 
+// A new aircraft in the general and instrument limits windows and the main view; a few custom
+// instruments are switched on so that the limits pages show their fields.
+static void editor_windows(void)
+{
+    APPLICATION_handlemenu(300);
+    for (int en : {0, 4, 13, 20}) veh[0].cus_rnd_use[en] = veh[0].cus_dig_use[en] = 1;
+    veh[0].cus_non_lin[0] = 1;
+    veh[0].num_thrustpoints = 2;
+    veh[0].gear_retract = 1;
+    struct shot { int win, tab; const char* name; };
+    const shot shots[] = {{600, 0, "screenshot-general.png"}, {601, 0, "screenshot-limits-dials.png"},
+                          {601, 1, "screenshot-limits-readouts.png"}, {0, 0, "screenshot-main-view.png"}};
+    double t = 901;
+    for (const shot& s : shots) {
+        MACIBM_startwind(s.win, "screenshot");
+        set.limsW_tab = s.tab;
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        save(s.name);
+    }
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -142,6 +167,7 @@ int main(int argc, char** argv)
     frame_at(900.5);
     save("screenshot-widgets.png");
     g_test_frame_hook = nullptr;
+    editor_windows();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);
