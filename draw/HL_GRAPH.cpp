@@ -265,6 +265,18 @@ void OGL_2dquad(int tex, int col, float alp, float x1, float y1, float s1, float
     glEnd();
 }
 
+void OGL_fillrect_texel(int color, const unsigned char* rgba, float x, float y, float dx, float dy)
+{
+    OGL_setstate(1, 0, 3, 4, 9, 11);
+    float c[4];
+    colour_of_index(color, 1.0f, c);
+    glColor4f(rgba[0] / 255.0f * c[0], rgba[1] / 255.0f * c[1], rgba[2] / 255.0f * c[2], 1.0f);
+    x += mnw.win_x; y += mnw.win_y;
+    glBegin(GL_QUADS);
+    glVertex2f(x, y); glVertex2f(x, y + dy); glVertex2f(x + dx, y + dy); glVertex2f(x + dx, y);
+    glEnd();
+}
+
 void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy)
 {
     OGL_setstate(1, 0, 3, alpha < 0.99f ? 5 : 4, 9, 11);

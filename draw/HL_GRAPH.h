@@ -42,6 +42,9 @@ void OGL_2d_projection(void);               // the interface projection over the
 //=== 2-D drawing ============================================================================
 void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2);
 void OGL_fillrect(int color, float alpha, float x, float y, float dx, float dy);
+// A rectangle of one sheet colour (rgba, 4 bytes) drawn as the sheet would draw it in colour
+// index color: unblended, untextured.
+void OGL_fillrect_texel(int color, const unsigned char* rgba, float x, float y, float dx, float dy);
 void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy);
 void OGL_plot_background(void);
 // One quad with per-corner texture coordinates (s, t from 0 to 1 over the texture's allocated
@@ -81,6 +84,7 @@ void OGL_measure_sheet(const unsigned char* rgba, int w, int h);
 int  OGL_bar_middle_repeats(int style);                 // BTN_frame1 styles, 6 = the vertical track
 int  OGL_panel_middle_repeats(int style, int along_y);  // BTN_frame2 styles
 int  OGL_panel_middle_opaque(int style);                // the middle has no transparent texel
+int  OGL_panel_middle_colour(int style, unsigned char* rgba);   // 1 and its RGBA: the middle is one opaque colour
 int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
 // Where charset 100..103 lies: its texture slot, first cell (s, t) and cell size in texels,
 // cells a row, and its fixed advance (0 proportional). Fatal for any other charset.

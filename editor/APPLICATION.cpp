@@ -68,7 +68,7 @@ static void tab_strip(const APP_tab_row* row)
 //=== the frame ==============================================================================
 // Everything derived from the design, every frame and whatever window is up: no edit asks for
 // it, so the next frame always shows the consequence of every change.
-static void recompute(void)
+void APP_recompute(void)
 {
     flt[0].swdi_rat = 0;
     update_def_angles(0);
@@ -105,7 +105,7 @@ void APPLICATION_update(void)
     }
     tab_strip(tabs);
     window_body(win);
-    recompute();
+    APP_recompute();
     if (win == MNW_WIN_MAIN) APP_main_view();
     if (g_test_frame_hook) g_test_frame_hook();
 }

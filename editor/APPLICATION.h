@@ -21,5 +21,9 @@ const APP_tab_row* APP_tabs_of(int win);
 // The number of tabs of a row.
 int APP_tab_count(const APP_tab_row* row);
 
+// What every frame derives from the design at its end, in this order: the control deflections,
+// the drawable geometry, the derived specifications with the automatic settings.
+void APP_recompute(void);
+
 // The height of the tab strip of the window being drawn (0 without tabs), for its sub-panels.
 extern float g_tab_dy;

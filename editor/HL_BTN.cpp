@@ -208,13 +208,21 @@ void BTN_frame2(int type, float x, float y, float dx, float dy, const char* labe
     int nr = BTN_bar_spans(h, border, (float)p->size, rows, BTN_MAX_SPANS, OGL_panel_middle_repeats(type, 1));
     // An opaque middle blends to exactly its own texels, so it goes first without blending, which
     // is most of a window's fill; the border pieces around it are blended.
+    // A middle of one colour is a plain fill.
     const bool opaque = OGL_panel_middle_opaque(type);
+    unsigned char flat[4];
+    const bool one_colour = OGL_panel_middle_colour(type, flat);
     auto middle = [&](const BTN_span& sp) { return sp.s1 >= border && sp.s2 <= p->size - border; };
     for (int pass = opaque ? 0 : 1; pass < 2; pass++) {
         OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, pass == 0 ? 4 : 7);
         for (int r = 0; r < nr; r++)
             for (int c = 0; c < nc; c++) {
                 if (opaque && (pass == 0) != (middle(cols[c]) && middle(rows[r]))) continue;
+                if (pass == 0 && one_colour) {
+                    OGL_fillrect_texel(45, flat, x0 + cols[c].x1, y0 + rows[r].x1, cols[c].x2 - cols[c].x1,
+                                       rows[r].x2 - rows[r].x1);
+                    continue;
+                }
                 OGL_tile(x0 + cols[c].x1, y0 + rows[r].x1, x0 + cols[c].x2, y0 + rows[r].x2,
                          p->s + cols[c].s1, p->t + rows[r].s1, p->s + cols[c].s2, p->t + rows[r].s2);
             }

@@ -259,7 +259,7 @@ static void turntable(int code, float turn)
 static void smooth_group(int first, int count, int window, int tab, int full)
 {
     if (mnw.top_win == window) {
-        smoothit_main(first + tab, full, 0);
+        smoothit_main(first + intlim(tab, 0, count - 1), full, 0);   // the tab may come from damaged preferences
         return;
     }
     for (int en = first; en < first + count; en++) smoothit_main(en, full, 0);

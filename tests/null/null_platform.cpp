@@ -41,6 +41,7 @@ void OGL_line(int, float, float, float, float, float) {}
 void OGL_fillrect(int, float, float, float, float, float) {}
 void OGL_framerect(int, float, float, float, float, float) {}
 void OGL_plot_background(void) {}
+void OGL_fillrect_texel(int, const unsigned char*, float, float, float, float) {}
 void OGL_2dquad(int, int, float, float, float, float, float, float, float, float, float, float, float, float, float,
                 float, float, float, float, int, int) {}
 void OGL_tiles_begin(int, int, float, int) {}
