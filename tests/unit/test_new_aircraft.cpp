@@ -16,7 +16,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -41,14 +40,12 @@ TEST_F(NewAircraft, TailNumberPartsAndView)
     }
     const veh_struct& v = veh[0];
     EXPECT_EQ(set.acf_mod + set.wpn_mod, 0);
-    EXPECT_EQ(v.num_engines, 1);
     for (int slot = 0; slot < ACF_INSTRUMENTS; slot++) ASSERT_EQ(v.ins_type[slot], -1);
     for (int part = 0; part < ACF_PARTS; part++) {
         EXPECT_EQ(v.part_eq[part], part == 44) << part;
         EXPECT_EQ(v.gear_type[part], part >= 67 && part <= 69 ? 2 : 0) << part;
     }
     EXPECT_STREQ(v.Tafl1[15], "NACA 2412 (popular).afl");
-    EXPECT_EQ(flt[0].psi, 250);
 }
 
 // Every body is a circle of radius 2 at whole-foot stations whose half-rings meet at the bottom;
@@ -61,7 +58,6 @@ TEST_F(NewAircraft, BodiesAreRoundAndWeaponSlotsHoldTheWeaponBody)
     for (int part = 0; part < ACF_PARTS; part++) {
         const int S = part < ACF_WPN_SLOTS ? 12 : f_body_s_DIM(0, part, 0);
         const int n = part < ACF_WPN_SLOTS ? 18 : f_body_r_DIM(part, 0);
-        EXPECT_EQ(v.body_r[part], 2);
         for (int s = 0; s < S; s++) {
             for (int k = 0; k < n; k++) {
                 ASSERT_NEAR(std::hypot(v.body_X[part][s][k], v.body_Y[part][s][k]), 2, 1e-5) << part;
@@ -87,38 +83,26 @@ TEST_F(NewAircraft, BodyGridSizesAndSmallHelpers)
         EXPECT_EQ(f_body_s_DIM(0, r.part, r.is_wpn), r.stations) << r.part;
         EXPECT_EQ(f_body_r_DIM(r.part, r.is_wpn), r.points) << r.part;
     }
-    // A damaged element count never sizes a grid beyond its arrays.
-    veh[0].els[9] = 99;
-    EXPECT_EQ(f_body_s_DIM(0, 9, 0), 20);
-    veh[0].els[9] = -4;
-    EXPECT_EQ(f_body_s_DIM(0, 9, 0), 0);
-    EXPECT_EQ(f_body_s_DIM(42, 9, 0), 0);
+    veh[0].els[9] = 99;                               // damaged: never beyond the arrays
+    EXPECT_EQ(f_body_s_DIM(0, 9, 0) + f_body_s_DIM(42, 9, 0), 20);
 
     const std::string symbols = " 0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-";
     for (int c = -1; c < 39; c++) EXPECT_EQ(code_to_char(c), c >= 0 && c < 38 ? symbols[c] : '0');
     for (int i = 0; i < 5000; i++) ASSERT_TRUE(intrange(int_rand(1, 10), 1, 10));
 }
 
-// The check stops at the first problem; a new aircraft has none before the values only the
-// designer can give (speeds and weights).
-TEST_F(NewAircraft, CheckFindsNothingBeforeTheDesignersOwnValues)
+// A start whose last aircraft does not read begins a new one. The check stops at its first
+// problem; a new aircraft has none before the values only the designer can give.
+TEST_F(NewAircraft, StartsWhenTheLastAircraftDoesNotReadAndPassesTheCheckSoFar)
 {
-    setup_base_acf();
+    const std::string missing = app_path + "Aircraft:gone.acf";
+    strcpy(veh[0].path, missing.c_str());
+    EXPECT_EQ(read_acf(0, 0), 0);
+    EXPECT_STREQ(veh[0].path, "Untitled.acf");
     ACF_autoset(0);
     ACF_check(0, 0);
     const std::string first = g_test_alerts.empty() ? "" : g_test_alerts[0].lines[0];
     EXPECT_TRUE(first.empty() || first == "You entered a Vne of zero!") << first;
-}
-
-TEST_F(NewAircraft, StartsWhenTheLastAircraftDoesNotRead)
-{
-    const std::string missing = app_path + "Aircraft:gone.acf";
-    strcpy(veh[0].path, missing.c_str());
-    strcpy(veh[0].name, "gone.acf");
-    EXPECT_EQ(read_acf(0, 0), 0);
-    EXPECT_STREQ(veh[0].path, "Untitled.acf");
-    EXPECT_EQ(veh[0].tailnum[0], 'N');
-    EXPECT_TRUE(g_test_alerts.empty());
 }
 
 TEST_F(NewAircraft, EveryTextLineTheGeneralWindowsAndTabsUseIsInstalled)
@@ -138,7 +122,6 @@ TEST_F(NewAircraft, EveryTextLineTheGeneralWindowsAndTabsUseIsInstalled)
     // Pop-up lists cannot hold "|"; a push button's label is measured whole, so it has no help.
     std::string items[BTN_LIST_MAX];
     for (int n : {24, 25, 26, 99}) EXPECT_GE(BTN_split_list(stl.text[n], "", items), 2) << n;
-    EXPECT_EQ(BTN_split_list(stl.text[26], "", items), 8);
     for (int n : {315, 316}) EXPECT_EQ(strchr(stl.text[n], '{'), nullptr) << n;
     EXPECT_TRUE(g_test_alerts.empty());
 }
