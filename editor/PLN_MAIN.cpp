@@ -86,13 +86,12 @@ void ACF_after_read(int p, int is_batch)
     ACF_check(p, is_batch);
 }
 
-// A new aircraft is drawn at once, its cockpit object, paint and textures loaded like those of one
-// read.
+// A new aircraft (drawn at once, its paint and textures loaded by its set-up) with the cockpit
+// object a read would give it.
 static void new_aircraft(void)
 {
     setup_base_acf();
     veh[0].cockpit_M = build_obs(0, 0, 0, 0, cockpit_object_path(veh[0]), 106, 13);
-    load_plane_geo(1, 0, 0, 0);
 }
 
 int read_acf(int is_manual_sel, int is_batch_up)

@@ -3,7 +3,7 @@
 #include "editor/win_general.h"
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
-#include "editor/pln_labels.h"
+#include "geometry/PLN_PROCS.h"
 #include "editor/instruments.h"
 #include "base/records.h"
 #include "base/common.h"
