@@ -26,6 +26,7 @@ xdotool key Return; sleep 1          # the dialog opens the only aircraft in the
 ok
 file_menu $SAVE                      # no name: the save dialog, in the Aircraft folder
 xdotool key --delay 30 --repeat 12 BackSpace; xdotool type --delay 50 Mine; xdotool key Return; sleep 1
+ok                                   # the check's notice: a new aircraft has no never-exceed speed
 close_program "$pid"
 
 [ "$(cat "$TMP/Aircraft/damaged.acf")" = xyz ] || { echo "the damaged file was overwritten"; exit 1; }

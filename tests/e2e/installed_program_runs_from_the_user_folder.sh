@@ -26,6 +26,8 @@ start_program "$prefix/bin/wing-wright"
 # Save As from the File menu (its fourth item), under a name of our own.
 click 20 9; click 40 62
 xdotool key --delay 30 --repeat 12 BackSpace; xdotool type --delay 50 Given; xdotool key Return; sleep 1
+ok() { click 511 476; }              # the check's notice: a new aircraft has no never-exceed speed
+ok
 close_program "$pid"
 
 grep -q "english:Wing-Wright.txt lowest free text index" "$user/Error.out" 2>/dev/null || { echo "the program did not find its text"; cat "$user/Error.out"; exit 1; }
@@ -43,6 +45,7 @@ mkdir "$user/Aircraft/Fleet"
 cp "$user/Aircraft/Given.acf" "$user/Aircraft/Fleet/Again.acf"
 cd "$user/Aircraft/Fleet"
 start_program "$prefix/bin/wing-wright" Again.acf
+ok                                   # the same notice when it is read again
 close_program "$pid"
 grep -aq "Fleet/Again.acf" "$user/Resources/Preferences/Aerodeck 7 Wing-Wright.prf" || { echo "the aircraft on the command line was not opened"; exit 1; }
 echo "the installed program ran from the designer's own folder"
