@@ -6,7 +6,7 @@
 
 // The derived summary flags, element ranges, areas and chords, the defaults of fields older files
 // leave at zero, and the text and geometry limits of record p. Runs after every read and at the
-// start of every derived-specification pass, so in the editor once per frame.
+// start of every pass over the derived values, so in the editor once per frame.
 void ACF_autoset(int p);
 
 // One design error that would keep the aircraft from flying: the number of the check that found

@@ -26,6 +26,7 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -239,12 +240,22 @@ std::string g_xfoil = "xfoil", g_preload, g_data;
 double g_step = 0.5, g_ncrit = 9;
 int g_timeout = 300;
 
+// A fresh private folder under $TMPDIR (or the system's temporary folder): each XFOIL run works in
+// its own, so parallel runs never share their scratch files.
+static std::string private_folder(const char* stem)
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string tmpl = std::string(base && *base ? base : P_tmpdir) + "/" + stem + ".XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back(0);
+    return mkdtemp(buf.data()) ? std::string(buf.data()) : std::string();
+}
+
 run_result run_xfoil(const job& j)
 {
     run_result r;
-    char tmpl[] = "/tmp/afl_polars.XXXXXX";
-    if (!mkdtemp(tmpl)) return r;
-    std::string dir = tmpl, stem = j.sec->stem();
+    std::string dir = private_folder("afl_polars"), stem = j.sec->stem();
+    if (dir.empty()) return r;
     std::ostringstream cmd;
     cmd << "PLOP\nG F\n\nLOAD " << "section.dat\n" << "PANE\nOPER\nVISC " << j.sec->re_millions * 1e6
         << "\nVPAR\nN " << g_ncrit << "\n\nITER 100\nPACC\npolar.txt\n\n";
@@ -318,9 +329,8 @@ int main(int argc, char** argv)
     }
 
     // The trap-disabling library, built fresh in a private folder.
-    char tmpl[] = "/tmp/afl_fpe.XXXXXX";
-    if (!mkdtemp(tmpl)) return 1;
-    std::string fpe = tmpl;
+    std::string fpe = private_folder("afl_fpe");
+    if (fpe.empty()) return 1;
     write_text(fpe + "/fpe.c", "void _gfortran_set_fpe(int v) { (void)v; }\n");
     if (std::system(("cc -shared -fPIC -o '" + fpe + "/fpe.so' '" + fpe + "/fpe.c'").c_str()) != 0) {
         std::fprintf(stderr, "afl_polars: cannot build the trap-disabling library\n");

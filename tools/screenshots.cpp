@@ -1,0 +1,175 @@
+// screenshots.cpp -- pictures of the real screens for a person to look at: the start screen, the
+// main screen, an open menu, an editor window and every widget. Run under a display:
+//     xvfb-run -a -s "-screen 0 1280x1024x24" build/screenshots [folder]
+// The pictures go to the folder (the build folder when none is given).
+#include "tests/support/ww_test.h"
+#include "tests/support/tex_files.h"
+#include "shell/Hl_MNW.h"
+#include "draw/HL_GRAPH.h"
+#include "draw/art_layout.h"
+#include "editor/HL_BTN.h"
+#include "editor/APPLICATION.h"
+#include "draw/io_obj.h"
+#include "base/records.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "base/common.h"
+#include <cstdio>
+#include <string>
+#include <vector>
+
+static std::vector<unsigned char> s_px(1024 * 768 * 4);
+static std::string s_folder;
+static int s_failed;
+
+static void grab(void) { OGL_read_pixels(0, 0, 1024, 768, s_px.data()); }
+
+static void save(const char* name)
+{
+    tex_png p;
+    p.w = 1024;
+    p.h = 768;
+    p.gamma = 0;
+    for (int y = 767; y >= 0; y--)   // GL rows run upwards
+        p.samples.insert(p.samples.end(), s_px.begin() + y * 1024 * 4, s_px.begin() + (y + 1) * 1024 * 4);
+    const std::string path = s_folder + name;
+    if (!tex_write_png(path, p)) {
+        fprintf(stderr, "could not write %s\n", path.c_str());
+        s_failed = 1;
+    } else {
+        printf("%s\n", path.c_str());
+    }
+}
+
+static void frame_at(double t)
+{
+    g_fake_time = t;
+    MACIBM_event_proc();
+}
+
+// The start-up panel over the start picture, with text and numbers in every face.
+static void start_screen(void)
+{
+    MACIBM_startwind(-1, "screenshot");
+    OGL_2d_projection();
+    OGL_plot_background();
+    BTN_frame2(15, 10, 31, 310, 206, "");
+    OGL_string(45, 22, 215, "Wing-Wright, the aircraft designer of Skyvane", 280, 100);
+    OGL_string(57, 22, 65, "Loading bitmap interface.png. The quick brown fox jumps over the lazy dog 0123456789", 280, 100);
+    OGL_number(40, 400, 300, 1234.5f, 6, 2, 102);
+    OGL_number(40, 400, 280, -56.78f, 5, 2, 101);
+    BTN_frame1(4, 512, 15, 1008, 45);
+    BTN_frame1(5, 8 + 504 * 0.4f, 15, 1008 * 0.4f, 45);
+    grab();
+    save("screenshot-start.png");
+}
+
+// Every widget once, in an editor window.
+static void all_widgets(void)
+{
+    static float f1 = 12.5f, f2 = -3;
+    static int b1 = 1, b2 = 0, radio = 2, sel = 1, tab = 1, idx = 4;
+    static char code[5] = "N1Z-";
+    static std::string name = "Skyhawk", file = "c172.acf", path = "/c172.acf";
+    BTN_fillwin(1, 1);
+    BTN_tab(0, 0, &tab, "wings");
+    BTN_tab(1, 0, &tab, "bodies");
+    BTN_tab(2, 0, &tab, "engines");
+    BTN_flt(150, 600, &f1, 4, 1, 0, "fuel intro time|(sec){ help");
+    BTN_flt(150, 550, &f2, 3, 0, 1, "-ground attitude|(deg)");
+    BTN_display_number(150, 500, 123.4f, 5, 1, "weight|lb");
+    BTN_bool(150, 450, &b1, "retracts|left", 0);
+    BTN_bool(150, 420, &b2, "steers", 0);
+    BTN_is_int(300, 450, &radio, 1, "one");
+    BTN_is_int(300, 420, &radio, 2, "two");
+    BTN_action(200, 370, 0, 0, "Cancel");
+    BTN_action(300, 370, 1, 0, "Pressed");
+    BTN_textlist(200, 320, &sel, "none-left-right", "side|of gear");
+    BTN_chars(150, 270, code, 4, "code");
+    BTN_enterstring(150, 220, &name, 20, 1, "name");
+    BTN_select_file(150, 170, &file, &path, 4, 998, "file|(acf)");
+    BTN_icon(500, 600, ART_ICON_SHOW_PANEL_OFF.s, ART_ICON_SHOW_PANEL_OFF.t, ART_ICON_SHOW_PANEL_ON.s,
+             ART_ICON_SHOW_PANEL_ON.t, 9, 9, 45, 1, "panel");
+    float x2, y2;
+    BTN_subwin(0, 13, 600, 300, 300, 200, "sub-panel", &x2, &y2);
+    BTN_vert_slider(950, 100, 500, 0, 10, &idx);
+}
+
+// The cockpit object a new aircraft shows, seen from behind the seat and above, in a 3-D view
+// of its own (GL's clear reached through the shell's lookup).
+static void cockpit_object(void)
+{
+    typedef void (*clear_fn)(unsigned mask);
+    typedef void (*clear_color_fn)(float r, float g, float b, float a);
+    const clear_fn clear = (clear_fn)MACIBM_sys_gl_proc("glClear");
+    const clear_color_fn clear_color = (clear_color_fn)MACIBM_sys_gl_proc("glClearColor");
+    const int M = build_obs(0, 0, 0, 0, acf_path + "Untitled_cockpit.obj", 106, 13);
+    if (M < 0 || !clear || !clear_color) {
+        fprintf(stderr, "no sample cockpit object\n");
+        s_failed = 1;
+        return;
+    }
+    OGL_setstate(1, 0, 3, 4, 8, 10);
+    clear_color(0.32f, 0.4f, 0.52f, 1);
+    clear(0x4000 | 0x0100);
+    OGL_viewport(3, -1, -1, 1, 1, 0, 0, 1024, 768, 1, 1000, 1.5f);
+    plot_build_obj(M, 0, 0, -0.5f, -10, -35, 25, 0, 0, 1, 0);
+    OGL_2d_projection();
+    grab();
+    save("screenshot-cockpit-object.png");
+}
+
+// A new aircraft in the general and instrument limits windows and the main view; a few custom
+// instruments are switched on so that the limits pages show their fields.
+static void editor_windows(void)
+{
+    APPLICATION_handlemenu(300);
+    for (int en : {0, 4, 13, 20}) veh[0].cus_rnd_use[en] = veh[0].cus_dig_use[en] = 1;
+    veh[0].cus_non_lin[0] = 1;
+    veh[0].num_thrustpoints = 2;
+    veh[0].gear_retract = 1;
+    struct shot { int win, tab; const char* name; };
+    const shot shots[] = {{600, 0, "screenshot-general.png"}, {601, 0, "screenshot-limits-dials.png"},
+                          {601, 1, "screenshot-limits-readouts.png"}, {0, 0, "screenshot-main-view.png"}};
+    double t = 901;
+    for (const shot& s : shots) {
+        MACIBM_startwind(s.win, "screenshot");
+        set.limsW_tab = s.tab;
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        save(s.name);
+    }
+}
+
+int main(int argc, char** argv)
+{
+    s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
+    ww_start_program();
+    start_screen();
+
+    g_test_before_swap = grab;
+    MACIBM_startwind(0, "screenshot");
+    frame_at(900.0);
+    save("screenshot-main.png");
+    // the first menu of the bar, opened by a click on its title
+    ww_click_at(mnw.menux1[0] + 5, mnw.menuy1[0] + 5);
+    frame_at(900.1);
+    frame_at(900.2);
+    save("screenshot-menu.png");
+    mnw.menu_up = -1;
+    MACIBM_startwind(605, "screenshot");
+    frame_at(900.3);
+    save("screenshot-window.png");
+    MACIBM_startwind(607, "screenshot");
+    g_test_frame_hook = all_widgets;
+    ww_mouse_to(2000, 2000);
+    frame_at(900.4);
+    frame_at(900.5);
+    save("screenshot-widgets.png");
+    g_test_frame_hook = nullptr;
+    editor_windows();
+    g_test_before_swap = nullptr;
+    cockpit_object();
+    MACIBM_finishup(0);
+    return s_failed;
+}
