@@ -1,5 +1,5 @@
 // Z and Y take back and redo a body edit through real key presses in a body window, and in the
-// panel window, whose keys go to the panel editor.
+// panel window, whose keys go to the panel editor; a page change forgets what could be undone.
 #include <gtest/gtest.h>
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
@@ -30,5 +30,22 @@ TEST(UndoKeys, ZAndYInTheBodyAndPanelWindows)
         ww_frames(1);
         EXPECT_EQ(edited, 2) << win;
     }
+
+    // A click on another page's tab forgets the history: the step belonged to the other page.
+    APPLICATION_handlemenu(612);
+    set.bodyW_tab = 0;
+    ww_frames(1);
+    {
+        UNDO_Command c("Edit X");
+        veh[0].body_X[45][1][1] = 7;
+        c.Commit();
+    }
+    ww_click_at(88.0f * 1 + 62, mnw.win_dy - 38);   // the second tab
+    ww_frames(1);
+    EXPECT_EQ(set.bodyW_tab, 1);
+    set.bodyW_tab = 0;                               // back on the first body, where the step was made
+    ww_key(SDLK_z);
+    ww_frames(1);
+    EXPECT_EQ(veh[0].body_X[45][1][1], 7);
     MACIBM_startwind(0, "undo keys");
 }

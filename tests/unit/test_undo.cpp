@@ -34,8 +34,7 @@ protected:
 TEST_F(Undo, BodyEditsUndoAndRedoWithTheirLocks)
 {
     mnw.top_win = 611;
-    UNDO_Undo();                                   // empty history: nothing, not even a redo step
-    UNDO_Redo();
+    UNDO_Undo(), UNDO_Redo();                      // empty history: nothing, not even a redo step
     fuse(19, 17) = 1;
     edit_fuselage(19, 17, 2);                      // the last station and point of the grid
     edit_fuselage(3, 4, 5);
@@ -46,8 +45,7 @@ TEST_F(Undo, BodyEditsUndoAndRedoWithTheirLocks)
     UNDO_Undo();
     EXPECT_EQ(fuse(19, 17), 1);
     EXPECT_EQ(*UNDO_body_lock(44, 19, 17), 0);
-    UNDO_Redo();
-    UNDO_Redo();
+    UNDO_Redo(), UNDO_Redo();
     EXPECT_EQ(fuse(19, 17), 2);
     EXPECT_EQ(fuse(3, 4), 5);
     EXPECT_EQ(*UNDO_body_lock(44, 3, 4), 1);
@@ -77,8 +75,7 @@ TEST_F(Undo, ALeftCommandRollsBackOnAbortAndOnAnException)
     mnw.top_win = 614;
     set.fairW_tab = 99;                              // damaged preferences: the last fairing
     int S = 0, P = 0;
-    EXPECT_EQ(get_edit_body(&S, &P), 66);
-    EXPECT_EQ(S * 100 + P, 810);
+    EXPECT_EQ(get_edit_body(&S, &P) * 10000 + S * 100 + P, 660810);
     veh[0].body_X[66][7][9] = 3;
     {
         UNDO_Command c("Smooth body.");
@@ -89,8 +86,7 @@ TEST_F(Undo, ALeftCommandRollsBackOnAbortAndOnAnException)
         UNDO_Command c("Copy body.");
         veh[0].body_X[66][7][9] = 5;
         throw std::runtime_error("a failing copy");
-    } catch (const std::runtime_error&) {
-    }
+    } catch (const std::runtime_error&) {}
     EXPECT_EQ(veh[0].body_X[66][7][9], 3);
     UNDO_Undo();                                     // neither left an undo step
     EXPECT_EQ(veh[0].body_X[66][7][9], 3);
