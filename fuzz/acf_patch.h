@@ -34,14 +34,27 @@ inline const std::vector<acf_patch_field>& acf_patch_fields(void)
 
 inline const int ACF_PATCH_BYTES = 8;
 
-// Every whole patch of data applied to the stored image at image (ACF_IMAGE_BYTES long).
-inline void acf_patch_apply(unsigned char* image, const uint8_t* data, size_t size)
+// The bytes a patch replaced: where, and what was there.
+struct acf_patch_undo {
+    int at, bytes;
+    uint8_t old[4];
+};
+// Every whole patch of data applied to the stored image at image (ACF_IMAGE_BYTES long). With
+// undo, what each patch replaced is kept, so the caller can put the image back by undoing them in
+// reverse order instead of copying the whole image for every input.
+inline void acf_patch_apply(unsigned char* image, const uint8_t* data, size_t size,
+                            std::vector<acf_patch_undo>* undo = nullptr)
 {
     const std::vector<acf_patch_field>& fields = acf_patch_fields();
     for (size_t at = 0; at + ACF_PATCH_BYTES <= size; at += ACF_PATCH_BYTES) {
         const acf_patch_field& f = fields[(data[at] | data[at + 1] << 8) % fields.size()];
         const int element = (data[at + 2] | data[at + 3] << 8) % f.count;
-        memcpy(image + f.offset + element * f.elem_bytes, data + at + 4, (size_t)f.elem_bytes);
+        const int to = f.offset + element * f.elem_bytes;
+        if (undo) {
+            undo->push_back({to, f.elem_bytes, {}});
+            memcpy(undo->back().old, image + to, (size_t)f.elem_bytes);
+        }
+        memcpy(image + to, data + at + 4, (size_t)f.elem_bytes);
     }
 }
 

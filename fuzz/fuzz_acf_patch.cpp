@@ -36,14 +36,23 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static std::vector<uint8_t> file;
-    file = s_file;
-    acf_patch_apply(file.data() + (file.size() - ACF_IMAGE_BYTES), data, size);
+    // The patches go into the one copy of the file and are taken out again after the run.
+    static std::vector<acf_patch_undo> undo;
+    undo.clear();
+    unsigned char* image = s_file.data() + (s_file.size() - ACF_IMAGE_BYTES);
+    acf_patch_apply(image, data, size, &undo);
+    struct restore {
+        unsigned char* image;
+        ~restore()
+        {
+            for (size_t i = undo.size(); i-- > 0;) memcpy(image + undo[i].at, undo[i].old, (size_t)undo[i].bytes);
+        }
+    } put_back{image};
 
     // The file is whole, so the read replaces every stored byte; the run-time fields the passes
     // touch (the airfoils' thickness ratios) only ever hold copies of the cleared ones.
     veh_struct& v = veh[0];
-    FUZZ_REQUIRE(IO_acf_image(0, file.data(), (long)file.size(), PATH) == 1);
+    FUZZ_REQUIRE(IO_acf_image(0, s_file.data(), (long)s_file.size(), PATH) == 1);
     ACF_autoset(0);
     const std::vector<ACF_problem> problems = ACF_check_all(0);
     // Each check at most once. (Not in rising order: thrust points and engines each run their
