@@ -27,6 +27,7 @@ protected:
         ww_start_program();
         ww_catch_alerts();
         MACIBM_startwind(0, "general");
+        set.acf_mod = set.wpn_mod = 0;   // what another suite left unsaved must not stop New with its prompt
         APPLICATION_handlemenu(300);   // a new aircraft, nothing modified
         ww_mouse_to(2000, 2000);
         ww_frames(1);
