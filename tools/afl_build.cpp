@@ -26,9 +26,7 @@
 
 namespace {
 
-struct pt {
-    double a, cl, cd, cm;
-};
+using pt = afl_polar_point;
 
 std::string read_text(const std::string& path, bool* ok = nullptr)
 {
@@ -37,27 +35,6 @@ std::string read_text(const std::string& path, bool* ok = nullptr)
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
-}
-
-// The converged points of a raw XFOIL polar: the rows after the dashed line.
-std::vector<pt> read_polar(const std::string& text)
-{
-    std::vector<pt> out;
-    std::istringstream in(text);
-    std::string line;
-    bool body = false;
-    while (std::getline(in, line)) {
-        if (line.find("------") != std::string::npos) {
-            body = true;
-            continue;
-        }
-        pt p;
-        double cdp;
-        if (body && std::sscanf(line.c_str(), "%lf %lf %lf %lf %lf", &p.a, &p.cl, &p.cd, &cdp, &p.cm) == 5 &&
-            std::isfinite(p.cl) && std::isfinite(p.cd) && std::isfinite(p.cm) && p.cd > 0)
-            out.push_back(p);
-    }
-    return out;
 }
 
 // Drops runs of up to three points that leave an otherwise smooth attached curve: their lift
@@ -369,7 +346,7 @@ int main(int argc, char** argv)
         auto f = std::make_unique<section_fit>();
         for (const char* side : {".neg.txt", ".pos.txt"}) {
             bool ok = false;
-            std::vector<pt> part = read_polar(read_text(data + "/polars/" + s.stem() + side, &ok));
+            std::vector<pt> part = afl_read_polar(read_text(data + "/polars/" + s.stem() + side, &ok));
             if (!ok) problem(s.file, std::string("no polar ") + s.stem() + side);
             if (check && ok && count_report_points(report, s.stem() + side) != int(part.size()))
                 problem(s.file, std::string("the convergence report disagrees with ") + s.stem() + side);

@@ -277,22 +277,11 @@ run_result run_xfoil(const job& j)
     return r;
 }
 
-// Angles of the converged points of a raw XFOIL polar: the numeric lines after the dashes.
+// Angles of the converged points of a raw XFOIL polar.
 std::vector<double> polar_angles(const std::string& text)
 {
     std::vector<double> out;
-    std::istringstream in(text);
-    std::string line;
-    bool body = false;
-    while (std::getline(in, line)) {
-        if (line.find("------") != std::string::npos) {
-            body = true;
-            continue;
-        }
-        if (!body) continue;
-        double a;
-        if (std::sscanf(line.c_str(), "%lf", &a) == 1) out.push_back(a);
-    }
+    for (const afl_polar_point& p : afl_read_polar(text)) out.push_back(p.a);
     return out;
 }
 

@@ -1,7 +1,10 @@
 // afl_sections.h -- the list of shipped airfoil files, shared by the two stages that make them:
 // afl_polars (coordinates and XFOIL runs, by hand) and afl_build (the files, at build time).
 #pragma once
+#include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,33 @@ static inline std::vector<afl_section> afl_read_sections(const std::string& path
             return {};
         }
         out.push_back(s);
+    }
+    return out;
+}
+
+// One converged point of a raw XFOIL polar: angle (degrees), lift, drag and moment.
+struct afl_polar_point {
+    double a, cl, cd, cm;
+};
+
+// The converged points of a raw XFOIL polar: the rows after the dashed line that hold finite
+// numbers and a positive drag.
+inline std::vector<afl_polar_point> afl_read_polar(const std::string& text)
+{
+    std::vector<afl_polar_point> out;
+    std::istringstream in(text);
+    std::string line;
+    bool body = false;
+    while (std::getline(in, line)) {
+        if (line.find("------") != std::string::npos) {
+            body = true;
+            continue;
+        }
+        afl_polar_point p;
+        double cdp;
+        if (body && std::sscanf(line.c_str(), "%lf %lf %lf %lf %lf", &p.a, &p.cl, &p.cd, &cdp, &p.cm) == 5 &&
+            std::isfinite(p.cl) && std::isfinite(p.cd) && std::isfinite(p.cm) && p.cd > 0)
+            out.push_back(p);
     }
     return out;
 }
