@@ -26,6 +26,16 @@ char g_cs_input[BTN_INPUT_LEN];
 static const char* s_src = "HL_BTN";       // source named in our programming-error alerts
 
 //=== small shared pieces ====================================================================
+// The layout check's recorder: while it is on, each widget adds the rectangle its clicks hit.
+static std::vector<BTN_hit>* s_hits;
+
+void BTN_record_hits(std::vector<BTN_hit>* into) { s_hits = into; }
+
+static void record(float x1, float y1, float x2, float y2, const char* label0)
+{
+    if (s_hits) s_hits->push_back({x1, y1, x2, y2, label0 ? label0 : ""});
+}
+
 static int inside(float x1, float y1, float x2, float y2)
 {
     return mnw.mx >= x1 && mnw.mx <= x2 && mnw.my >= y1 && mnw.my <= y2;
@@ -309,6 +319,7 @@ static int flt_range(float x, float y, float* var, int dig, int dec, float lo, f
     label_parts p;
     split(label0, &p);
     int changed = 0;
+    record(x, y - 18, x + 10.0f * dig, y + 24, label0);
     if (mnw.menu_up == -1 && inside(x, y - 18, x + 10.0f * dig, y + 24)) {
         if (mnw.my >= y - 2 && mnw.my <= y + 8) post_help(p.help);
         if (mnw.mouse_clicked) {
@@ -377,6 +388,7 @@ int BTN_bool(float x, float y, int* var, const char* label0, int is_radio)
     label_parts p;
     split(label0, &p);
     int changed = 0;
+    record(x - 8, y - 4, x + 8, y + 12, label0);
     if (mnw.menu_up == -1 && inside(x - 8, y - 4, x + 8, y + 12)) {
         post_help(p.help);
         if (mnw.mouse_clicked) {
@@ -410,6 +422,7 @@ int BTN_action(float x_center, float y_center, int pressed, int show_press, cons
     BTN_frame1(2, x_center, y_center, w, 45);
     if (pressed) BTN_frame1(3, x_center, y_center, w, 45);
     BTN_util_draw_label(x_center - text_w * 0.5f, y_center - 4, 1, p.left);
+    record(x_center - w * 0.5f, y_center - 10, x_center + w * 0.5f, y_center + 10, label0);
     if (mnw.menu_up != -1 || !inside(x_center - w * 0.5f, y_center - 10, x_center + w * 0.5f, y_center + 10))
         return 0;
     post_help(p.help);
@@ -427,6 +440,7 @@ int BTN_icon(float x_center, float y_center, float sc_off, float tc_off, float s
              float sdx, float sdy, int color, int var, const char* label0)
 {
     int clicked = 0;
+    record(x_center - sdx, y_center - sdy, x_center + sdx, y_center + sdy, label0);
     if (mnw.menu_up == -1 && inside(x_center - sdx, y_center - sdy, x_center + sdx, y_center + sdy)) {
         label_parts p;
         split(label0, &p);
@@ -443,6 +457,7 @@ int BTN_tab(int tab_this, int row, int* tab_variable, const char* label0)
     label_parts p;
     split(label0, &p);
     int changed = 0;
+    record(x - 50, y - 13, x + 40, y + 13, label0);
     if (inside(x - 50, y - 13, x + 40, y + 13)) {
         post_help(p.help);
         if (mnw.mouse_clicked) {
@@ -504,6 +519,7 @@ int BTN_textlist(float x, float y, int* sel, const char* stl_list, const char* l
     // A pop-up the menu code closed without a choice (a click elsewhere, another menu, a window
     // switch) must not come back by itself on the next frame.
     if (active_popup_code == code && mnw.menu_up != MNW_POPUP_MENU) active_popup_code = 0;
+    record(x + 10 - w * 0.5f - 15, y - 2, x + 10 + w * 0.5f + 15, y + 8, label0);
     int over_bar = inside(x + 10 - w * 0.5f - 15, y - 2, x + 10 + w * 0.5f + 15, y + 8);
     if (mnw.mouse_clicked && active_popup_code != code && over_bar) active_popup_code = code;
 
@@ -532,6 +548,7 @@ void BTN_chars(float x, float y, char* chars, int dim, const char* label0)
 {
     label_parts p;
     split(label0, &p);
+    record(x, y - 18, x + 10.0f * dim, y + 24, label0);
     if (mnw.menu_up == -1) {
         for (int i = 0; i < dim; i++) {
             float cx = x + 10.0f * i;
@@ -557,6 +574,7 @@ static int enterstring(float x, float y, char* buf, size_t cap, int dim, int thi
     int changed = 0;
     size_t keep = dim > 1 ? (size_t)(dim - 1) : 0;
     if (keep > cap - 1) keep = cap - 1;
+    record(x, y, x + 6.0f * dim, y + 8, label0);
     // A second click on the active field must not throw away what is being typed.
     if (mnw.mouse_clicked && mnw.entry_field != this_field && inside(x, y, x + 6.0f * dim, y + 8)) {
         mnw.entry_field = this_field;
@@ -602,6 +620,7 @@ static int select_file_face(float x, float y, const char* file, const char* labe
     BTN_frame1(9, x + 142, y + 3, 300, 45);
     OGL_string(40, x, y, file, 9999, 100);
     BTN_util_draw_label(x + 300, y, 1, p.right);
+    record(x - 28, y - 8, x - 6, y + 12, label0);
     if (mnw.menu_up != -1 || !inside(x - 28, y - 8, x - 6, y + 12)) return 0;
     post_help(p.help);
     return mnw.mouse_clicked != 0;
@@ -628,6 +647,7 @@ int BTN_vert_slider(float x_center, float lo_y, float hi_y, int lo_ind, int hi_i
     if (hi_ind <= lo_ind) return 0;
     int changed = 0, dragging = 0;
     float x1 = x_center - 11, x2 = x_center + 11;
+    record(x1, lo_y - 20, x2, hi_y + 20, "");
     if (mnw.mouse_clicked && inside(x1, hi_y, x2, hi_y + 20)) { (*center_index)--; changed = 1; }
     else if (mnw.mouse_clicked && inside(x1, lo_y - 20, x2, lo_y)) { (*center_index)++; changed = 1; }
     else if (mnw.now_dragging && inside(x1, lo_y, x2, hi_y)) {
@@ -677,6 +697,7 @@ int BTN_big_name_list(int win_type, float x, float y, int* center_index, int ind
     int changed = 0;
     if (ind2 > ind1) changed = BTN_vert_slider(px + panel_w + 16, py + 20, py + panel_h - 20, ind1, ind2, center_index);
 
+    record(px, py, px + panel_w, py + panel_h, "");
     if (mnw.menu_up == -1 && inside(px, py, px + panel_w, py + panel_h)) {
         int r = -intround((mnw.my - y) / 10);
         int i = *center_index + r;
@@ -702,6 +723,7 @@ int BTN_big_name_list(int win_type, float x, float y, int* center_index, int ind
 
 void BTN_reset(void)
 {
+    s_hits = nullptr;
     active_popup_code = select_popup_code = popup_menu_select = 0;
     memset(g_cs_input, 0, sizeof g_cs_input);
 }

@@ -9,6 +9,7 @@
 #pragma once
 #include "base/hl_string.h"
 #include <string>
+#include <vector>
 
 //=== state shared with the shell ============================================================
 // The pop-up list: the list whose pop-up is open (0 none), and the list and item chosen in it.
@@ -78,6 +79,13 @@ float fltnear(float value, float step);     // nearest multiple of step
 //=== layout without drawing (tests read these too) ==========================================
 // label0to12h splits a label0 into left label, right label and help (base/hl_string.h).
 enum { BTN_LABEL_LEN = STR_LABEL_LEN };
+// The layout check: while into is set, every widget drawn adds the rectangle its clicks hit,
+// with its label0, so a test can find two widgets that share a click or one outside its window.
+struct BTN_hit {
+    float x1, y1, x2, y2;
+    std::string label;
+};
+void BTN_record_hits(std::vector<BTN_hit>* into);   // nullptr stops recording
 // Where BTN_util_draw_label puts its lines: one or two, each with its text and pen position.
 struct BTN_label_layout {
     int   lines;

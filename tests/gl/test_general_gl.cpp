@@ -97,6 +97,19 @@ TEST_F(General, LimitsTabsSurviveReopeningAndDamagedSelectionsAreBroughtBack)
     }
 }
 
+// Every page with every widget shown: no two widgets share a click, none leaves the window.
+// The dial page is laid out as its table stands, which puts a five-digit high value 5 px into
+// the angle beside it and the right column's halve-over field past the window's edge.
+TEST_F(General, EveryPageLaysItsWidgetsOutApart)
+{
+    veh_struct& v = veh[0];
+    v.num_thrustpoints = 2;
+    v.gear_retract = 1;
+    for (int en = 0; en < 50; en++) v.cus_rnd_use[en] = v.cus_dig_use[en] = v.cus_non_lin[en] = 1;
+    for (auto [win, tab] : {std::pair{600, 0}, {601, 1}})
+        EXPECT_EQ(ww_layout_problems(win, tab), "") << win << " tab " << tab;
+}
+
 TEST_F(General, ViewKeysAndTheTurntable)
 {
     flt_struct& f = flt[0];

@@ -3,7 +3,11 @@
 #include "tests/support/ww_test.h"
 #include "shell/Hl_MNW.h"
 #include "base/MACIBM_keys.h"
+#include "editor/APPLICATION.h"
+#include "editor/HL_BTN.h"
+#include "model/set_struct.h"
 #include <SDL.h>
+#include <cmath>
 
 //=== real events ============================================================================
 static Uint32 window_id(void) { return mnw.window ? SDL_GetWindowID((SDL_Window*)mnw.window) : 0; }
@@ -151,3 +155,42 @@ void ww_play(ww_script* s, std::function<void()> rescue, int after)
 }
 
 
+
+// Two rectangles sharing an edge or a pixel row (the design's stacked check boxes touch) are
+// not a fault; a mistyped coordinate overlaps far more than that.
+static bool overlap(const BTN_hit& a, const BTN_hit& b)
+{
+    const float dx = std::fmin(a.x2, b.x2) - std::fmax(a.x1, b.x1), dy = std::fmin(a.y2, b.y2) - std::fmax(a.y1, b.y1);
+    return dx > 2 && dy > 2;
+}
+
+static std::string describe(const BTN_hit& h)
+{
+    char box[80];
+    snprintf(box, sizeof box, " [%g,%g]-[%g,%g]", h.x1, h.y1, h.x2, h.y2);
+    std::string s = "\"";
+    s += h.label.substr(0, 40);
+    s += "\"";
+    return s + box;
+}
+
+std::string ww_layout_problems(int win, int tab)
+{
+    MACIBM_startwind(win, "layout check");
+    if (const APP_tab_row* row = APP_tabs_of(win)) set.*(row->sel) = tab;
+    std::vector<BTN_hit> hits;
+    ww_mouse_to(-100, -100);
+    ww_frames(1);                                  // the page settles (a tab change, a clamp)
+    BTN_record_hits(&hits);
+    ww_frames(1);
+    BTN_record_hits(nullptr);
+    std::string out;
+    for (size_t i = 0; i < hits.size(); i++) {
+        const BTN_hit& a = hits[i];
+        if (a.x1 < 0 || a.y1 < 0 || a.x2 > mnw.win_dx || a.y2 > mnw.win_dy) out += "outside: " + describe(a) + "\n";
+        for (size_t j = i + 1; j < hits.size(); j++)
+            if (overlap(a, hits[j])) out += "overlap: " + describe(a) + " and " + describe(hits[j]) + "\n";
+    }
+    if (hits.empty()) out = "no widgets drawn\n";
+    return out;
+}

@@ -46,6 +46,10 @@ void ww_key(int sdl_key, int mods = 0);      // a real key press and release (MA
 void ww_key_event(int down, int sdl_key, int mods);
 void ww_text_event(const char* utf8);        // the text a key typed, as the keyboard layout gives it
 void ww_paint_event(void);
+// Window win on tab page tab, drawn for one frame with the widget recorder on: one line for each
+// pair of widgets whose click rectangles overlap by more than an edge, and for each widget whose
+// rectangle leaves the window. Empty when the page's layout is sound.
+std::string ww_layout_problems(int win, int tab);
 
 int  ww_write_bytes(const std::string& path, const std::string& bytes);   // 0 when it cannot be written
 std::string ww_read_bytes(const std::string& path);   // empty when the file cannot be read
