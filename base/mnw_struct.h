@@ -64,6 +64,7 @@ struct mnw_struct {
     int   keylist_up;
     int   paused;
     int   check_sys_event;                  // raised by a kind-14 alert until dismissed
+    int   cyc_out;                          // diagnostic trace of the deflection pass into "Data.out"
 
     // movie layer
     int   has_QT_movie, movie_in_prog, movie_dx, movie_dy;
