@@ -11,6 +11,8 @@
 #include "model/acf_struct.h"
 #include "model/acf_defaults.h"
 #include "model/IO_ACF.h"
+#include "model/acf_parts.h"
+#include "model/set_struct.h"
 #include "base/records.h"
 #include "base/alert.h"
 #include "base/hl_string.h"
@@ -284,13 +286,80 @@ void load_plane_geo(int load_tex, int dump_start, int touch_up, int p)
     GEO_plan_extents(p);
 }
 
-void plot_plane_2D(float x1, float y1, float x2, float y2, int p)
+//=== animation, weapons and lights ==========================================================
+plug_struct plg;
+
+void DRPLANE_animate(int p, float real_time, float frame_period)
 {
-    (void)x1;
-    (void)y1;
-    (void)x2;
-    (void)y2;
-    (void)p;
+    if (p < 0 || p >= ACF_RECORDS) return;
+    veh_struct& v = veh[p];
+    flt_struct& f = flt[p];
+    const float T = real_time;
+    const int on = set.move_cons != 0;
+    f.FC_roll = on ? std::sin(1.2f * T) : 0;
+    f.FC_hdng = on ? std::sin(T) : 0;
+    f.FC_ptch = on ? std::sin(0.8f * T) : 0;
+    f.flap_rat = f.slat_rat = on ? 0.5f * std::sin(0.6f * T) + 0.5f : 0;
+    f.sbrk_rqst = on ? 0.5f * std::sin(0.4f * T) + 0.5f : 0;
+    f.sbrk_rat = f.sbrk_rqst;   // the brakes are where they are asked to be: nothing flies them out
+    f.swdi_rat = on ? 0.5f * std::sin(0.3f * T) + 0.5f : 0;
+    for (int en = 67; en <= 72; en++) {
+        if (v.gear_retract && have_this_part(p, en, 0)) v.gear_deploy[en] = on ? 0.5f * std::sin(T) + 0.5f : 1;
+    }
+    for (int en = 0; en < ACF_PARTS; en++) f.tire_vrt_def_veh[en] = 0;
+    if (on)
+        for (int en = 0; en < ACF_THRUST_POINTS; en++)
+            f.tire_rotation[en] = fltwrap(f.tire_rotation[en] - frame_period * 90 * v.prop_dir[en], 0, 360);
+    f.lan_lite = f.tax_lite = f.nav_lite = f.bea_lite = 1;
+}
+
+void attach_weapon(int p, int en)
+{
+    if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_WPN_POINTS) return;
+    const veh_struct& v = veh[p];
+    const flt_struct& f = flt[p];
+    wpn_struct& w = veh[p].wpn[en];
+    w.psi_con = v.psi_wpn_att[en];
+    w.the_con = v.the_wpn_att[en];
+    w.phi_con = v.phi_wpn_att[en];
+    get_euler_from_eulers(w.psi_con, wpn_att_psi(p, en), 0, &w.psi_acf, w.the_con, wpn_att_the(p, en), 0, &w.the_acf,
+                          w.phi_con, wpn_att_phi(p, en), 0, &w.phi_acf);
+    float ax, ay, az, wx, wy, wz;
+    att_to_veh(-w.x_wpn_att, -w.y_wpn_att, -w.z_wpn_att, &ax, &ay, &az, p, en);
+    veh_to_wrl(ax + v.x_wpn_att[en], ay + v.y_wpn_att[en], az + v.z_wpn_att[en], &wx, &wy, &wz, p);
+    w.x = wx + (float)f.dob_x;
+    w.y = wy + (float)f.dob_y;
+    w.z = wz + (float)f.dob_z;
+    get_euler_from_eulers(w.psi_acf, f.psi, 0, &w.psi_wrl, w.the_acf, f.the, 0, &w.the_wrl, w.phi_acf, f.phi, 0,
+                          &w.phi_wrl);
+    w.vx = f.vx, w.vy = f.vy, w.vz = f.vz;
+    w.Prad = f.Prad, w.Qrad = f.Qrad, w.Rrad = f.Rrad;
+    init_quaternion(w.psi_wrl, w.the_wrl, w.phi_wrl, w.q);
+    w.i = f.i, w.j = f.j;
+}
+
+static float tip(int p, int en, char axis)
+{
+    return get_el_base_loc(p, en, 1.01f * (float)intlim(veh[p].els[en], 0, ACF_ELEMENTS), axis);
+}
+
+void DRPLANE_nav_wings(int p, int* red, int* green)
+{
+    *red = 8, *green = 9;
+    if (p < 0 || p >= ACF_RECORDS) return;
+    // Each outer pair takes the lights when its tip reaches further out than the pair just
+    // inside it, whichever pair holds them at that moment.
+    for (int right = 11; right <= 15; right += 2)
+        if (have_this_part(p, right, 0) && tip(p, right, 'X') > tip(p, right - 2, 'X')) *red = right - 1, *green = right;
+}
+
+void DRPLANE_beacon_fins(int p, int fin[2])
+{
+    fin[0] = 18, fin[1] = -1;
+    if (p < 0 || p >= ACF_RECORDS || !have_this_part(p, 19, 0)) return;
+    const float y18 = tip(p, 18, 'Y'), y19 = tip(p, 19, 'Y');
+    if (std::fabs(y19 - y18) < 0.01f) fin[1] = 19;
+    else if (y19 > y18) fin[0] = 19;
 }
 
 //=== panel pictures =========================================================================

@@ -227,6 +227,98 @@ void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_
 void OGL_2d_projection(void) { OGL_viewport(2, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1, 1); }
 
 // Every filled shape is wound clockwise, the front-face sense the fixed GL state culls by.
+//=== 3-D helpers ============================================================================
+void OGL_multi_st(float s, float t)
+{
+    if (num_texes <= 1 || !glMultiTexCoord2fARB_ptr) {
+        glTexCoord2f(s, t);
+        return;
+    }
+    for (int u = 0; u < num_texes && u < 4; u++) glMultiTexCoord2fARB_ptr(GL_TEXTURE0_ARB + u, s, t);
+}
+
+void OGL_multi_stv(const float* st)
+{
+    if (num_texes <= 1 || !glMultiTexCoord2fvARB_ptr) {
+        glTexCoord2fv(st);
+        return;
+    }
+    for (int u = 0; u < num_texes && u < 4; u++) glMultiTexCoord2fvARB_ptr(GL_TEXTURE0_ARB + u, st);
+}
+
+void OGL_setspec(float spec)
+{
+    send_queue();
+    const GLfloat c[4] = {spec, spec, spec, 1.0f};
+    glLightfv(GL_LIGHT0, GL_SPECULAR, c);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, c);
+    glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);
+}
+
+void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3], float s1,
+                   float t1, float s2, float t2)
+{
+    const float a[3] = {xyz3[0] - xyz2[0], xyz3[1] - xyz2[1], xyz3[2] - xyz2[2]};
+    const float b[3] = {xyz2[0] - xyz1[0], xyz2[1] - xyz1[1], xyz2[2] - xyz1[2]};
+    float n[3];
+    find_normal_vects(a, b, n);
+    glNormal3fv(n);
+    OGL_multi_st(s1, t1);
+    glVertex3fv(xyz1);
+    OGL_multi_st(s1, t2);
+    glVertex3fv(xyz2);
+    OGL_multi_st(s2, t2);
+    glVertex3fv(xyz3);
+    OGL_multi_st(s2, t1);
+    glVertex3fv(xyz4);
+}
+
+// Twelve rim points, 30 degrees apart: the wheel is small on the screen.
+static const float k_rim_cos[13] = {1, 0.8660254f, 0.5f, 0, -0.5f, -0.8660254f, -1, -0.8660254f, -0.5f, 0, 0.5f, 0.8660254f, 1};
+static const float k_rim_sin[13] = {0, 0.5f, 0.8660254f, 1, 0.8660254f, 0.5f, 0, -0.5f, -0.8660254f, -1, -0.8660254f, -0.5f, 0};
+
+void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation)
+{
+    send_queue();
+    glPushMatrix();
+    glTranslatef(xc, yc, zc);
+    glRotatef(steer, 0, -1, 0);
+    glRotatef(rotation, -1, 0, 0);
+    auto s_of = [](int i) { return (i % 2) ? 0.0129f : 0.0f; };   // texture s alternates every 30 degrees
+    // The hub faces: each a fan round its centre, wound to face outwards.
+    for (int side = -1; side <= 1; side += 2) {
+        const float x = side * xh, t_ctr = side < 0 ? 0.0f : 0.126953125f, t_rim = side < 0 ? 0.029296875f : 0.09765625f;
+        glBegin(GL_TRIANGLE_FAN);
+        glNormal3f((float)side, 0, 0);
+        OGL_multi_st(0, t_ctr);
+        glVertex3f(x, 0, 0);
+        for (int k = 0; k <= 12; k++) {
+            const int i = side < 0 ? k : 12 - k;
+            OGL_multi_st(s_of(i), t_rim);
+            glVertex3f(x, rh * k_rim_cos[i], -rh * k_rim_sin[i]);
+        }
+        glEnd();
+    }
+    // Shoulder, tread, shoulder.
+    struct band { float x1, r1, x2, r2, t1, t2, nx; };
+    const band bands[3] = {{-xh, rh, -xt, rt, 0.029296875f, 0.048828125f, -0.85f},
+                           {-xt, rt, xt, rt, 0.048828125f, 0.078125f, 0.0f},
+                           {xt, rt, xh, rh, 0.078125f, 0.09765625f, 0.85f}};
+    for (const band& b : bands) {
+        const float k = b.nx != 0 ? 0.5f : 1.0f;
+        glBegin(GL_QUAD_STRIP);
+        for (int i = 0; i <= 12; i++) {
+            glNormal3f(b.nx, k * k_rim_cos[i], -k * k_rim_sin[i]);
+            OGL_multi_st(s_of(i), b.t2);
+            glVertex3f(b.x2, b.r2 * k_rim_cos[i], -b.r2 * k_rim_sin[i]);
+            OGL_multi_st(s_of(i), b.t1);
+            glVertex3f(b.x1, b.r1 * k_rim_cos[i], -b.r1 * k_rim_sin[i]);
+        }
+        glEnd();
+    }
+    glPopMatrix();
+}
+
 //=== 2-D drawing ============================================================================
 void OGL_line(int color, float alpha, float x1, float y1, float x2, float y2)
 {

@@ -34,6 +34,21 @@ void OGL_fixed_state(void* (*lookup)(const char* name));   // state that never c
 void OGL_update_back_texes(void);           // background texture (slot 480) from scratch_array
 
 //=== projection =============================================================================
+//=== 3-D helpers =============================================================================
+// One texture coordinate to every texture unit in use: the plain call with one unit, the
+// multitexture one per unit (at most 4) with more.
+void OGL_multi_st(float s, float t);
+void OGL_multi_stv(const float* st);
+// Specular of light 0 and of the front material = (spec, spec, spec, 1), shininess 128.
+void OGL_setspec(float spec);
+// One quad inside the caller's GL_QUADS batch: normal from the corners, corners textured
+// (s1,t1) (s1,t2) (s2,t2) (s2,t1).
+void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3], float s1,
+                   float t1, float s2, float t2);
+// A wheel at (xc, yc, zc): hub faces of radius rh at x = -xh and +xh, shoulders out to the tread
+// of radius rt between -xt and +xt; steered about -y, then turned by rotation about -x (degrees).
+void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
+
 void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_y2,
                   float pix_x1, float pix_y1, float pix_x2, float pix_y2,
                   float near_clip, float far_clip, float zoom);

@@ -1,5 +1,6 @@
 // OGL_layout.cpp -- the drawing code's half that needs no GL: the renderer record, the palette,
 // text layout and the measurements of the interface sheet. The headless tests run these.
+#include "draw/HL_DRPLANE.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_BITMAP.h"
 #include "draw/art_layout.h"
@@ -292,6 +293,7 @@ void OGL_palette_from_sheet(const unsigned char* rgba, int sheet_dx)
 void OGL_reset(void)
 {
     memset(&ren, 0, sizeof ren);
+    memset(&plg, 0, sizeof plg);
     memset(col_rgb, 0, sizeof col_rgb);
     r_manual_lighting = g_manual_lighting = b_manual_lighting = 1.0f;
     OGL_measure_sheet(nullptr, 0, 0);

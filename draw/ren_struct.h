@@ -33,6 +33,19 @@ struct ren_struct {
     float current_alpha;                    // opacity of the background texture
     float zoom_act;
     int   plot_init_lights;                 // lights must be set up again before the next 3-D view
+    // The 3-D view: the viewer's place and turn, whether it is outside the aircraft, and how
+    // far the night lighting is on (0..1).
+    float view_xyz[3];
+    float final_psi, final_the;
+    int   view_is_external;
+    float lite_rat_on;
+    // Light sprites: textured or points, the last point size, the size factor, and the
+    // aircraft's place relative to the viewer and its attitude.
+    int   tex_lites;
+    float size_prv, size_mult;
+    float lite_ref_xyz[3];
+    float lite_ref_att[3];                  // the, psi, phi
+    int   lite_ref_tilted;
     int   back_flat;                        // the background texture is one flat colour (slot 30)
     int   back_keyed;                       // the background picture is mostly back_key: clear, then runs
     float back_key[3];                      // RGB, 0..1

@@ -14,6 +14,9 @@
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "base/common.h"
+#include "draw/HL_DRPLANE.h"
+#include "draw/ren_struct.h"
+#include "tests/support/ww_full_acf.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -141,6 +144,44 @@ static void editor_windows(void)
     }
 }
 
+// The aircraft in the main view: the new aircraft and the fully populated one from the four
+// sides and a three-quarter view, in wire frame, and at night with its lights.
+static void aircraft_views(void)
+{
+    APPLICATION_handlemenu(300);
+    struct shot { int view; float psi, the; const char* name; };
+    const shot views[] = {{1200, 0, 0, "top"}, {1202, 0, 0, "side"}, {1204, 0, 0, "front"}, {0, 225, -20, "three-quarter"}};
+    double t = 950;
+    MACIBM_startwind(0, "screenshot");
+    set.move_cons = 0;
+    for (int full = 0; full < 2; full++) {
+        if (full) {
+            ww_full_acf(0);
+            load_plane_geo(1, 0, 0, 0);
+        }
+        for (const shot& v : views) {
+            if (v.view) APPLICATION_handlemenu(v.view);
+            else flt[0].psi = v.psi, flt[0].the = v.the, flt[0].phi = 0;
+            ren.zoom_act = v.view ? 1.0f : 2.0f;       // the three-quarter view looks closer
+            frame_at(t += 0.1);
+            frame_at(t += 0.1);
+            std::string name = std::string("screenshot-aircraft-") + (full ? "full-" : "new-") + v.name + ".png";
+            save(name.c_str());
+        }
+    }
+    ren.zoom_act = 1.5f;
+    set.draw_wire = 1;
+    frame_at(t += 0.1);
+    frame_at(t += 0.1);
+    save("screenshot-aircraft-full-wireframe.png");
+    set.draw_wire = 0;
+    set.lite_tex = 1;
+    frame_at(t += 0.1);
+    frame_at(t += 0.1);
+    save("screenshot-aircraft-full-night.png");
+    set.lite_tex = 0;
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -168,6 +209,7 @@ int main(int argc, char** argv)
     save("screenshot-widgets.png");
     g_test_frame_hook = nullptr;
     editor_windows();
+    aircraft_views();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);

@@ -115,15 +115,15 @@ TEST_F(General, ViewKeysAndTheTurntable)
     flt_struct& f = flt[0];
     f.psi = 355;
     f.phi = 5;
-    const double x = f.dob_x, y = f.dob_y;
+    const double x = f.dob_x, y = f.dob_y, z = f.dob_z;   // the distance the moves are made at
     const float zoom = ren.zoom_act;
     for (int key : {(int)'a', (int)'s', (int)'s', (int)SDLK_LEFT, (int)'='}) ww_key(key);
     ww_key(SDLK_UP, MACIBM_MOD_SHIFT);
     ww_frames(1);
     EXPECT_FLOAT_EQ(f.psi, 5);
     EXPECT_FLOAT_EQ(f.phi, 345);
-    EXPECT_NEAR(f.dob_x, x + 0.01 * f.dob_z, 1e-9);
-    EXPECT_NEAR(f.dob_y, y - 0.001 * f.dob_z, 1e-9);
+    EXPECT_NEAR(f.dob_x, x + 0.01 * z, 1e-9);
+    EXPECT_NEAR(f.dob_y, y - 0.001 * z, 1e-9);
     EXPECT_FLOAT_EQ(ren.zoom_act, zoom * 1.05f);
 
     APPLICATION_handlemenu(1227);

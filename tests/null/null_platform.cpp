@@ -5,6 +5,7 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/io_obj.h"
+#include "draw/HL_DRPLANE.h"
 #include <cstdio>
 
 //=== the platform ===========================================================================
@@ -65,5 +66,6 @@ void OGL_mini_me(const std::string&, int, int, int, unsigned char*) {}
 
 //=== object models ==========================================================================
 void OBJ_compile_model(int) {}
+void plot_plane_2D(float, float, float, float, int) {}
 void plot_build_obj(int, int, float, float, float, float, float, float, int, int, int) {}
 void OBJ_draw_at(int, const float*, int) {}

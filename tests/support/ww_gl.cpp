@@ -4,6 +4,9 @@
 #include "shell/Hl_MNW.h"
 #include "base/MACIBM_keys.h"
 #include "editor/APPLICATION.h"
+#include "draw/HL_BITMAP.h"
+#include "draw/ren_struct.h"
+#include "base/records.h"
 #include "editor/HL_BTN.h"
 #include "model/set_struct.h"
 #include <SDL.h>
@@ -122,6 +125,8 @@ void ww_start_program(void)
     app_path = WW_AERODECK_DIR;
     ww_catch_alerts();
     MACIBM_init();
+    // What the program loads next at its start, before the last aircraft.
+    OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");
     // The first paint lets frames run; a window manager-less X server may not send one.
     ww_paint_event();
     ww_frames(2);
