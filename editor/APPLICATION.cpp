@@ -6,6 +6,7 @@
 #include "base/common.h"
 #include "editor/APPLICATION.h"
 #include "editor/win_general.h"
+#include "editor/win_wings.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
 #include "draw/HL_GRAPH.h"
@@ -82,6 +83,10 @@ static void window_body(int win)
     case 600: APP_general_window(); break;
     case 601: APP_limits_window(); break;
     case 602: PANEL_update(); break;
+    case 607: case 608: case 609: APP_lifting_window(win); break;
+    case 616: APP_controls_window(); break;
+    case 900: APP_foils_window(); break;
+    case 903: APP_special_window(); break;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
+#include "editor/win_wings.h"
 #include "model/IO_AFL.h"
 #include "model/ACF_check.h"
 #include "model/acf_struct.h"
@@ -56,6 +57,7 @@ void MACIBM_zero_records(void)
     BTN_reset();
     UNDO_reset();
     PANEL_reset();
+    APP_wings_reset();
     MACIBM_menu_reset();
     MACIBM_startup_reset();
     dialog_reset();
@@ -357,7 +359,7 @@ static void pulsing_colors(void)
 void MACIBM_help_box_rect(float* x, float* y, float* w, float* h)
 {
     *w = 400;
-    *h = limit((float)((int)strlen(stl.help_message) / 50) * 10.0f + 20.0f, 60, 200);
+    *h = limit((float)((int)strlen(stl.help_message) / 50) * 10.0f + 20.0f, 60, 200) + APP_help_plot_dy();
     *x = limit(mnw.mx - 400, 10 - mnw.win_x, 1014 - mnw.win_x - 400);
     *y = limit(mnw.my, 10 - mnw.win_y, 748 - mnw.win_y - *h);
 }
@@ -369,6 +371,7 @@ static void help_box(void)
     MACIBM_help_box_rect(&x, &y, &w, &h);
     BTN_frame2(14, x - 10, y - 10, w + 20, h + 20, "");
     OGL_string(42, x + 3, y + h - 10, stl.help_message, w - 6, 100);
+    APP_help_plot_draw(x + 3, y, w - 6, APP_help_plot_dy() - 10);   // under the text
 }
 
 // The art-sheet cell (column, row) of drawn cursor 2..11; the last two change while dragging.
@@ -403,6 +406,7 @@ void MACIBM_event_proc(void)
     pulses();
     mnw.return_hit = mnw.mouse_clicked = mnw.mouse_lifted = mnw.key_hit = 0;
     stl.help_message[0] = 0;
+    APP_help_plot_clear();
     if (mnw.top_win == -1) mnw.top_win = 0;
 
     MACIBM_sys_pump();
