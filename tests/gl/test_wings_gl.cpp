@@ -1,0 +1,256 @@
+// The lifting surfaces, control surfaces, airfoils and special controls windows in the real frame
+// loop with the fully populated aircraft, driven by real clicks and keys.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
+#include "editor/PLN_MAIN.h"
+#include "editor/win_wings.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "model/IO_AFL.h"
+#include "base/records.h"
+#include "base/hl_string.h"
+#include "tests/support/ww_test.h"
+#include "tests/support/ww_full_acf.h"
+#include <SDL_keycode.h>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+class Wings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ww_start_program();
+        ww_catch_alerts();
+        MACIBM_startwind(0, "wings");
+        set.acf_mod = set.wpn_mod = 0;   // nothing unsaved: New never waits on its prompt
+        APPLICATION_handlemenu(300);
+        ww_full_acf(0);
+        ww_mouse_to(2000, 2000);
+        ww_frames(1);
+    }
+    void TearDown() override
+    {
+        ww_play(nullptr, nullptr);
+        ww_use_aerodeck();
+        MACIBM_startwind(0, "wings");
+        set.acf_mod = set.wpn_mod = 0;
+    }
+    static void open(int win, int tab)
+    {
+        MACIBM_startwind(win, "wings");
+        if (const APP_tab_row* row = APP_tabs_of(win)) set.*(row->sel) = tab;
+        ww_frames(1);
+    }
+    static void click(float x, float y)
+    {
+        ww_click_at(x, y);
+        ww_frames(1);
+    }
+    // The upper (up = 1) or lower arrow of digit cell k of a number field at (x, y).
+    static void digit(float x, float y, int k, int up) { click(x + 10 * k + 5, up ? y + 10 : y - 5); }
+};
+
+// The right wing is edited; the next frame's recompute makes the left one its mirror image.
+TEST_F(Wings, SpanChordAndSweepGoIntoTheRightWingAndTheLeftFollows)
+{
+    veh_struct& v = veh[0];
+    struct row { float x, y; float* right; float* left; float step; };
+    const row rows[] = {
+        {100, 615, &v.semilen_SEG[9], &v.semilen_SEG[8], 1},
+        {100, 565, &v.Croot[9], &v.Croot[8], 1},
+        {100, 515, &v.Ctip[9], &v.Ctip[8], -1},
+        {290, 565, &v.sweep1[9], &v.sweep1[8], 1},
+    };
+    open(607, 0);
+    for (const row& r : rows) {
+        const float before = *r.right;
+        digit(r.x, r.y, 2, r.step > 0);
+        EXPECT_FLOAT_EQ(*r.right, before + r.step) << r.x << "," << r.y;
+        EXPECT_FLOAT_EQ(*r.left, *r.right) << r.x << "," << r.y;
+    }
+    EXPECT_FLOAT_EQ(v.Xarm[8], -v.Xarm[9]);
+    EXPECT_EQ(set.acf_mod, 1);
+
+    open(607, 5);                                  // the first fin: part 18, no twin
+    const float fin = v.semilen_SEG[18];
+    digit(100, 615, 2, 1);
+    EXPECT_FLOAT_EQ(v.semilen_SEG[18], fin + 1);
+}
+
+// One element is either aileron or flap; the element count stays 2..10, whatever the file held.
+TEST_F(Wings, ElementFlagsExcludeAileronsAndFlapsAndCountsAreClamped)
+{
+    veh_struct& v = veh[0];
+    open(608, 2);                                  // part 22
+    const int p = 22;
+    v.ail1[p][1] = 1;
+    v.ail2[p][1] = 1;
+    v.flap[p][1] = 0;
+    const float col = 130 + 46 + 16;
+    click(col, 194);                               // flap
+    EXPECT_EQ(v.flap[p][1] + 10 * v.ail1[p][1] + 100 * v.ail2[p][1], 1);
+    click(col, 314);                               // aileron 2
+    EXPECT_EQ(v.flap[p][1] + 10 * v.ail1[p][1] + 100 * v.ail2[p][1], 100);
+    const int elev = v.elev[p][1];
+    click(col, 234);                               // elevator: no part of the exclusion
+    EXPECT_EQ(v.elev[p][1], 1 - elev);
+    EXPECT_EQ(v.ail2[p][1], 1);
+
+    for (auto [stored, shown] : {std::pair{1, 2}, {-5, 2}, {57, 10}}) {
+        v.els[p] = stored;
+        ww_frames(1);
+        EXPECT_EQ(v.els[p], shown) << stored;
+    }
+    for (int damaged : {-4, 99}) {                 // a damaged preferences file's page
+        set.addiW_tab = damaged;
+        ww_frames(1);
+        EXPECT_EQ(APP_lifting_part(608, set.addiW_tab), damaged < 0 ? 20 : 27);
+    }
+}
+
+// A pylon is placed relative to the first thrust point while it is edited; the record keeps it
+// absolute.
+TEST_F(Wings, PylonArmsAreEditedRelativeToTheFirstThrustPoint)
+{
+    veh_struct& v = veh[0];
+    v.Xarm[0] = 5;
+    v.Xarm[28] = 7;
+    open(609, 0);
+    EXPECT_FLOAT_EQ(v.Xarm[28], 7);                // after the frame the arm is absolute again
+    digit(480, 565, 2, 1);                         // shows 2; its units up makes 3
+    EXPECT_FLOAT_EQ(v.Xarm[28], 8);
+    v.part_eq[29] = 0;
+    click(190, 54);                                // the pylon on the second engine
+    EXPECT_EQ(v.part_eq[29], 1);
+}
+
+// Type and chord set the flap's increments; detents keep their order; blown flaps need a span.
+TEST_F(Wings, ControlSurfacesFlapTypeChordsDetentsAndBlowing)
+{
+    veh_struct& v = veh[0];
+    open(616, 0);
+    v.flap_type = 2;
+    struct row { float root_before, tip, scale; };
+    for (const row& r : {row{0.34f, 0.35f, 1}, row{0.165f, 0.175f, 0.5f}, row{0.44f, 0.5f, 1}}) {
+        v.flap_cratR = r.root_before;
+        v.flap_cratT = r.tip;
+        digit(880, 615, 2, 1);                     // a hundredth more at the root
+        EXPECT_NEAR(v.flap_cl, 1.45f * r.scale, 1e-4) << r.tip;
+        EXPECT_NEAR(v.flap_cd, 0.06f * r.scale, 1e-4) << r.tip;
+        EXPECT_NEAR(v.flap_cm, -0.42f * r.scale, 1e-4) << r.tip;
+    }
+    v.flap_cl = 0.5f;                              // typed by hand: kept until the next chord edit
+    ww_frames(2);
+    EXPECT_FLOAT_EQ(v.flap_cl, 0.5f);
+
+    v.flap_detents = 2;
+    v.flap_dn[0] = 10;
+    v.flap_dn[1] = 5;
+    ww_frames(1);
+    EXPECT_FLOAT_EQ(v.flap_dn[1], 11);
+
+    v.blown_flap_throt_red = 0.5f;
+    click(770, 169);                               // blow all controls
+    const float blown = v.blown_flap_add_speed;
+    EXPECT_GT(blown, 0);
+    for (int part = 8; part < 28; part++)
+        for (int el = 0; el < 10; el++) v.flap[part][el] = v.ail1[part][el] = v.ail2[part][el] = v.elev[part][el] =
+            v.rudd[part][el] = 0;
+    ww_frames(1);
+    EXPECT_EQ(v.blown_flap_add_speed, 0);          // nothing blown: no speed, never infinity
+}
+
+// The file button runs the program's dialog; the pick is read into the slot at once.
+TEST_F(Wings, AirfoilPickedThroughTheDialogLoadsIntoItsSlot)
+{
+    veh_struct& v = veh[0];
+    open(900, 1);
+    const int part = 11;                           // the second row of the wings page
+    v.Tafl1[part][0] = 0;
+    memset(v.afl[part].cl[1][1], 0, sizeof v.afl[part].cl[1][1]);
+    ww_script sc;
+    sc.steps = {[] {}, [] { ww_click_at(100, 180); }};   // the entry in the middle of the listing
+    ww_play(&sc, [] { if (mnw.top_win == MNW_WIN_OPEN) ww_click_at(45, 28); });
+    const float y = mnw.win_dy - 116 - 75;
+    click(405 - 17, y + 3);
+    ww_play(nullptr, nullptr);
+    EXPECT_EQ(sc.saw_top_win, MNW_WIN_OPEN);
+    EXPECT_EQ(mnw.top_win, 900);
+    const std::string name = STR_of(v.Tafl1[part]);
+    ASSERT_FALSE(name.empty());
+    std::unique_ptr<airfoil_struct> want(new airfoil_struct{});
+    ASSERT_GT(IO_afl(0, want.get(), 1, 1, afl_path + name), 0) << name;
+    EXPECT_EQ(memcmp(v.afl[part].cl[1][1], want->cl[1][1], sizeof want->cl[1][1]), 0);
+    EXPECT_EQ(memcmp(v.afl[part].cd[1][1], want->cd[1][1], sizeof want->cd[1][1]), 0);
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+// The second position shown on every row is that of the variable-geometry box checked last.
+TEST_F(Wings, VariableGeometryFieldFollowsTheBoxCheckedLast)
+{
+    veh_struct& v = veh[0];
+    for (int part : {9, 11}) v.varsweep[part] = v.vardihed[part] = v.varinc[part] = 1;
+    v.vardihed[9] = 0;
+    open(900, 1);
+    const float y0 = mnw.win_dy - 116, y1 = y0 - 75;
+    click(835, y0 + 20);                           // dihedral box of the first row
+    EXPECT_EQ(dis, 1);
+    const float sweep = v.sweep2[11], dihed = v.dihed2[11], inc = v.inc2[11];
+    digit(920, y1 + 16, 2, 1);                     // the second row's field: its dihedral
+    EXPECT_FLOAT_EQ(v.dihed2[11], dihed + 1);
+    EXPECT_FLOAT_EQ(v.sweep2[11] + v.inc2[11], sweep + inc);
+    click(835, y1 + 2);                            // unchecking incidence changes nothing shown
+    EXPECT_EQ(dis, 1);
+}
+
+TEST_F(Wings, SpecialControlsToggle)
+{
+    veh_struct& v = veh[0];
+    struct row { float x, y; int* flag; };
+    const row rows[] = {{45, 330, &v.sbrk_on_td_EQ}, {215, 300, &v.sweep_with_vect_EQ},
+                        {385, 210, &v.warn_lorot_EQ}, {690, 205, &v.phase_hdng_tvect_in_at_90}};
+    open(903, 0);
+    for (const row& r : rows) {
+        const int before = *r.flag;
+        click(r.x, r.y + 4);
+        EXPECT_EQ(*r.flag, 1 - before) << r.x << "," << r.y;
+    }
+}
+
+// Resting on an airfoil's name asks the help box for that slot's curves; elsewhere it does not.
+TEST_F(Wings, RestingOnAnAirfoilNameAsksForItsCurves)
+{
+    static float s_dy;
+    g_test_frame_hook = [] { s_dy = APP_help_plot_dy(); };
+    open(900, 0);
+    const float y = mnw.win_dy - 116;
+    for (auto [x, plotted] : {std::pair{200.0f, 1}, {760.0f, 0}}) {
+        ww_mouse_to(x, y + 25);
+        ww_frames(1);
+        EXPECT_EQ(s_dy > 0, plotted) << x;
+    }
+    g_test_frame_hook = nullptr;
+}
+
+// Every page with every widget shown: no two widgets share a click, none leaves the window.
+TEST_F(Wings, EveryPageLaysItsWidgetsOutApart)
+{
+    veh_struct& v = veh[0];
+    v.num_thrustpoints = 8;
+    for (int part = 0; part < 44; part++) v.varsweep[part] = v.vardihed[part] = v.varinc[part] = 1;
+    v.flap_detents = 7;
+    const std::pair<int, int> pages[] = {{616, 0}, {903, 0}, {609, 0}, {609, 1}};
+    for (auto [win, tab] : pages) EXPECT_EQ(ww_layout_problems(win, tab), "") << win << " tab " << tab;
+    for (int tab = 0; tab < 7; tab++) EXPECT_EQ(ww_layout_problems(607, tab), "") << "607 tab " << tab;
+    for (int tab = 0; tab < 8; tab++) EXPECT_EQ(ww_layout_problems(608, tab), "") << "608 tab " << tab;
+    for (int shown = 0; shown < 3; shown++) {
+        dis = shown;
+        for (int tab = 0; tab < 3; tab++) EXPECT_EQ(ww_layout_problems(900, tab), "") << "900 tab " << tab;
+    }
+}
+
+}  // namespace
