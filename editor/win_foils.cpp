@@ -189,11 +189,17 @@ void APP_help_plot_draw(float x, float y, float w, float h)
     const airfoil_struct& a = veh[0].afl[s_plot.part];
     const int t = s_plot.t, r = s_plot.r;
     const float* curve[3] = {a.cl[t][r], a.cd[t][r], a.cm[t][r]};
-    float scale = 0.5f;
+    float scale = 0, lift = 0;
     for (const float* f : curve)
         for (int i = first_plotted(); i <= last_plotted(); i++) scale = fltmax2(scale, std::fabs(finite_or_0(f[i])));
-    scale = fltmin2(scale, 10);
+    for (int i = first_plotted(); i <= last_plotted(); i++) lift = fltmax2(lift, std::fabs(finite_or_0(a.cl[t][r][i])));
     OGL_framerect(57, 1, x, y, w, h);
+    // A file that was never read, or not found, leaves the slot empty: no curves to judge.
+    if (!(lift > 0)) {
+        OGL_string(53, x + 4, y + h * 0.5f, "No curves: this airfoil is not loaded.", w - 8, 100);
+        return;
+    }
+    scale = fltlim(scale, 0.5f, 10);
     OGL_line(57, 1, x, y + h * 0.5f, x + w, y + h * 0.5f);
     OGL_line(57, 1, x + w * 0.5f, y, x + w * 0.5f, y + h);
     static const int COLOR[3] = {46, 49, 50};
