@@ -17,6 +17,8 @@
 #include "draw/HL_DRPLANE.h"
 #include "draw/ren_struct.h"
 #include "tests/support/ww_full_acf.h"
+#include "model/IO_AFL.h"
+#include "base/hl_string.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -182,6 +184,38 @@ static void aircraft_views(void)
     set.lite_tex = 0;
 }
 
+// Every page of the wing, control surface, airfoil and special controls windows with the fully
+// populated aircraft, and the airfoils page with the mouse resting on a file name: the help
+// box then plots that airfoil's curves.
+static void wing_windows(void)
+{
+    ww_full_acf(0);
+    struct page { int win, tabs; };
+    double t = 1000;
+    ww_mouse_to(2000, 2000);
+    for (const page& p : {page{607, 7}, page{608, 8}, page{609, 2}, page{616, 1}, page{900, 3}, page{903, 1}})
+        for (int tab = 0; tab < p.tabs; tab++) {
+            MACIBM_startwind(p.win, "screenshot");
+            if (const APP_tab_row* row = APP_tabs_of(p.win)) set.*(row->sel) = tab;
+            frame_at(t += 0.1);
+            frame_at(t += 0.1);
+            std::string name = "screenshot-win";
+            name += std::to_string(p.win);
+            name += "-";
+            name += std::to_string(tab);
+            name += ".png";
+            save(name.c_str());
+        }
+    load_foil_for_part(STR_of(veh[0].Rafl0[9]), 0, 9, 0, 0);
+    MACIBM_startwind(900, "screenshot");
+    set.foilW_tab = 1;
+    frame_at(t += 0.1);
+    ww_mouse_to(250, mnw.win_dy - 116 + 25);
+    frame_at(t += 0.1);
+    frame_at(t += 2);
+    save("screenshot-win900-airfoil-curves.png");
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -210,6 +244,7 @@ int main(int argc, char** argv)
     g_test_frame_hook = nullptr;
     editor_windows();
     aircraft_views();
+    wing_windows();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);
