@@ -1,13 +1,15 @@
 // Frame cost of the start screen with 2,000 glyphs of text, next to a minimal immediate-mode
 // loop drawing 2,000 textured quads from the same sheet, in the same window and run; then the
 // editor's frames with a new aircraft: the general window (600) and the main view, each with the
-// recompute every frame ends with, beside the same minimal loop.
+// recompute every frame ends with, beside the same minimal loop; and the wings window (607) with
+// the fully populated aircraft.
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_frame
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
 #include "base/common.h"
 #include "model/set_struct.h"
 #include "tests/support/ww_test.h"
+#include "tests/support/ww_full_acf.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/ogl.h"
 #include <algorithm>
@@ -110,6 +112,21 @@ int main()
         OGL_forget_state();
         main_view.push_back(ms_per_frame(our_frame, frames));
     }
+    // The wings window (607) with the fully populated aircraft: ten elements of sixteen controls
+    // each, the part fields and the aircraft pane; again beside the minimal loop.
+    ww_full_acf(0);
+    std::vector<double> floor3, wings;
+    for (int round = 0; round < rounds; round++) {
+        OGL_forget_state();
+        OGL_2d_projection();
+        floor3.push_back(ms_per_frame(minimal_frame, frames));
+        MACIBM_startwind(607, "benchmark");
+        OGL_forget_state();
+        wings.push_back(ms_per_frame(our_frame, frames));
+    }
+    MACIBM_startwind(0, "benchmark");
+    APPLICATION_handlemenu(300);
+
     auto t0 = std::chrono::steady_clock::now();
     const int recomputes = 2000;
     for (int i = 0; i < recomputes; i++) APP_recompute();
@@ -125,6 +142,8 @@ int main()
     printf("\nminimal loop, 2000 glyph quads : %7.3f ms/frame (%6.1f fps), median of %d rounds\n", median(floor2), 1000 / median(floor2), rounds);
     printf("general window 600, new aircraft: %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(general), 1000 / median(general), median(general) / median(floor2));
     printf("main view, new aircraft        : %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(main_view), 1000 / median(main_view), median(main_view) / median(floor2));
+    printf("\nminimal loop, 2000 glyph quads : %7.3f ms/frame (%6.1f fps), median of %d rounds\n", median(floor3), 1000 / median(floor3), rounds);
+    printf("wings window 607, full aircraft: %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(wings), 1000 / median(wings), median(wings) / median(floor3));
     printf("recompute alone                : %7.4f ms (%.1f %% of the general frame, %.1f %% of the main view)\n", recompute,
            100 * recompute / median(general), 100 * recompute / median(main_view));
     MACIBM_finishup(0);
