@@ -107,25 +107,45 @@ static void lifting_elements(veh_struct& v, int part)
 }
 
 // Pylons are placed relative to the first thrust point while their fields are up; the record
-// keeps the absolute arms, so the offset is put back after the widgets whatever they did.
-static void pylon_offset(veh_struct& v, int part, float sign)
+// keeps the absolute arms. An arm the widgets left alone gets its stored value back exactly, so
+// the round trip through the relative value never creeps by a rounding a frame.
+struct pylon_arms {
+    float stored[3], shown[3];
+};
+
+static float* arm(veh_struct& v, int part, int axis)
 {
-    v.Xarm[part] += sign * v.Xarm[0];
-    v.Yarm[part] += sign * v.Yarm[0];
-    v.Zarm[part] += sign * v.Zarm[0];
+    return axis == 0 ? &v.Xarm[part] : axis == 1 ? &v.Yarm[part] : &v.Zarm[part];
+}
+
+static void pylon_relative(veh_struct& v, int part, pylon_arms* a)
+{
+    for (int k = 0; k < 3; k++) {
+        a->stored[k] = *arm(v, part, k);
+        a->shown[k] = *arm(v, part, k) -= *arm(v, 0, k);
+    }
+}
+
+static void pylon_absolute(veh_struct& v, int part, const pylon_arms& a)
+{
+    for (int k = 0; k < 3; k++) {
+        float& f = *arm(v, part, k);
+        f = f == a.shown[k] ? a.stored[k] : f + *arm(v, 0, k);
+    }
 }
 
 void APP_lifting_window(int win)
 {
     veh_struct& v = veh[0];
     const int part = APP_lifting_part(win, lifting_tab(win));
-    if (win == 609) pylon_offset(v, part, -1);
+    pylon_arms arms{};
+    if (win == 609) pylon_relative(v, part, &arms);
     float pane_x, pane_top;
     lifting_panels(&pane_x, &pane_top);
     lifting_part_fields(v, part, win);
     if (win == 609) pylon_engines(v, part);
     else lifting_elements(v, part);
-    if (win == 609) pylon_offset(v, part, 1);
+    if (win == 609) pylon_absolute(v, part, arms);
     plot_plane_2D(pane_x, 10, mnw.win_dx - 10, pane_top - 10, 0);
 }
 

@@ -101,12 +101,13 @@ TEST_F(Wings, ElementFlagsExcludeAileronsAndFlapsAndCountsAreClamped)
 TEST_F(Wings, PylonArmsAreEditedRelativeToTheFirstThrustPoint)
 {
     veh_struct& v = veh[0];
-    v.Xarm[0] = 5;
-    v.Xarm[28] = 7;
+    v.Xarm[0] = 11.7f;
+    v.Xarm[28] = 0.3f;
     open(609, 0);
-    EXPECT_FLOAT_EQ(v.Xarm[28], 7);                // after the frame the arm is absolute again
-    digit(480, 565, 2, 1);                         // shows 2; its units up makes 3
-    EXPECT_FLOAT_EQ(v.Xarm[28], 8);
+    ww_frames(30);
+    EXPECT_EQ(v.Xarm[28], 0.3f);                   // absolute again after every frame, to the bit
+    digit(480, 565, 2, 1);                         // shows -11.4; its units up makes -10.4
+    EXPECT_FLOAT_EQ(v.Xarm[28], 1.3f);
     v.part_eq[29] = 0;
     click(190, 54);                                // the pylon on the second engine
     EXPECT_EQ(v.part_eq[29], 1);
