@@ -50,7 +50,7 @@ static const char* foil_row_title(int tab, int r)
 // The pane the field of a file picker at (x, y) covers: its button and its name bar.
 static int over_file_field(float x, float y)
 {
-    return mnw.mx >= x - 28 && mnw.mx <= x + 292 && mnw.my >= y - 8 && mnw.my <= y + 12;
+    return mnw.menu_up == -1 && mnw.mx >= x - 28 && mnw.mx <= x + 292 && mnw.my >= y - 8 && mnw.my <= y + 12;
 }
 
 // A file picker for one airfoil slot; the name goes into the record's 40-character field. Resting
