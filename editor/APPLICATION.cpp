@@ -7,6 +7,8 @@
 #include "editor/APPLICATION.h"
 #include "editor/win_general.h"
 #include "editor/win_wings.h"
+#include "editor/win_engines.h"
+#include "editor/win_stability.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
 #include "draw/HL_GRAPH.h"
@@ -87,6 +89,10 @@ static void window_body(int win)
     case 616: APP_controls_window(); break;
     case 900: APP_foils_window(); break;
     case 903: APP_special_window(); break;
+    case 604: APP_engines_window(); break;
+    case 605: APP_systems_window(); break;
+    case 902: APP_vectoring_window(); break;
+    case 905: APP_stability_window(); break;
     }
 }
 

@@ -1,0 +1,203 @@
+// The engines, systems, vectoring and stability windows in the real frame loop, driven by real
+// clicks on their arrows, check boxes and pop-up lists; and every page laid out apart.
+#include <gtest/gtest.h>
+#include "shell/Hl_MNW.h"
+#include "editor/APPLICATION.h"
+#include "editor/HL_BTN.h"
+#include "editor/PLN_MAIN.h"
+#include "editor/win_engines.h"
+#include "editor/win_stability.h"
+#include "model/acf_struct.h"
+#include "model/set_struct.h"
+#include "tests/support/ww_test.h"
+#include "tests/support/ww_full_acf.h"
+#include <string>
+#include <vector>
+#include <cmath>
+
+namespace {
+
+class EngineWindows : public ::testing::Test {
+protected:
+    veh_struct& v = veh[0];
+    void SetUp() override
+    {
+        ww_start_program();
+        ww_catch_alerts();
+        MACIBM_startwind(0, "engines");
+        set.acf_mod = set.wpn_mod = 0;   // nothing unsaved, so the load below asks nothing
+        ww_full_acf(0);
+        ww_mouse_to(2000, 2000);
+    }
+    void TearDown() override
+    {
+        MACIBM_startwind(0, "engines");
+        set.acf_mod = 0;
+    }
+    static void open(int win, int tab)
+    {
+        set.engnW_tab = set.astbW_tab = tab;
+        MACIBM_startwind(win, "engines");
+        set.acf_mod = 0;
+        ww_frames(1);
+    }
+    static void click(float x, float y)
+    {
+        ww_click_at(x, y);
+        ww_frames(1);
+    }
+    static void up(float x, float y, int cell = 0) { click(x + 10.0f * cell + 5, y + 12); }   // a digit's upper arrow
+    // Open the pop-up list at (x, y) showing item sel and click item i.
+    static void pick(float x, float y, int sel, int i)
+    {
+        click(x + 10, y + 4);
+        click(x, y - 12.0f * (i - sel) + 6);
+    }
+    static std::vector<BTN_hit> hits_of_one_frame(void)
+    {
+        std::vector<BTN_hit> hits;
+        BTN_record_hits(&hits);
+        ww_frames(1);
+        BTN_record_hits(nullptr);
+        return hits;
+    }
+};
+
+TEST_F(EngineWindows, EngineWidePage)
+{
+    open(604, 0);
+    const float fwd = v.throt_max_FWD;
+    up(130, 615);                                  // the units of the forward throttle limit
+    EXPECT_FLOAT_EQ(v.throt_max_FWD, std::fmin(fwd + 1, 9.99f));
+    const int linked = v.props_linked;
+    click(145, 504);
+    EXPECT_EQ(v.props_linked, !linked);
+    EXPECT_EQ(set.acf_mod, 1);
+    v.trans_loss = 5;                              // each range holds without a click
+    v.spool_time_jet = 0;
+    ww_frames(1);
+    EXPECT_FLOAT_EQ(v.trans_loss, 0.99f);
+    EXPECT_FLOAT_EQ(v.spool_time_jet, 0.1f);
+}
+
+TEST_F(EngineWindows, ThrustPointColumns)
+{
+    v.Croot[2] = 0.5f;
+    v.prop_dir[1] = -0.3f;
+    v.prop_dir[3] = 0.2f;
+    v.des_kts_acf[0] = 500;
+    v.des_kts_prp[0] = 100;
+    v.engn_type[7] = 4;                            // a jet drives no propeller
+    open(604, 1);
+    EXPECT_FLOAT_EQ(v.Croot[2], 0.5f);             // shown in inches, kept in feet
+    EXPECT_EQ(v.prop_dir[1], -1.0f);
+    EXPECT_EQ(v.prop_dir[3], 1.0f);
+    EXPECT_FLOAT_EQ(v.des_kts_prp[0], 550);
+    EXPECT_EQ(v.prop_type[7], 9);
+
+    const float x2 = APP_engine_column_x(2);
+    up(x2 - 30, 215);                              // 6 in + 10 + 10
+    up(x2 - 30, 215);
+    EXPECT_FLOAT_EQ(v.Croot[2], 26.0f / 12);
+    click(APP_engine_column_x(0) + 20, 559);
+    EXPECT_EQ(v.is_ducted[0], 1);
+
+    // Picking an engine kind, the one already set too, sets its fuel consumption.
+    const float x0 = APP_engine_column_x(0) + 6;
+    for (int type : {3, 6, 6}) {
+        v.SFC[0] = 1.23f;
+        pick(x0, 665, v.engn_type[0], type);
+        EXPECT_EQ(v.engn_type[0], type);
+        EXPECT_FLOAT_EQ(v.SFC[0], APP_default_SFC(type));
+    }
+    EXPECT_EQ(set.acf_mod, 1);
+}
+
+TEST_F(EngineWindows, CountsFromADamagedFileNeverReachPastTheColumns)
+{
+    open(604, 1);
+    v.num_thrustpoints = 57;
+    v.num_engines = -4;
+    ww_frames(1);
+    EXPECT_EQ(v.num_thrustpoints, 8);
+    EXPECT_EQ(v.num_engines, 0);
+    v.num_thrustpoints = 0;
+    EXPECT_EQ(hits_of_one_frame().size(), 3u + 2u);   // the tabs and the two counts
+    set.engnW_tab = -9;
+    ww_frames(1);
+    EXPECT_EQ(set.engnW_tab, 0);
+}
+
+TEST_F(EngineWindows, SystemsAndVectoring)
+{
+    open(605, 0);
+    const float starter = v.starter_rat;
+    up(175, 365);
+    EXPECT_FLOAT_EQ(v.starter_rat, std::fmin(starter + 1, 9.99f));
+    const int hydraulic = v.ff_hydraulic;
+    click(48, 229);
+    EXPECT_EQ(v.ff_hydraulic, !hydraulic);
+    EXPECT_EQ(set.acf_mod, 1);
+
+    // Cyclic and a fixed disc tilt exclude each other.
+    open(902, 0);
+    v.cyclic_def_elev = v.cyclic_def_ailn = 0;
+    v.disc_tilt_elev = 2;
+    v.disc_tilt_ailn = 3;
+    up(180, 465);
+    EXPECT_FLOAT_EQ(v.cyclic_def_elev, 10);
+    EXPECT_EQ(v.disc_tilt_elev + v.disc_tilt_ailn, 0);
+    up(230, 415, 1);
+    EXPECT_FLOAT_EQ(v.disc_tilt_ailn, 1);
+    EXPECT_EQ(v.cyclic_def_elev + v.cyclic_def_ailn, 0);
+    const int vect = v.vect_EQ;
+    click(30, 669);
+    EXPECT_EQ(v.vect_EQ, !vect);
+}
+
+TEST_F(EngineWindows, StabilityPagesAndTheirSentences)
+{
+    v.lo_speed_is_position = 0;
+    v.ASlo_psi_V = 200;
+    v.AShi_psi_V = 250;
+    open(905, 0);
+    up(800, 515, 1);                               // 200 kt + 100
+    EXPECT_FLOAT_EQ(v.ASlo_psi_V, 300);
+    EXPECT_FLOAT_EQ(v.AShi_psi_V, 301);            // the high-speed blend follows in the same frame
+    click(80, 619);
+    EXPECT_EQ(v.lo_speed_is_position, 1);
+
+    v.ASlo_the_V = 120.9f;
+    v.ASlo_max_thedot = -10.7f;
+    v.ASlo_thedot_k = 0.0567f;
+    std::string s;
+    APP_stability_sentence(0, &s);
+    EXPECT_EQ(s, "Below 120 knots the low-speed system holds the pitch rate within -10 degrees per second, "
+                 "correcting with a gain of 5 percent per degree per second of error.");
+    v.AShi_G_k = 0.0f / 0.0f;                      // a damaged file: no undefined conversion
+    APP_stability_sentence(2, &s);
+    EXPECT_NE(s.find("G gain of 0 percent"), std::string::npos) << s;
+
+    open(905, 1);
+    v.custom_autopilot = 0;
+    EXPECT_EQ(hits_of_one_frame().size(), 2u + 1u);   // the tabs and the switch
+    click(40, 669);
+    EXPECT_EQ(v.custom_autopilot, 1);
+    up(450, 65, 2);                                // custom constants are kept, not reset to the defaults
+    EXPECT_FLOAT_EQ(v.ott_vvi_sec_into_future, 6);
+    EXPECT_EQ(set.acf_mod, 1);
+}
+
+// Every page with every widget shown: no two widgets share a click, none leaves the window.
+TEST_F(EngineWindows, EveryPageLaysItsWidgetsOutApart)
+{
+    v.custom_autopilot = 1;
+    for (int position : {0, 1}) {
+        v.lo_speed_is_position = position;
+        EXPECT_EQ(ww_layout_problems(905, 0), "") << "905 tracking " << position;
+    }
+    for (auto [win, tab] : {std::pair{604, 0}, {604, 1}, {604, 2}, {605, 0}, {902, 0}, {905, 1}})
+        EXPECT_EQ(ww_layout_problems(win, tab), "") << win << " tab " << tab;
+}
+
+}  // namespace
