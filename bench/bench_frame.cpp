@@ -1,8 +1,9 @@
 // Frame cost of the start screen with 2,000 glyphs of text, next to a minimal immediate-mode
 // loop drawing 2,000 textured quads from the same sheet, in the same window and run; then the
 // editor's frames with a new aircraft: the general window (600) and the main view, each with the
-// recompute every frame ends with, beside the same minimal loop; and the wings window (607) with
-// the fully populated aircraft.
+// recompute every frame ends with, beside the same minimal loop; the wings window (607) with the
+// fully populated aircraft; and the busiest page, the engines window's thrust-point columns (604,
+// page 1) on the eight-engine aircraft.
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_frame
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
@@ -132,6 +133,19 @@ int main()
     for (int i = 0; i < recomputes; i++) APP_recompute();
     const double recompute = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() / recomputes;
 
+    // The busiest page: eight columns of propeller fields, each frame with its recompute.
+    ww_full_acf(0);
+    set.engnW_tab = 1;
+    std::vector<double> floor4, engines;
+    for (int round = 0; round < rounds; round++) {
+        OGL_forget_state();
+        OGL_2d_projection();
+        floor4.push_back(ms_per_frame(minimal_frame, frames));
+        MACIBM_startwind(604, "benchmark");
+        OGL_forget_state();
+        engines.push_back(ms_per_frame(our_frame, frames));
+    }
+
     const auto [rmin, rmax] = std::minmax_element(ratio.begin(), ratio.end());
     printf("minimal loop, 2000 glyph quads : %7.3f ms/frame (%6.1f fps), median of %d rounds\n", median(floor), 1000 / median(floor), rounds);
     printf("start-screen frame, 2000 glyphs: %7.3f ms/frame (%6.1f fps)\n", median(ours), 1000 / median(ours));
@@ -144,6 +158,8 @@ int main()
     printf("main view, new aircraft        : %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(main_view), 1000 / median(main_view), median(main_view) / median(floor2));
     printf("\nminimal loop, 2000 glyph quads : %7.3f ms/frame (%6.1f fps), median of %d rounds\n", median(floor3), 1000 / median(floor3), rounds);
     printf("wings window 607, full aircraft: %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(wings), 1000 / median(wings), median(wings) / median(floor3));
+    printf("engines 604 page 1, 8 engines  : %7.3f ms/frame (%6.1f fps), ratio %.2f (its minimal loop %.3f ms)\n", median(engines),
+           1000 / median(engines), median(engines) / median(floor4), median(floor4));
     printf("recompute alone                : %7.4f ms (%.1f %% of the general frame, %.1f %% of the main view)\n", recompute,
            100 * recompute / median(general), 100 * recompute / median(main_view));
     MACIBM_finishup(0);

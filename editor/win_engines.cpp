@@ -216,8 +216,8 @@ void APP_systems_window(void)
     veh_struct& v = veh[0];
     float x2, y2;
     BTN_subwin(g_tab_dy, 13, 10, 280, -1, -1, T(461), &x2, &y2);     // electrical
-    BTN_subwin(g_tab_dy, 13, 10, 120, -1, 140, T(403), &x2, &y2);    // hydraulics and controls
-    BTN_subwin(g_tab_dy, 13, 10, 10, -1, 90, T(373), &x2, &y2);      // pressurisation
+    BTN_subwin(g_tab_dy, 13, 10, 140, -1, 120, T(403), &x2, &y2);    // hydraulics and controls
+    BTN_subwin(g_tab_dy, 13, 10, 10, -1, 110, T(373), &x2, &y2);     // pressurisation
     BTN_flt(175, 365, &v.starter_rat, 3, 2, 0, T(529));
     BTN_flt(175, 315, &v.battery_rat, 3, 2, 0, T(530));
     BTN_bool(48, 225, &v.ff_hydraulic, T(37), 0);

@@ -22,8 +22,8 @@ static const char* const DISC_TILT_HELP =
 static void vectoring_panels(void)
 {
     float x2, y2;
-    BTN_subwin(g_tab_dy, 13, 10, 530, 480, -1, T(453), &x2, &y2);    // vectoring
-    BTN_subwin(g_tab_dy, 13, 510, 530, -1, -1, T(452), &x2, &y2);    // vector angles
+    BTN_subwin(g_tab_dy, 13, 10, 530, 400, -1, T(453), &x2, &y2);    // vectoring
+    BTN_subwin(g_tab_dy, 13, 430, 530, -1, -1, T(452), &x2, &y2);    // vector angles, their long labels too
     BTN_subwin(g_tab_dy, 13, 10, 330, 480, 180, T(451), &x2, &y2);   // rotor disc
     BTN_subwin(g_tab_dy, 13, 10, 140, 480, 170, T(450), &x2, &y2);   // puffers
     BTN_subwin(g_tab_dy, 13, 10, 10, 480, 110, T(456), &x2, &y2);    // stabiliser
@@ -143,7 +143,7 @@ static void stability_sentences(void)
 static void stability_low_speed(veh_struct& v)
 {
     float x2, y2;
-    BTN_subwin(g_tab_dy, 13, 10, 440, -1, -1, T(459), &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 450, -1, -1, T(459), &x2, &y2);
     BTN_bool(80, 615, &v.lo_speed_is_position, TRACKS_POSITION_LABEL, 0);
     if (v.lo_speed_is_position) {
         BTN_flt(80, 565, &v.ASlo_max_the, 3, 0, 0, T(387));
@@ -173,7 +173,7 @@ static void stability_low_speed(veh_struct& v)
 static void stability_high_speed(veh_struct& v)
 {
     float x2, y2;
-    BTN_subwin(g_tab_dy, 13, 10, 215, -1, 205, T(458), &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 215, -1, 215, T(458), &x2, &y2);
     BTN_flt(80, 385, &v.AShi_max_G, 3, 1, 0, T(524));
     BTN_flt(230, 385, &v.AShi_G_k, 5, 4, 0, T(525));
     BTN_flt(440, 385, &v.AShi_Gdot_k, 5, 4, 0, T(354));

@@ -4,6 +4,7 @@
 // The pictures go to the folder (the build folder when none is given).
 #include "tests/support/ww_test.h"
 #include "tests/support/tex_files.h"
+#include "tests/support/ww_full_acf.h"
 #include "shell/Hl_MNW.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/art_layout.h"
@@ -216,6 +217,28 @@ static void wing_windows(void)
     save("screenshot-win900-airfoil-curves.png");
 }
 
+// The engines, systems, vectoring and stability windows on the fully populated aircraft, every
+// page with its conditional fields shown.
+static void engine_windows(void)
+{
+    ww_full_acf(0);
+    veh[0].lo_speed_is_position = 1;
+    veh[0].custom_autopilot = 1;
+    struct shot { int win, tab; const char* name; };
+    const shot shots[] = {{604, 0, "screenshot-engines-data.png"}, {604, 1, "screenshot-engines-columns.png"},
+                          {604, 2, "screenshot-engines-limits.png"}, {605, 0, "screenshot-systems.png"},
+                          {902, 0, "screenshot-vectoring.png"}, {905, 0, "screenshot-stability.png"},
+                          {905, 1, "screenshot-autopilot.png"}};
+    double t = 1050;
+    for (const shot& s : shots) {
+        MACIBM_startwind(s.win, "screenshot");
+        set.engnW_tab = set.astbW_tab = s.tab;
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        save(s.name);
+    }
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -245,6 +268,7 @@ int main(int argc, char** argv)
     editor_windows();
     aircraft_views();
     wing_windows();
+    engine_windows();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);
