@@ -332,8 +332,9 @@ static int flt_range(float x, float y, float* var, int dig, int dec, float lo, f
             changed = 1;
         }
     }
-    // Every call, so a value that came from a file or another widget is never shown out of range.
-    if (*var < lo) *var = lo;
+    // Every call, so a value that came from a file or another widget is never shown out of range;
+    // one that is not a number (a damaged file) takes lo rather than reaching the drawing.
+    if (!(*var >= lo)) *var = lo;
     if (*var > hi) *var = hi;
 
     BTN_util_draw_boxed_button(x + 5.0f * dig - 1, y + 3, 10.0f * dig + 15, 8.5f, dig);

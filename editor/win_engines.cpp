@@ -126,7 +126,7 @@ static void engine_column(veh_struct& v, int en, int last, row_names& named)
     const float x = APP_engine_column_x(en);
     const int is_prp = have_this_part(0, en, 6);
     v.prop_type[en] = is_prp ? intlim(v.prop_type[en], 0, 8) : 9;
-    const float vmin = fltmax2(400, v.des_kts_acf[en] * 1.1f);
+    const float vmin = fltmax2(v.des_kts_acf[en] * 1.1f, 400);   // 400 also for a design speed that is not a number
     const int is_eng = have_this_part(0, en, 0);
     const int is_fue = is_eng && v.engn_type[en] != 3;
     const int is_fan = v.prop_type[en] == 6;

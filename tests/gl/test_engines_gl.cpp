@@ -4,7 +4,6 @@
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
-#include "editor/PLN_MAIN.h"
 #include "editor/win_engines.h"
 #include "editor/win_stability.h"
 #include "model/acf_struct.h"
@@ -13,7 +12,6 @@
 #include "tests/support/ww_full_acf.h"
 #include <string>
 #include <vector>
-#include <cmath>
 
 namespace {
 
@@ -29,11 +27,7 @@ protected:
         ww_full_acf(0);
         ww_mouse_to(2000, 2000);
     }
-    void TearDown() override
-    {
-        MACIBM_startwind(0, "engines");
-        set.acf_mod = 0;
-    }
+    void TearDown() override { MACIBM_startwind(0, "engines"), set.acf_mod = 0; }
     static void open(int win, int tab)
     {
         set.engnW_tab = set.astbW_tab = tab;
@@ -41,11 +35,7 @@ protected:
         set.acf_mod = 0;
         ww_frames(1);
     }
-    static void click(float x, float y)
-    {
-        ww_click_at(x, y);
-        ww_frames(1);
-    }
+    static void click(float x, float y) { ww_click_at(x, y), ww_frames(1); }
     static void up(float x, float y, int cell = 0) { click(x + 10.0f * cell + 5, y + 12); }   // a digit's upper arrow
     // Open the pop-up list at (x, y) showing item sel and click item i.
     static void pick(float x, float y, int sel, int i)
@@ -53,31 +43,44 @@ protected:
         click(x + 10, y + 4);
         click(x, y - 12.0f * (i - sel) + 6);
     }
-    static std::vector<BTN_hit> hits_of_one_frame(void)
+    static size_t widgets_of_one_frame(void)
     {
         std::vector<BTN_hit> hits;
         BTN_record_hits(&hits);
         ww_frames(1);
         BTN_record_hits(nullptr);
-        return hits;
+        return hits.size();
     }
 };
 
-TEST_F(EngineWindows, EngineWidePage)
+// On every page one real click on a digit's upper arrow and one on a check box reach veh[0]
+// and mark the aircraft modified.
+TEST_F(EngineWindows, EveryPageTakesArrowsAndCheckBoxes)
 {
+    struct row { int win, tab; float x, y; int cell; float* field; float step; float bx, by; int* box; };
+    const row rows[] = {
+        {604, 0, 130, 615, 0, &v.throt_max_FWD, 1, 145, 500, &v.props_linked},
+        {604, 2, 500, 415, 0, &v.snd_kias, 100, 0, 0, nullptr},
+        {605, 0, 175, 365, 0, &v.starter_rat, 1, 48, 225, &v.ff_hydraulic},
+        {902, 0, 860, 665, 0, &v.vect_rate, 10, 30, 665, &v.vect_EQ},
+        {905, 0, 80, 385, 0, &v.AShi_max_G, 10, 80, 615, &v.lo_speed_is_position},
+        {905, 1, 450, 65, 2, &v.ott_vvi_sec_into_future, 1, 40, 665, &v.custom_autopilot},   // custom values are kept
+    };
+    v.custom_autopilot = 1;
+    for (const row& r : rows) {
+        open(r.win, r.tab);
+        const float before = *r.field;
+        up(r.x, r.y, r.cell);
+        EXPECT_FLOAT_EQ(*r.field, before + r.step) << r.win << " tab " << r.tab;
+        EXPECT_EQ(set.acf_mod, 1) << r.win;
+        if (!r.box) continue;
+        const int was = *r.box;
+        click(r.bx, r.by + 4);
+        EXPECT_EQ(*r.box, !was) << r.win << " tab " << r.tab;
+    }
+    v.trans_loss = 5;                              // a range holds without a click
     open(604, 0);
-    const float fwd = v.throt_max_FWD;
-    up(130, 615);                                  // the units of the forward throttle limit
-    EXPECT_FLOAT_EQ(v.throt_max_FWD, std::fmin(fwd + 1, 9.99f));
-    const int linked = v.props_linked;
-    click(145, 504);
-    EXPECT_EQ(v.props_linked, !linked);
-    EXPECT_EQ(set.acf_mod, 1);
-    v.trans_loss = 5;                              // each range holds without a click
-    v.spool_time_jet = 0;
-    ww_frames(1);
     EXPECT_FLOAT_EQ(v.trans_loss, 0.99f);
-    EXPECT_FLOAT_EQ(v.spool_time_jet, 0.1f);
 }
 
 TEST_F(EngineWindows, ThrustPointColumns)
@@ -113,33 +116,28 @@ TEST_F(EngineWindows, ThrustPointColumns)
     EXPECT_EQ(set.acf_mod, 1);
 }
 
-TEST_F(EngineWindows, CountsFromADamagedFileNeverReachPastTheColumns)
+TEST_F(EngineWindows, DamagedCountsAndValuesStayInBounds)
 {
     open(604, 1);
     v.num_thrustpoints = 57;
     v.num_engines = -4;
+    v.des_kts_acf[1] = v.min_pitch[1] = 0.0f / 0.0f;    // numbers that are not numbers never reach the drawing
     ww_frames(1);
     EXPECT_EQ(v.num_thrustpoints, 8);
     EXPECT_EQ(v.num_engines, 0);
+    EXPECT_EQ(v.des_kts_acf[1], -999);
+    EXPECT_EQ(v.min_pitch[1], -90);
+    EXPECT_GE(v.des_kts_prp[1], 400);
     v.num_thrustpoints = 0;
-    EXPECT_EQ(hits_of_one_frame().size(), 3u + 2u);   // the tabs and the two counts
+    EXPECT_EQ(widgets_of_one_frame(), 3u + 2u);   // the tabs and the two counts
     set.engnW_tab = -9;
     ww_frames(1);
     EXPECT_EQ(set.engnW_tab, 0);
 }
 
-TEST_F(EngineWindows, SystemsAndVectoring)
+// Cyclic and a fixed disc tilt exclude each other.
+TEST_F(EngineWindows, CyclicAndDiscTiltExcludeEachOther)
 {
-    open(605, 0);
-    const float starter = v.starter_rat;
-    up(175, 365);
-    EXPECT_FLOAT_EQ(v.starter_rat, std::fmin(starter + 1, 9.99f));
-    const int hydraulic = v.ff_hydraulic;
-    click(48, 229);
-    EXPECT_EQ(v.ff_hydraulic, !hydraulic);
-    EXPECT_EQ(set.acf_mod, 1);
-
-    // Cyclic and a fixed disc tilt exclude each other.
     open(902, 0);
     v.cyclic_def_elev = v.cyclic_def_ailn = 0;
     v.disc_tilt_elev = 2;
@@ -150,12 +148,9 @@ TEST_F(EngineWindows, SystemsAndVectoring)
     up(230, 415, 1);
     EXPECT_FLOAT_EQ(v.disc_tilt_ailn, 1);
     EXPECT_EQ(v.cyclic_def_elev + v.cyclic_def_ailn, 0);
-    const int vect = v.vect_EQ;
-    click(30, 669);
-    EXPECT_EQ(v.vect_EQ, !vect);
 }
 
-TEST_F(EngineWindows, StabilityPagesAndTheirSentences)
+TEST_F(EngineWindows, StabilityBlendSpeedsSentencesAndTheAutopilotSwitch)
 {
     v.lo_speed_is_position = 0;
     v.ASlo_psi_V = 200;
@@ -164,8 +159,6 @@ TEST_F(EngineWindows, StabilityPagesAndTheirSentences)
     up(800, 515, 1);                               // 200 kt + 100
     EXPECT_FLOAT_EQ(v.ASlo_psi_V, 300);
     EXPECT_FLOAT_EQ(v.AShi_psi_V, 301);            // the high-speed blend follows in the same frame
-    click(80, 619);
-    EXPECT_EQ(v.lo_speed_is_position, 1);
 
     v.ASlo_the_V = 120.9f;
     v.ASlo_max_thedot = -10.7f;
@@ -180,12 +173,7 @@ TEST_F(EngineWindows, StabilityPagesAndTheirSentences)
 
     open(905, 1);
     v.custom_autopilot = 0;
-    EXPECT_EQ(hits_of_one_frame().size(), 2u + 1u);   // the tabs and the switch
-    click(40, 669);
-    EXPECT_EQ(v.custom_autopilot, 1);
-    up(450, 65, 2);                                // custom constants are kept, not reset to the defaults
-    EXPECT_FLOAT_EQ(v.ott_vvi_sec_into_future, 6);
-    EXPECT_EQ(set.acf_mod, 1);
+    EXPECT_EQ(widgets_of_one_frame(), 2u + 1u);   // the tabs and the switch
 }
 
 // Every page with every widget shown: no two widgets share a click, none leaves the window.

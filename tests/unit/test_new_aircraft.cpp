@@ -139,6 +139,8 @@ TEST_F(NewAircraft, EveryTextLineTheWindowsAndTabsUseIsInstalled)
     // Pop-up lists cannot hold "|"; a push button's label is measured whole, so it has no help.
     std::string items[BTN_LIST_MAX];
     for (int n : {24, 25, 26, 99}) EXPECT_GE(BTN_split_list(stl.text[n], "", items), 2) << n;
+    for (auto [n, kinds] : {std::pair{86, 9}, {294, 9}, {87, 2}})   // engine, propeller kinds; turning ways
+        EXPECT_EQ(BTN_split_list(stl.text[n], "", items), kinds) << n;
     for (int n : {315, 316}) EXPECT_EQ(strchr(stl.text[n], '{'), nullptr) << n;
     EXPECT_TRUE(g_test_alerts.empty());
 }
