@@ -43,13 +43,13 @@ protected:
         click(x + 10, y + 4);
         click(x, y - 12.0f * (i - sel) + 6);
     }
-    static size_t widgets_of_one_frame(void)
+    static std::vector<BTN_hit> widgets_of_one_frame(void)
     {
         std::vector<BTN_hit> hits;
         BTN_record_hits(&hits);
         ww_frames(1);
         BTN_record_hits(nullptr);
-        return hits.size();
+        return hits;
     }
 };
 
@@ -114,6 +114,14 @@ TEST_F(EngineWindows, ThrustPointColumns)
         EXPECT_FLOAT_EQ(v.SFC[0], APP_default_SFC(type));
     }
     EXPECT_EQ(set.acf_mod, 1);
+
+    // A row is named once, in the first column that shows it (two jets lead: the blades at 2), and
+    // its unit is shown once, in the last column.
+    v.engn_type[0] = v.engn_type[1] = 4;
+    std::vector<float> named;
+    for (const BTN_hit& h : widgets_of_one_frame())
+        if (h.label.rfind("blades|", 0) == 0 || h.label.rfind("|side cant", 0) == 0) named.push_back(h.x1);
+    EXPECT_EQ(named, (std::vector<float>{APP_engine_column_x(2) - 52, APP_engine_column_x(7) + 10}));
 }
 
 TEST_F(EngineWindows, DamagedCountsAndValuesStayInBounds)
@@ -129,7 +137,7 @@ TEST_F(EngineWindows, DamagedCountsAndValuesStayInBounds)
     EXPECT_EQ(v.min_pitch[1], -90);
     EXPECT_GE(v.des_kts_prp[1], 400);
     v.num_thrustpoints = 0;
-    EXPECT_EQ(widgets_of_one_frame(), 3u + 2u);   // the tabs and the two counts
+    EXPECT_EQ(widgets_of_one_frame().size(), 3u + 2u);   // the tabs and the two counts
     set.engnW_tab = -9;
     ww_frames(1);
     EXPECT_EQ(set.engnW_tab, 0);
@@ -173,7 +181,7 @@ TEST_F(EngineWindows, StabilityBlendSpeedsSentencesAndTheAutopilotSwitch)
 
     open(905, 1);
     v.custom_autopilot = 0;
-    EXPECT_EQ(widgets_of_one_frame(), 2u + 1u);   // the tabs and the switch
+    EXPECT_EQ(widgets_of_one_frame().size(), 2u + 1u);   // the tabs and the switch
 }
 
 // Every page with every widget shown: no two widgets share a click, none leaves the window.
