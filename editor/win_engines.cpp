@@ -183,9 +183,9 @@ static void engines_page_columns(veh_struct& v)
 static void engines_page_limits(veh_struct& v)
 {
     float x2, y2;
-    BTN_subwin(g_tab_dy, 13, 10, 480, -1, -1, "ENGINE TEMPERATURES", &x2, &y2);
-    BTN_subwin(g_tab_dy, 13, 10, 220, 680, 240, "RECORDING SPEEDS", &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 10, 10, 680, 190, "EXHAUST SMOKINESS", &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 220, 680, 240, "RECORDING SPEEDS", &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 480, -1, -1, "ENGINE TEMPERATURES", &x2, &y2);
     APP_aircraft_pane(710, 10, mnw.win_dx - 10, 460);
     BTN_flt(200, 615, &v.max_ITT, 4, 0, 0, "redline ITT|(degrees C by default, but you may enter values here in any units you like)");
     BTN_flt(200, 565, &v.max_EGT, 4, 0, 0, "redline EGT|(degrees F by default, but you may enter values here in any units you like)");
