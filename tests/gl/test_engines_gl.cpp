@@ -4,6 +4,7 @@
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
+#include "editor/PLN_MAIN.h"
 #include "editor/win_engines.h"
 #include "editor/win_stability.h"
 #include "model/acf_struct.h"
@@ -31,7 +32,7 @@ protected:
     static void open(int win, int tab)
     {
         set.engnW_tab = set.astbW_tab = tab;
-        MACIBM_startwind(win, "engines");
+        APPLICATION_handlemenu(win);               // the menu command opens the window
         set.acf_mod = 0;
         ww_frames(1);
     }
