@@ -9,6 +9,8 @@
 #include "editor/win_wings.h"
 #include "editor/win_engines.h"
 #include "editor/win_stability.h"
+#include "editor/win_body.h"
+#include "editor/win_gear.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
 #include "draw/HL_GRAPH.h"
@@ -93,6 +95,12 @@ static void window_body(int win)
     case 605: APP_systems_window(); break;
     case 902: APP_vectoring_window(); break;
     case 905: APP_stability_window(); break;
+    case 611: APP_fuselage_window(); break;
+    case 612: APP_misc_body_window(); break;
+    case 613: APP_nacelle_window(); break;
+    case 614: APP_fairing_window(); break;
+    case 618: APP_gear_window(); break;
+    case 620: APP_weight_window(); break;
     }
 }
 

@@ -13,7 +13,7 @@
 #include "model/OLD_IO_acf.h"
 #include "model/acf_defaults.h"
 #include "model/IO_AFL.h"
-#include "geometry/pln_body.h"
+#include "editor/win_body.h"
 #include "draw/HL_DRPLANE.h"
 #include "draw/io_obj.h"
 #include "editor/instruments.h"

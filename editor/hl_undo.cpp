@@ -1,6 +1,7 @@
 // hl_undo.cpp -- the undo and redo stacks of the panel and body editors.
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
+#include "geometry/pln_body.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "base/alert.h"
@@ -40,14 +41,7 @@ int get_edit_body(int* stations, int* points)
     return part;
 }
 
-char* UNDO_body_lock(int part, int s, int r)
-{
-    // One flat table of 12-station rows: clamp the flat row, so the fuselage's extra stations
-    // borrow the following rows and nothing falls outside the table.
-    const int rows = ACF_PARTS * 12;
-    const int row = intlim(part * 12 + s, 0, rows - 1);
-    return &set.body_locked[0][0][0] + row * ACF_BODY_POINTS + intlim(r, 0, ACF_BODY_POINTS - 1);
-}
+char* UNDO_body_lock(int part, int s, int r) { return BODY_lock(part, s, r); }
 
 //=== snapshot and restore ===================================================================
 void APPLICATION_saveundo(xundo_t* u)

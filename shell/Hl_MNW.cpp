@@ -12,6 +12,8 @@
 #include "editor/APPLICATION.h"
 #include "editor/HL_BTN.h"
 #include "editor/hl_undo.h"
+#include "editor/win_body.h"
+#include "editor/win_gear.h"
 #include "editor/pln_panel.h"
 #include "editor/win_wings.h"
 #include "model/IO_AFL.h"
@@ -56,6 +58,8 @@ void MACIBM_zero_records(void)
     OBJ_reset();
     BTN_reset();
     UNDO_reset();
+    BODY_reset();
+    GEAR_reset();
     PANEL_reset();
     APP_wings_reset();
     MACIBM_menu_reset();

@@ -239,6 +239,31 @@ static void engine_windows(void)
     }
 }
 
+// The body, gear and weight windows, every page, with every conditional field shown.
+static void body_gear_weight_windows(void)
+{
+    veh_struct& v = veh[0];
+    v.gear_door_typ[0] = v.gear_door_typ[6] = 1;
+    v.num_tanks = 3;
+    v.jett_is_slung = v.manual_rad_gyr = 1;
+    struct shot { int win; int set_struct::*tab; int page, view; const char* name; };
+    const shot shots[] = {{611, nullptr, 0, 0, "screenshot-fuselage.png"}, {611, nullptr, 0, 1, "screenshot-fuselage-plan.png"},
+                          {611, nullptr, 0, 2, "screenshot-fuselage-ends.png"}, {612, &set_struct::bodyW_tab, 2, 0, "screenshot-misc-body.png"},
+                          {613, &set_struct::naceW_tab, 0, 0, "screenshot-nacelle.png"}, {614, &set_struct::fairW_tab, 1, 0, "screenshot-fairing.png"},
+                          {618, &set_struct::gearW_tab, 0, 0, "screenshot-gear-legs.png"}, {618, &set_struct::gearW_tab, 1, 0, "screenshot-gear-doors.png"},
+                          {620, nullptr, 0, 0, "screenshot-weight.png"}};
+    double t = 1100;
+    for (const shot& s : shots) {
+        MACIBM_startwind(s.win, "screenshot");
+        if (s.tab) set.*s.tab = s.page;
+        set.body_edit_view = s.view;
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        save(s.name);
+    }
+    set.body_edit_view = 0;
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -269,6 +294,7 @@ int main(int argc, char** argv)
     aircraft_views();
     wing_windows();
     engine_windows();
+    body_gear_weight_windows();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);
