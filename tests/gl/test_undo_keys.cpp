@@ -37,7 +37,8 @@ TEST(UndoKeys, ZAndYInTheBodyAndPanelWindows)
     ww_frames(1);
     {
         UNDO_Command c("Edit X");
-        veh[0].body_X[45][1][1] = 7;
+        veh[0].body_r[45] = 2;                       // the window keeps every point inside the body's size
+        veh[0].body_X[45][1][1] = 1.5f;
         c.Commit();
     }
     ww_click_at(88.0f * 1 + 62, mnw.win_dy - 38);   // the second tab
@@ -46,6 +47,6 @@ TEST(UndoKeys, ZAndYInTheBodyAndPanelWindows)
     set.bodyW_tab = 0;                               // back on the first body, where the step was made
     ww_key(SDLK_z);
     ww_frames(1);
-    EXPECT_EQ(veh[0].body_X[45][1][1], 7);
+    EXPECT_EQ(veh[0].body_X[45][1][1], 1.5f);
     MACIBM_startwind(0, "undo keys");
 }
