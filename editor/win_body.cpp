@@ -426,6 +426,7 @@ void BODY_update(int en, int sdim, int rdim)
     if (!BODY_grid_ok(en, &sdim, &rdim)) return;
     if (!(set.fuse_zoom >= 0.01f && set.fuse_zoom <= 100)) set.fuse_zoom = 1;   // damaged preferences
     if (!std::isfinite(set.fuse_osx) || !std::isfinite(set.fuse_osy)) set.fuse_osx = set.fuse_osy = 0;
+    BODY_ring_rules(en, sdim, rdim);   // a body from a file is drawn only once it obeys them
     if (set.body_edit_view == 0) section_view(en, sdim, rdim);
     else plan_view(en, sdim, rdim);
     end_drag_on_release();   // after the views, so a press and release in one frame is one command

@@ -136,9 +136,13 @@ static void door_diagram(veh_struct& v, int b, float x, float y)
         OGL_line(57, 0.5f, x1, y1 + dy * i / 10, x1 + dx, y1 + dy * i / 10);
     }
     const int press = mnw.mouse_clicked && flt_box(mnw.mx, mnw.my, x1, y1, x1 + dx, top);
+    for (float* g : v.gear_door_geo[b]) {   // the last frame's drag, or a file's values, limited
+        g[2] = fltlim(g[2], -0.75f * size, 0.75f * size);
+        g[1] = fltlim(g[1], -size, 0);
+    }
     float best = 1e30f;
     for (int c = 0; c < 4; c++) {
-        float* g = v.gear_door_geo[b][c];
+        const float* g = v.gear_door_geo[b][c];
         const float* n = v.gear_door_geo[b][intwrap(c + 1, 0, 3)];
         const float px = cx + g[2] * sc, py = top + g[1] * sc;
         OGL_line(42, 1, px, py, cx + n[2] * sc, top + n[1] * sc);
@@ -149,8 +153,6 @@ static void door_diagram(veh_struct& v, int b, float x, float y)
             c_sel = c;
             b_sel = b;
         }
-        g[2] = fltlim(g[2], -0.75f * size, 0.75f * size);
-        g[1] = fltlim(g[1], -size, 0);
     }
     if (mnw.now_dragging && b_sel == b && intrange(c_sel, 0, 3)) {
         v.gear_door_geo[b][c_sel][2] = (mnw.mx - cx) / sc;
@@ -178,6 +180,7 @@ static void gear_door(veh_struct& v, int b)
 static void gear_doors_page(veh_struct& v)
 {
     if (!(v.gear_door_size >= 1)) v.gear_door_size = 1;
+    v.gear_door_size = fltlim(v.gear_door_size, 1, 99.9f);   // the legs page's range, for a size from a file
     for (int b = 0; b < 10; b++) gear_door(v, b);
 }
 
