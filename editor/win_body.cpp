@@ -27,6 +27,7 @@ static int r_use[ACF_BODY_STATIONS];        // the picked point of each station
 static int v_sel = -1, s_sel, r_sel;        // the plan-view vertex picked: view, station, point
 static int did_edit, did_start_in_station;
 static int s_drag = -1;                     // the station whose point is being dragged
+static int s_drag_part = -1;                // the body the drag began on
 
 void BODY_reset(void)
 {
@@ -36,7 +37,7 @@ void BODY_reset(void)
     v_sel = -1;
     s_sel = r_sel = 0;
     did_edit = did_start_in_station = 0;
-    s_drag = -1;
+    s_drag = s_drag_part = -1;
 }
 
 enum { TEX_PIC_TOP = 496, TEX_PIC_SIDE = 497 };
@@ -111,6 +112,7 @@ static void section_pick(int en, int s, int rsem, float bx, float sc)
         }
     }
     UNDO_BeginCommand("Edit point.");
+    s_drag_part = en;
     did_start_in_station = 1;
     did_edit = 0;
     s_drag = s;
@@ -329,6 +331,7 @@ static void plan_pick(int en, int sdim, int rdim, int first, int last, const pla
     }
     if (best >= 1e30f) return;
     UNDO_BeginCommand("Edit vertex.");
+    s_drag_part = en;
     did_start_in_station = 1;
     did_edit = 0;
 }
@@ -427,6 +430,14 @@ void BODY_update(int en, int sdim, int rdim)
     if (!(set.fuse_zoom >= 0.01f && set.fuse_zoom <= 100)) set.fuse_zoom = 1;   // damaged preferences
     if (!std::isfinite(set.fuse_osx) || !std::isfinite(set.fuse_osy)) set.fuse_osx = set.fuse_osy = 0;
     BODY_ring_rules(en, sdim, rdim);   // a body from a file is drawn only once it obeys them
+    if (did_start_in_station && s_drag_part != en) {
+        // The window or page changed under a held button: the capture is of another body, so
+        // it may neither be restored here nor be undone later.
+        UNDO_CompleteCommand();
+        UNDO_PurgeUndo();
+        did_start_in_station = did_edit = 0;
+        s_drag = s_drag_part = v_sel = -1;
+    }
     if (set.body_edit_view == 0) section_view(en, sdim, rdim);
     else plan_view(en, sdim, rdim);
     end_drag_on_release();   // after the views, so a press and release in one frame is one command

@@ -120,6 +120,22 @@ TEST_F(BodyWindows, DraggingFuselagePointsKeepsTheRingRulesAndUndoes)
     EXPECT_EQ(v.body_X[44][7][3], 3.5f);
 }
 
+// The top view of the round fuselage (19 ft long, radius 2): 32.5 px a foot about the pane's
+// centre (512, 355) and the body's middle, z = 9.5.
+TEST_F(BodyWindows, DraggingAVertexInTheTopView)
+{
+    veh_struct& v = veh[0];
+    APPLICATION_handlemenu(611);
+    set.body_edit_view = 1;
+    frame();
+    const float sc = 32.5f, px = 1 / sc;
+    drag(512 + 0.5f * sc, 355 + v.body_X[44][10][2] * sc, 512 + sc, 355 + sc);   // station 10, point 2
+    EXPECT_NEAR(v.body_Z[44][10][2], 10.5f, px);
+    EXPECT_NEAR(v.body_X[44][10][2], 1, px);
+    EXPECT_EQ(v.body_X[44][10][15], -v.body_X[44][10][2]);   // its mirror follows
+    EXPECT_EQ(v.body_Z[44][10][15], v.body_Z[44][10][2]);
+}
+
 TEST_F(BodyWindows, StationCopyPasteAndBodyCopyButtons)
 {
     veh_struct& v = veh[0];
