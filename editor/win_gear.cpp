@@ -327,11 +327,11 @@ static void weight_balance(const veh_struct& v)
 {
     float cg_full;
     ACF_loaded_cg(v.m_max, &cg_full);
-    BTN_display_number(300, 440, ACF_percent_mac(v.cgZ), 4, 1, "CG empty|% MAC{ The empty centre of gravity in percent of the main wing's mean aerodynamic chord, from its leading edge.");
-    BTN_display_number(300, 410, ACF_percent_mac(cg_full), 4, 1, "at max weight|% MAC{ The centre of gravity at maximum weight, with full tanks and the rest of the load at the centre of gravity, in percent of the mean aerodynamic chord.");
+    BTN_display_number(370, 428, ACF_percent_mac(v.cgZ), 4, 1, "CG empty, % MAC{ The empty centre of gravity in percent of the main wing's mean aerodynamic chord, from its leading edge.");
+    BTN_display_number(370, 398, ACF_percent_mac(cg_full), 4, 1, "CG at max weight, % MAC{ The centre of gravity at maximum weight, with full tanks and the rest of the load at the centre of gravity, in percent of the mean aerodynamic chord.");
 
     // The diagram: % MAC across, weight up, the limits as upright lines.
-    const float x1 = 225, y1 = 325, dx = 210, dy = 70;
+    const float x1 = 225, y1 = 322, dx = 210, dy = 60;
     float chord, lead;
     OGL_framerect(57, 1, x1, y1, dx, dy);
     if (!ACF_main_mac(&chord, &lead)) {

@@ -244,8 +244,13 @@ static void body_gear_weight_windows(void)
 {
     veh_struct& v = veh[0];
     v.gear_door_typ[0] = v.gear_door_typ[6] = 1;
-    v.num_tanks = 3;
     v.jett_is_slung = v.manual_rad_gyr = 1;
+    // A tapered main wing and three tanks, for the balance read-outs and the loading diagram.
+    v.part_eq[9] = 1, v.Croot[9] = 6, v.Ctip[9] = 4, v.semilen_SEG[9] = 15, v.Zarm[9] = 10;
+    v.cgZ = 11, v.cgZ_fwd = 10, v.cgZ_aft = 12.5f, v.m_empty = 2000, v.m_fuel_tot = 600, v.m_max = 3200;
+    v.num_tanks = 3;
+    const float rat[3] = {0.5f, 0.25f, 0.25f}, tank_z[3] = {10, 13, 13};
+    for (int t = 0; t < 3; t++) v.tank_rat[t] = rat[t], v.tank_Z[t] = tank_z[t];
     struct shot { int win; int set_struct::*tab; int page, view; const char* name; };
     const shot shots[] = {{611, nullptr, 0, 0, "screenshot-fuselage.png"}, {611, nullptr, 0, 1, "screenshot-fuselage-plan.png"},
                           {611, nullptr, 0, 2, "screenshot-fuselage-ends.png"}, {612, &set_struct::bodyW_tab, 2, 0, "screenshot-misc-body.png"},
