@@ -26,9 +26,7 @@ protected:
         set.acf_mod = set.wpn_mod = 0;   // what another suite left unsaved must not stop New with its prompt
         APPLICATION_handlemenu(300);
         BODY_reset();
-        set.body_edit_view = 0;
-        set.fuse_osx = set.fuse_osy = 0;
-        set.fuse_zoom = 1;
+        set.body_edit_view = 0, set.fuse_osx = set.fuse_osy = 0, set.fuse_zoom = 1;
         ww_mouse_to(2000, 2000);
         // A clock of the test's own, a fiftieth of a second a frame, so two presses in a row
         // make a double click however slowly the frames draw.
@@ -41,29 +39,16 @@ protected:
         MACIBM_startwind(0, "bodies");
         set.acf_mod = set.wpn_mod = 0;
     }
-    static void frame(void)
-    {
-        g_fake_time += 0.02;
-        ww_frames(1);
-    }
-    static void click(float x, float y)
-    {
-        ww_click_at(x, y);
-        frame();
-    }
+    static void frame(void) { g_fake_time += 0.02, ww_frames(1); }
+    static void click(float x, float y) { ww_click_at(x, y), frame(); }
     // Press at a, move to b over two frames, release.
     static void drag(float ax, float ay, float bx, float by)
     {
-        ww_mouse_to(ax, ay);
-        frame();
-        ww_mouse_button(1);
-        frame();
-        ww_mouse_to((ax + bx) / 2, (ay + by) / 2);
-        frame();
-        ww_mouse_to(bx, by);
-        frame();
-        ww_mouse_button(0);
-        frame();
+        ww_mouse_to(ax, ay), frame();
+        ww_mouse_button(1), frame();
+        ww_mouse_to((ax + bx) / 2, (ay + by) / 2), frame();
+        ww_mouse_to(bx, by), frame();
+        ww_mouse_button(0), frame();
     }
     // Where the cross-section view draws point (X, Y) of box k.
     static float sx(int k, float X) { return BODY_box_x(k) + 2 + X * BODY_section_scale(44); }
@@ -103,10 +88,8 @@ TEST_F(BodyWindows, DraggingFuselagePointsKeepsTheRingRulesAndUndoes)
     ww_mouse_to(sx(7, 2), sy(0));
     g_fake_time += 0.5;                            // long after the last drag's press
     for (int i = 0; i < 2; i++) {
-        ww_mouse_button(1);
-        frame();
-        ww_mouse_button(0);
-        frame();
+        ww_mouse_button(1), frame();
+        ww_mouse_button(0), frame();
     }
     EXPECT_EQ(*BODY_lock(44, 7, 4), 1);
     EXPECT_EQ(*BODY_lock(44, 7, 13), 1);

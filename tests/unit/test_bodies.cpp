@@ -110,20 +110,6 @@ TEST_F(Bodies, DegenerateBodiesSmoothToFiniteShapes)
     EXPECT_EQ(*BODY_lock(72, 40, 99), *BODY_lock(72, 11, 17));
 }
 
-TEST_F(Bodies, RingRulesMirrorCentreAndClamp)
-{
-    X(44, 2, 0) = 0.5f;                            // the top point off the centre line
-    X(44, 2, 3) = -1;                              // a right-hand point on the left
-    Y(44, 2, 5) = 9;                               // beyond body_r (2)
-    *BODY_lock(44, 2, 4) = 1;
-    BODY_ring_rules(44, 20, 18);
-    EXPECT_EQ(X(44, 2, 0), 0);
-    EXPECT_EQ(X(44, 2, 3), 0);
-    EXPECT_EQ(Y(44, 2, 5), 2);
-    EXPECT_EQ(X(44, 2, 13), -X(44, 2, 4));
-    EXPECT_EQ(*BODY_lock(44, 2, 13), 1);
-}
-
 TEST_F(Bodies, StationCopiesKeepTheirPlaceAlongTheBody)
 {
     veh_struct& v = veh[0];
