@@ -17,6 +17,9 @@
 #include <chrono>
 #include <vector>
 #include "draw/ren_struct.h"
+#include "model/acf_struct.h"
+#include "model/acf_parts.h"
+#include "model/acf_defaults.h"
 #include <cstdio>
 
 static const char* s_line = "The quick brown fox jumps over the lazy dog 012345";   // 50 glyphs
@@ -43,6 +46,69 @@ static void minimal_frame(void)
     }
     glEnd();
     OGL_sbuf();
+}
+
+// The floor of the main view: every triangle of the fully populated aircraft's meshes (wings,
+// blades, bodies), lit and textured, in one glBegin/glEnd under the pane's camera, then the same
+// 2,000 glyph quads as above for the menus and status.
+struct bench_vertex { float n[3], st[2], xyz[3]; };
+static std::vector<bench_vertex> s_triangles;
+
+static void collect_triangles(int p)
+{
+    const veh_struct& v = veh[p];
+    auto quad = [&](int en, int s1, int r1, int s2, int r2) {
+        const int c[6][2] = {{s1, r1}, {s2, r1}, {s2, r2}, {s1, r1}, {s2, r2}, {s1, r2}};
+        for (const auto& k : c) {
+            bench_vertex b;
+            for (int i = 0; i < 3; i++) b.n[i] = v.n_xyz[en][k[0]][k[1]][i], b.xyz[i] = v.a_xyz[en][k[0]][k[1]][i];
+            b.st[0] = v.st[en][k[0]][k[1]][0], b.st[1] = v.st[en][k[0]][k[1]][1];
+            s_triangles.push_back(b);
+        }
+    };
+    s_triangles.clear();
+    for (int en = 0; en <= 66; en++) {
+        if (!have_this_part(p, en, 6) || (en >= 61 && en <= 66 && !have_this_part(p, en + 6, 6))) continue;
+        if (en < 44) {
+            const int copies = en < 8 ? (int)v.num_blades[en] : 1;
+            for (int c = 0; c < copies; c++)
+                for (int k = 0; k < v.els[en]; k++)
+                    for (int r = 0; r < 13; r++) quad(en, 2 * k, r, 2 * k + 1, r + 1);
+        } else {
+            const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
+            for (int st = 0; st + 1 < sdim; st++)
+                for (int r = 0; r + 1 < rdim; r++) quad(en, st, r, st + 1, r + 1);
+        }
+    }
+}
+
+static void minimal_3d_frame(void)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const float h = veh[0].size_tot;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-h, h, -h * 0.75, h * 0.75, -4 * h, 4 * h);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -2 * h);
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 424 + 1);
+    glBegin(GL_TRIANGLES);
+    for (const bench_vertex& b : s_triangles) {
+        glNormal3fv(b.n);
+        glTexCoord2fv(b.st);
+        glVertex3fv(b.xyz);
+    }
+    glEnd();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    OGL_2d_projection();
+    minimal_frame();
 }
 
 template <class F> static double ms_per_frame(F f, int frames)
@@ -146,6 +212,21 @@ int main()
         engines.push_back(ms_per_frame(our_frame, frames));
     }
 
+    // The main view with the fully populated aircraft, beside the minimal loop of its triangles.
+    ww_full_acf(0);
+    MACIBM_startwind(0, "benchmark");
+    set.move_cons = 1;
+    ww_frames(2);
+    collect_triangles(0);
+    std::vector<double> floor5, aircraft;
+    for (int round = 0; round < rounds; round++) {
+        OGL_forget_state();
+        floor5.push_back(ms_per_frame(minimal_3d_frame, frames));
+        OGL_forget_state();
+        aircraft.push_back(ms_per_frame(our_frame, frames));
+    }
+    set.move_cons = 0;
+
     const auto [rmin, rmax] = std::minmax_element(ratio.begin(), ratio.end());
     printf("minimal loop, 2000 glyph quads : %7.3f ms/frame (%6.1f fps), median of %d rounds\n", median(floor), 1000 / median(floor), rounds);
     printf("start-screen frame, 2000 glyphs: %7.3f ms/frame (%6.1f fps)\n", median(ours), 1000 / median(ours));
@@ -160,6 +241,10 @@ int main()
     printf("wings window 607, full aircraft: %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(wings), 1000 / median(wings), median(wings) / median(floor3));
     printf("engines 604 page 1, 8 engines  : %7.3f ms/frame (%6.1f fps), ratio %.2f (its minimal loop %.3f ms)\n", median(engines),
            1000 / median(engines), median(engines) / median(floor4), median(floor4));
+    printf("\nminimal 3-D loop, %5zu vertices: %7.3f ms/frame (%6.1f fps), with the 2000 glyph quads\n", s_triangles.size(),
+           median(floor5), 1000 / median(floor5));
+    printf("main view, full aircraft       : %7.3f ms/frame (%6.1f fps), ratio %.2f\n", median(aircraft),
+           1000 / median(aircraft), median(aircraft) / median(floor5));
     printf("recompute alone                : %7.4f ms (%.1f %% of the general frame, %.1f %% of the main view)\n", recompute,
            100 * recompute / median(general), 100 * recompute / median(main_view));
     MACIBM_finishup(0);

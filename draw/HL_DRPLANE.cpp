@@ -277,6 +277,9 @@ void load_textures(int p)
 void load_plane_geo(int load_tex, int dump_start, int touch_up, int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
+    // After a read, New or a menu command the wings' current sweep and dihedral are not worked
+    // out yet; the frame's own call comes after the deflection pass.
+    if (load_tex || dump_start || touch_up) update_def_angles(p);
     GEO_build(p);
     if (dump_start || touch_up) {
         paint_template(p, 1, dump_start != 0);

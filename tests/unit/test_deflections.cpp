@@ -3,6 +3,8 @@
 // follow a flap, and the attitude algebra that places them.
 #include <gtest/gtest.h>
 #include "geometry/PLN_DEFL.h"
+#include "draw/HL_DRPLANE.h"
+#include "model/set_struct.h"
 #include "model/acf_struct.h"
 #include "base/records.h"
 #include "shell/Hl_MNW.h"
@@ -185,6 +187,77 @@ TEST_F(Deflections, FullAircraftStaysFiniteWithDamagedCounts)
         for (int en = 0; en < ACF_THRUST_POINTS; en++)
             ASSERT_TRUE(std::isfinite(f.POINT_pitch_deg_use[en] + f.vert_disc_cant_cyclic[en] + f.POINT_XYZ[en][1]));
     }
+}
+
+// The navigation lights go to the pair of wings reaching furthest out, each pair compared with
+// the one inside it; the beacon to the taller fin, or to both fins when they are level.
+TEST_F(Deflections, NavigationLightsAndBeaconChooseTheirParts)
+{
+    for (int en = 10; en <= 19; en++) v.part_eq[en] = 1, v.els[en] = 2, v.lat_sign[en] = en % 2 ? 1.0f : -1.0f;
+    struct row { float x9, x11, x13, x15; int red, green; };
+    const row rows[] = {
+        {20, 10, 5, 3, 8, 9},      // the first wing is the widest
+        {10, 20, 5, 3, 10, 11},
+        {10, 5, 8, 3, 12, 13},     // wing 3 outreaches wing 2, though not wing 1
+        {10, 20, 30, 40, 14, 15},
+    };
+    for (const row& r : rows) {
+        const float x[4] = {r.x9, r.x11, r.x13, r.x15};
+        for (int k = 0; k < 4; k++) v.Xarm[9 + 2 * k] = x[k];
+        update_def_angles(0);
+        int red, green;
+        DRPLANE_nav_wings(0, &red, &green);
+        EXPECT_EQ(red, r.red) << r.x9 << " " << r.x11 << " " << r.x13;
+        EXPECT_EQ(green, r.green);
+    }
+    v.dihednow[19] = v.dihed1[19] = 90;
+    const float fin_y[][3] = {{5, 5, 19}, {5, 4.995f, 19}, {5, 6, 19}, {6, 5, 18}};   // y18, y19, the fin
+    for (const auto& f : fin_y) {
+        v.Yarm[18] = f[0], v.Yarm[19] = f[1];
+        update_def_angles(0);
+        int fins[2];
+        DRPLANE_beacon_fins(0, fins);
+        EXPECT_EQ(fins[0] == (int)f[2] || fins[1] == (int)f[2], true) << f[0] << " " << f[1];
+        EXPECT_EQ(fins[1] == 19, std::fabs(f[0] - f[1]) < 0.01f) << f[0] << " " << f[1];
+    }
+}
+
+// A weapon hung under the right wing's flap: it pitches with the flap (whose chord tilts nose-up
+// as its trailing edge goes down), and its own attachment point is brought onto the aircraft's.
+TEST_F(Deflections, AttachedWeaponsHangAtTheirPointAndFollowTheFlap)
+{
+    v.wpn[2].type = 1;
+    v.wpn_att_prt[2] = 1, v.wpn_att_con[2] = 1;
+    v.x_wpn_att[2] = 10, v.y_wpn_att[2] = -1, v.z_wpn_att[2] = 2;
+    v.wpn[2].z_wpn_att = 3;                            // the weapon's lug 3 ft behind its nose
+    f.flap_rat = 1;
+    update_def_angles(0);
+    attach_weapon(0, 2);
+    const wpn_struct& w = v.wpn[2];
+    EXPECT_NEAR(w.the_acf, 40, 1e-3f);
+    EXPECT_NEAR(w.x, 10, 1e-3f);
+    EXPECT_NEAR(w.y, -1 + 3 * std::sin(40 * 3.14159265f / 180), 1e-3f);   // a lowered flap lifts the nose
+    EXPECT_NEAR(w.z, 2 - 3 * std::cos(40 * 3.14159265f / 180), 1e-3f);
+    EXPECT_NEAR(w.q[0] * w.q[0] + w.q[1] * w.q[1] + w.q[2] * w.q[2] + w.q[3] * w.q[3], 1, 1e-5f);
+}
+
+// The pane's animation: controls at rest and gear down without it; with it, the stick, ratios
+// and retractable gear follow their clocks and propellers turn by their direction.
+TEST_F(Deflections, ThePaneAnimatesTheControls)
+{
+    v.part_eq[67] = 1, v.gear_retract = 1, v.prop_dir[0] = -1;
+    set.move_cons = 0;
+    DRPLANE_animate(0, 2, 0.1f);
+    EXPECT_EQ(f.FC_roll, 0);
+    EXPECT_EQ(v.gear_deploy[67], 1);
+    EXPECT_EQ(f.tire_rotation[0], 0);
+    set.move_cons = 1;
+    DRPLANE_animate(0, 2, 0.1f);
+    EXPECT_FLOAT_EQ(f.FC_roll, std::sin(2.4f));
+    EXPECT_FLOAT_EQ(f.flap_rat, 0.5f * std::sin(1.2f) + 0.5f);
+    EXPECT_FLOAT_EQ(v.gear_deploy[67], 0.5f * std::sin(2.0f) + 0.5f);
+    EXPECT_FLOAT_EQ(f.tire_rotation[0], 9);
+    EXPECT_EQ(f.nav_lite + f.bea_lite + f.lan_lite + f.tax_lite, 4);
 }
 
 }  // namespace
