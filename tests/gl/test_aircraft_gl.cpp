@@ -7,6 +7,7 @@
 #include "editor/APPLICATION.h"
 #include "draw/HL_GRAPH.h"
 #include "draw/ren_struct.h"
+#include "draw/HL_DRPLANE.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "base/HL_MATH_FUN.h"
@@ -156,6 +157,21 @@ TEST_F(Aircraft, RetractingTheGearMovesOnlyTheLegs)
         }
     EXPECT_GT(changed, 200);
     EXPECT_EQ(above, 0);
+}
+
+// A new aircraft shows the sample cockpit object beside its file; an extension may hide it.
+TEST_F(Aircraft, TheCockpitObjectIsDrawnUnlessAnExtensionHidesIt)
+{
+    APPLICATION_handlemenu(300);
+    ASSERT_GE(veh[0].cockpit_M, 0);
+    ren.zoom_act = 2;
+    render(1202);
+    const int with = coverage();
+    plg.disable_draw_cockpit_object = 1;
+    render(1202);
+    const int without = coverage();
+    plg.disable_draw_cockpit_object = 0;
+    EXPECT_GT(with - without, 100);
 }
 
 }  // namespace
