@@ -49,6 +49,7 @@ void MACIBM_zero_records(void)
     IO_utils_reset();
     IO_typed_reset();
     IO_list_reset();
+    INS_startup_reset();
     IO_afl_reset();
     memset(veh, 0, sizeof veh);
     memset(flt, 0, sizeof flt);

@@ -3,6 +3,7 @@
 // Results are ints: 1 success, 0 failure.
 #pragma once
 #include <string>
+#include <vector>
 #include "base/alert.h"
 #include "base/common.h"
 #include "base/HL_MATH_FUN.h"
@@ -45,6 +46,13 @@ void MACIBM_read_text_bytes(const unsigned char* data, long size, const std::str
 const char* MACIBM_lang_folder(int lang);   // "english:" ... of language 0..6; English for any other
 int  MACIBM_lang_installed(int lang);       // the language's text and menu files are there
 void MACIBM_load_instruments(void);         // instrument bitmaps into their slots
+// The catalogue's check: two equal paths are fatal. The scan of the cockpit folder (one level,
+// descending into folders) into ins_file_found; 2444 files are fatal.
+void INS_check_catalogue(const char* const* table, int n);
+void handle_ins_level(const std::string& rel);
+void INS_startup_reset(void);               // an empty scan
+extern std::vector<std::string> ins_file_found;
+extern int num_bmps_found;
 void MACIBM_load_last_aircraft(void);       // the aircraft (and weapon) edited last
 void MACIBM_close_popup_slot(void);         // no pop-up list open
 void MACIBM_quit_requested(void);           // the window's close box: the Quit command, prompts and all

@@ -38,7 +38,6 @@ void MACIBM_write_prefs(void)
 // the choice is kept in the resolution preferences at exit.
 void MACIBM_choose_language(void) { MACIBM_alert(0, "", "", "", "", 13); }
 void MACIBM_setup_text(void) { MACIBM_setupforlang(mnw.lang); }
-void MACIBM_load_instruments(void) {}       // instrument catalogue
 static void open_named_file(const std::string& file)
 {
     char buf[PATH_MAX];

@@ -255,7 +255,7 @@ std::vector<Pt> arc_points(float cx, float cy, float r, float a0_deg, float a1_d
     return out;
 }
 
-bool write_png_rgba(const std::string& path, const Canvas& c)
+bool write_png_rgba(const std::string& path, const Canvas& c, int level)
 {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
@@ -279,7 +279,7 @@ bool write_png_rgba(const std::string& path, const Canvas& c)
     // screen; saying the colours are already for the display keeps every texel exactly as drawn,
     // so the palette swatches read back as their own colours.
     png_set_gAMA(png, info, 1.0 / 2.2);
-    png_set_compression_level(png, 9);
+    png_set_compression_level(png, level);
     png_write_info(png, info);
     for (int row = 0; row < c.h; ++row) {      // PNG rows run top-down: our top row is y = h-1
         uint8_t* out = &rows[size_t(row) * c.w * 4];

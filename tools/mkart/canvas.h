@@ -86,6 +86,6 @@ std::vector<Pt> arc_points(float cx, float cy, float r, float a0_deg, float a1_d
 // Both writers take the canvas bottom row first and write the usual top-down PNG or the
 // bottom-up BMP; the result depends only on the pixels (no time stamps), so repeated runs
 // give identical files.
-bool write_png_rgba(const std::string& path, const Canvas& c);
+bool write_png_rgba(const std::string& path, const Canvas& c, int level = 9);   // zlib level
 bool write_bmp24(const std::string& path, const Canvas& c);   // alpha dropped
 uint8_t to_byte(float v);
