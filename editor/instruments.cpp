@@ -31,7 +31,7 @@ void ACF_load_instrument_textures(int p)
     }
     std::string folder;
     get_path_with_path(&folder, STR_of(v.path));
-    if (folder.empty()) return;
+    if (folder.empty() || (folder.back() != ':' && folder.back() != '/')) return;   // a name without a folder
     for (int t = 0; t < INS_NUM_TYPES; t++)
         OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + t, OGL_FILT_KEY, folder + INS_catalogue[t]);
 }
