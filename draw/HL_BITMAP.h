@@ -6,6 +6,7 @@
 #pragma once
 #include <string>
 #include <cstddef>
+#include <vector>
 
 // The texel formats of an upload (the values are GL's GL_ALPHA, GL_RGB and GL_RGBA).
 enum { OGL_RGB_ALPHA = 0x1906, OGL_RGB_RGB = 0x1907, OGL_RGB_RGBA = 0x1908 };
@@ -45,6 +46,18 @@ int OGL_is_pow2(int v);
 // app_path. PNG first (a ".bmp" name finds the ".png" of the same name), then BMP.
 // Returns 1 when a file was read, 0 when there is none (the slot is left as it was).
 int OGL_texbmp(int type, int index, int filter_type, const std::string& hard_path);
+
+// Many pictures at once: the decoding, which is most of the work, may run on any thread; the
+// staging and upload stay on the main thread. A picture decoded by OGL_decode_png_file (RGBA,
+// top row first, colours corrected as the loader corrects them) goes into its slot with
+// OGL_texbmp_decoded exactly as OGL_texbmp(-100, index, filter_type, path) would put it there.
+// ok is 0 when there is no PNG or it does not decode; OGL_texbmp then finds the BMP or says why.
+struct OGL_decoded {
+    std::vector<unsigned char> px;
+    int w = 0, h = 0, ok = 0;
+};
+void OGL_decode_png_file(const std::string& hard_path, OGL_decoded* out);
+int  OGL_texbmp_decoded(int index, int filter_type, const std::string& hard_path, const OGL_decoded& d);   // 4-byte filters
 
 // Decode into scratch_array (scratch_array_temp for types -103 and -104), bottom row first,
 // rows *full_width pixels apart at bytes per pixel. 0 when the file is missing or not of the kind.

@@ -139,7 +139,8 @@ enum png_outcome { PNG_DONE, PNG_NO_READER, PNG_NO_INFO, PNG_BAD_SIGNATURE, PNG_
 struct png_job {
     const unsigned char* data;
     size_t size;
-    int channels;              // 3 or 4 decoded per pixel into scratch_array_raw
+    int channels;              // 3 or 4 decoded per pixel into raw
+    unsigned char* raw;        // where the rows go, top row first (scratch_array_raw unless given)
     int width, height;
     int has_alpha;             // the file carries alpha (its own channel or a tRNS chunk)
     const unsigned char* gamma;   // colour correction still to apply while staging, or null
@@ -181,9 +182,10 @@ void my_warning(png_struct_def* png_ptr, const char* message)
 // the colours alone. 16-bit pictures are corrected by libpng itself, before their low byte goes.
 static const unsigned char* gamma_table_8bit(double file_gamma)
 {
-    static long cached_file = -1;
-    static const unsigned char* cached = nullptr;
-    static unsigned char table[256];
+    // One cache per thread: pictures may be decoded on the worker threads as well.
+    static thread_local long cached_file = -1;
+    static thread_local const unsigned char* cached = nullptr;
+    static thread_local unsigned char table[256];
 
     const long screen = 220000;                                     // 2.2 in libpng's fixed point
     // libpng's double interface takes values of 128 and more as already in fixed point.
@@ -202,7 +204,8 @@ static const unsigned char* gamma_table_8bit(double file_gamma)
     return cached;
 }
 
-// Decode the whole picture into scratch_array_raw, top row first, job->channels per pixel.
+// Decode the whole picture into job->raw (scratch_array_raw when null), top row first,
+// job->channels per pixel.
 // Nothing else is touched, so a failure leaves every slot and the staging buffer as they were.
 static png_outcome decode_png(png_job* job)
 {
@@ -258,7 +261,8 @@ static png_outcome decode_png(png_job* job)
     }
 
     const size_t row_bytes = (size_t)job->width * job->channels;
-    for (int i = 0; i < job->height; i++) rows[i] = scratch_array_raw + i * row_bytes;
+    unsigned char* raw = job->raw ? job->raw : scratch_array_raw;
+    for (int i = 0; i < job->height; i++) rows[i] = raw + i * row_bytes;
     png_read_image(png, rows);
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);
@@ -676,6 +680,55 @@ int OGL_make_bmp(const std::string& path, int dx, int dy)
     MACIBM_alert(0, "I could not save the bitmap!", IO_host_path(path).c_str(), reason.c_str(),
                  "The bitmap that was there before (if any) is unchanged.", 16);
     return 0;
+}
+
+//=== decoding apart from loading ============================================================
+void OGL_decode_png_file(const std::string& hard_path, OGL_decoded* out)
+{
+    out->ok = 0;
+    std::string path = hard_path;
+    if (lo_case_strcmp_len(hard_path.c_str(), app_path.c_str(), (int)app_path.size()) != 0) path = bmp_path + hard_path;
+    unsigned char* data = nullptr;
+    XMappedFile map(with_ext(path, ".png").c_str(), &data);
+    if (!data || map.size() < 8) return;
+    png_job job{};
+    job.data = data;
+    job.size = (size_t)map.size();
+    job.channels = 4;
+    static thread_local std::vector<unsigned char> raw((size_t)TEX_MAX_DIM * TEX_MAX_DIM * 4);   // one per thread
+    job.raw = raw.data();
+    if (decode_png(&job) != PNG_DONE) return;
+    out->w = job.width;
+    out->h = job.height;
+    out->px.assign(raw.data(), raw.data() + (size_t)job.width * job.height * 4);
+    if (const unsigned char* g = job.gamma)
+        for (size_t i = 0; i < out->px.size(); i += 4) {
+            out->px[i] = g[out->px[i]];
+            out->px[i + 1] = g[out->px[i + 1]];
+            out->px[i + 2] = g[out->px[i + 2]];
+        }
+    out->ok = 1;
+}
+
+int OGL_texbmp_decoded(int index, int filter_type, const std::string& hard_path, const OGL_decoded& d)
+{
+    if (!d.ok || OGL_tex_bytes(-100, filter_type) != 4) return 0;
+    std::string path = hard_path;
+    if (lo_case_strcmp_len(hard_path.c_str(), app_path.c_str(), (int)app_path.size()) != 0) path = bmp_path + hard_path;
+    if (index % 5 == 0 && OGL_texbmp_progress) {
+        const size_t cut = hard_path.find_last_of(":/\\");
+        OGL_texbmp_progress(("Loading bitmap " + (cut == std::string::npos ? hard_path : hard_path.substr(cut + 1)) + ".").c_str());
+    }
+    const std::string png_path = with_ext(path, ".png");
+    int dx = d.w, dy = d.h, x_os, y_os, fw = 0;
+    get_scale(png_path, index, -100, &dx, &dy, &x_os, &y_os, &fw);
+    if (fw < d.w) return 0;
+    for (int i = 0; i < d.h; i++)
+        memcpy(scratch_array + (size_t)(d.h - 1 - i) * fw * 4, d.px.data() + (size_t)i * d.w * 4, (size_t)d.w * 4);
+    clear_padding(scratch_array, d.w, d.h, fw, (int)ren.tex_dy_tot[index], 4);
+    OGL_load_tex(path, index, 0, filter_type, OGL_RGB_RGBA, scratch_array);
+    if (OGL_filter_has_mips(filter_type)) OGL_mini_me(path, index, filter_type, OGL_RGB_RGBA, scratch_array);
+    return 1;
 }
 
 //=== the entry point ========================================================================

@@ -4,6 +4,9 @@
 #include "editor/instruments.h"
 #include "draw/HL_BITMAP.h"
 #include "base/IO_UTILS.h"
+#include "support/HL_THREAD.h"
+#include <atomic>
+#include <thread>
 #include <chrono>
 #include <dirent.h>
 #include <string>
@@ -63,19 +66,53 @@ static void throttled_progress(const char* message)
     MACIBM_showinit(message);
 }
 
+// Decoding shared out: every worker and the main thread take the next picture not yet taken;
+// the main thread uploads them in catalogue order as they become ready.
+static OGL_decoded s_decoded[INS_NUM_TYPES];
+static std::atomic<int> s_next_decode, s_ready[INS_NUM_TYPES];
+
+static int decode_next(void)
+{
+    const int k = s_next_decode++;
+    if (k >= INS_NUM_TYPES) return 0;
+    OGL_decode_png_file(INS_catalogue[k], &s_decoded[k]);
+    s_ready[k] = 1;
+    return 1;
+}
+static int decode_worker(int) { while (decode_next()) {} return 0; }
+
 void MACIBM_load_instruments(void)
 {
     INS_check_catalogue(INS_catalogue, INS_NUM_TYPES);
     INS_startup_reset();
     handle_ins_level("cockpit:");
+
+    s_next_decode = 0;
+    for (std::atomic<int>& r : s_ready) r = 0;
+    enum { CALL_ID = 0x7942 };
+    const int workers = THREAD_IsInited() ? THREAD_LiveWorkers() : 0;
+    int posted = 0;
+    for (int w = 0; w < workers; w++) posted += THREAD_PostCall(CALL_ID + w, decode_worker, 0) == 0;
+
     void (*was)(const char*) = OGL_texbmp_progress;
     if (was) OGL_texbmp_progress = throttled_progress;
     s_last_panel = {};
-    for (int k = 0; k < INS_NUM_TYPES; k++) {
-        if (OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + k, OGL_FILT_KEY, INS_catalogue[k])) continue;
-        OGL_texbmp_progress = was;
-        MACIBM_alert(0, "I could not find an instrument!", "I need this instrument:", INS_catalogue[k], "", 17);
-        return;
+    int missing = -1;
+    for (int k = 0; k < INS_NUM_TYPES && missing < 0; k++) {
+        while (!s_ready[k])
+            if (!decode_next()) std::this_thread::yield();
+        // A picture the fast path cannot take (no PNG, a BMP, a damaged file) goes the usual way,
+        // which finds the BMP or raises the picture's own alert.
+        if (!OGL_texbmp_decoded(INS_TEX_BASE + k, OGL_FILT_KEY, INS_catalogue[k], s_decoded[k]) &&
+            !OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + k, OGL_FILT_KEY, INS_catalogue[k]))
+            missing = k;
+        s_decoded[k] = OGL_decoded();
     }
     OGL_texbmp_progress = was;
+    s_next_decode = INS_NUM_TYPES;                  // a stop leaves the workers nothing to take
+    for (int w = 0; w < posted; w++)
+        while (!THREAD_GetCall(CALL_ID + w, nullptr, nullptr, nullptr)) std::this_thread::yield();
+    for (OGL_decoded& d : s_decoded) d = OGL_decoded();
+    if (missing >= 0)
+        MACIBM_alert(0, "I could not find an instrument!", "I need this instrument:", INS_catalogue[missing], "", 17);
 }

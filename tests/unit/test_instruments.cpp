@@ -162,6 +162,37 @@ TEST_F(Instruments, DefaultLayoutsFitTheirPanelWithoutClashes)
     }
 }
 
+// Decoding apart (on a worker) and loading afterwards stages the very texels the one-step loader
+// stages, whatever the picture's kind and gamma.
+TEST_F(Instruments, DecodedApartLoadsAsTheOneStepLoader)
+{
+    const std::string dir = std::string(WW_AERODECK_DIR) + "Aircraft/decode-" + std::to_string(getpid()) + "/";
+    fs::create_directories(dir);
+    const struct { int color_type; double gamma; } rows[] = {{6, 1 / 2.2}, {6, 0}, {2, 0.8}, {0, 0.45}, {4, 1 / 2.2}};
+    int n = 0;
+    for (const auto& r : rows) {
+        tex_png p;
+        p.w = 37, p.h = 21, p.color_type = r.color_type, p.gamma = r.gamma;
+        unsigned seed = 7;
+        for (int i = 0; i < p.w * p.h * tex_png_channels(r.color_type); i++) p.samples.push_back((seed = seed * 1103515245u + 12345u) >> 24);
+        const std::string path = dir + std::to_string(n++) + ".png";
+        ASSERT_TRUE(tex_write_png(path, p));
+        ASSERT_TRUE(OGL_texbmp(OGL_TYPE_UPLOAD, 8000, OGL_FILT_KEY, path));
+        const std::vector<unsigned char> one_step(scratch_array, scratch_array + 64 * 32 * 4);
+        memset(scratch_array, 0x55, 64 * 32 * 4);
+        OGL_decoded d;
+        OGL_decode_png_file(path, &d);
+        ASSERT_TRUE(OGL_texbmp_decoded(8001, OGL_FILT_KEY, path, d));
+        EXPECT_EQ(0, memcmp(one_step.data(), scratch_array, one_step.size())) << "colour type " << r.color_type << " gamma " << r.gamma;
+        EXPECT_EQ(ren.tex_dx_tot[8001], 64);
+        EXPECT_EQ(ren.tex_dy_vis[8001], 21);
+    }
+    OGL_decoded none;
+    OGL_decode_png_file(dir + "missing.png", &none);
+    EXPECT_FALSE(none.ok);
+    fs::remove_all(dir);
+}
+
 // The generator's output depends only on its inputs: a second run writes the same bytes.
 TEST_F(Instruments, ArtGeneratorIsDeterministic)
 {
