@@ -1,0 +1,147 @@
+// Start-up to the first drawn frame with all 611 instrument bitmaps loaded, the way the program
+// starts (window and GL context, interface art, text, editor preferences, the light sprites, the
+// instrument check, scan and load, then frames until one is shown), beside its floor: the same
+// start with the instrument loader replaced by a plain libpng decode and glTexImage2D upload of
+// the same 611 files on the main thread. A third start without any instruments shows what the
+// rest of start-up costs. Each start runs in a fresh child process, the three kinds interleaved.
+// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench_instrument_startup
+#include "shell/Hl_MNW.h"
+#include "editor/instruments.h"
+#include "draw/HL_BITMAP.h"
+#include "draw/ren_struct.h"
+#include "base/IO_UTILS.h"
+#include "tests/support/ww_test.h"
+#include <png.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+typedef std::chrono::steady_clock clk;
+
+static double ms_since(clk::time_point t0) { return std::chrono::duration<double, std::milli>(clk::now() - t0).count(); }
+
+static int s_frames_shown;
+static void count_frame(void) { s_frames_shown++; }
+
+typedef void (*bind_fn)(unsigned target, unsigned name);
+typedef void (*teximage_fn)(unsigned target, int level, int internal, int w, int h, int border, unsigned format,
+                            unsigned type, const void* pixels);
+typedef void (*texparam_fn)(unsigned target, unsigned pname, int value);
+static const unsigned TEXTURE_2D = 0x0DE1, RGBA = 0x1908, UNSIGNED_BYTE = 0x1401, MIN_FILTER = 0x2801, LINEAR = 0x2601;
+
+// The floor's loader: read the file with libpng into RGBA and hand it to GL, nothing else.
+static void plain_load(const std::string& path, unsigned name, std::vector<unsigned char>& buf)
+{
+    static bind_fn gl_bind = (bind_fn)MACIBM_sys_gl_proc("glBindTexture");
+    static teximage_fn gl_teximage = (teximage_fn)MACIBM_sys_gl_proc("glTexImage2D");
+    static texparam_fn gl_texparam = (texparam_fn)MACIBM_sys_gl_proc("glTexParameteri");
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_bytep rows[1024];
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        fclose(f);
+        return;
+    }
+    png_init_io(png, f);
+    png_read_info(png, info);
+    const int w = (int)png_get_image_width(png, info), h = (int)png_get_image_height(png, info);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    for (int y = 0; y < h && y < 1024; y++) rows[y] = buf.data() + (size_t)y * w * 4;
+    png_read_image(png, rows);
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    fclose(f);
+    gl_bind(TEXTURE_2D, name);
+    gl_teximage(TEXTURE_2D, 0, (int)RGBA, w, h, 0, RGBA, UNSIGNED_BYTE, buf.data());
+    gl_texparam(TEXTURE_2D, MIN_FILTER, (int)LINEAR);
+}
+
+enum { PROGRAM, FLOOR, NO_INSTRUMENTS, KINDS };
+
+// One start in this process: milliseconds to the first frame shown.
+static double one_start(int kind)
+{
+    auto t0 = clk::now();
+    app_path = WW_AERODECK_DIR;
+    MACIBM_init();
+    MACIBM_read_editor_prefs();
+    OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");
+    if (kind == PROGRAM) MACIBM_load_instruments();
+    if (kind == FLOOR) {
+        std::vector<unsigned char> buf((size_t)1024 * 1024 * 4);
+        for (int k = 0; k < INS_NUM_TYPES; k++) plain_load(IO_host_path(bmp_path + INS_catalogue[k]), 30000u + (unsigned)k, buf);
+    }
+    g_test_before_swap = count_frame;
+    ww_paint_event();
+    while (!s_frames_shown) MACIBM_event_proc();
+    const double ms = ms_since(t0);
+    MACIBM_finishup(1);
+    return ms;
+}
+
+static double start_in_child(int kind)
+{
+    int fd[2];
+    double t = -1;
+    if (pipe(fd) != 0) return t;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(fd[0]);
+        ww_catch_alerts();                       // an alert is reported, never waited on
+        double c = -1;
+        try {
+            c = one_start(kind);
+        } catch (const ww_fatal& e) {
+            fprintf(stderr, "fatal alert: %s / %s / %s\n", e.lines[0].c_str(), e.lines[1].c_str(), e.lines[2].c_str());
+        }
+        for (const ww_alert_record& a : g_test_alerts) fprintf(stderr, "alert %d: %s\n", a.type, a.lines[0].c_str());
+        ssize_t n = write(fd[1], &c, sizeof c);
+        _exit(n == (ssize_t)sizeof c ? 0 : 1);
+    }
+    close(fd[1]);
+    if (pid > 0) {
+        if (read(fd[0], &t, sizeof t) != (ssize_t)sizeof t) t = -1;
+        waitpid(pid, nullptr, 0);
+    }
+    close(fd[0]);
+    return t;
+}
+
+static double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+int main()
+{
+    start_in_child(PROGRAM);                     // creates the preference files, warms the file cache; not counted
+    const int starts = 11;
+    std::vector<double> t[KINDS];
+    for (int i = 0; i < starts; i++)
+        for (int k = 0; k < KINDS; k++) {
+            const int kind = (k + i) % KINDS;    // rotate the order so changing load falls on all alike
+            const double ms = start_in_child(kind);
+            if (ms < 0) {
+                fprintf(stderr, "start %d of kind %d failed\n", i, kind);
+                return 1;
+            }
+            t[kind].push_back(ms);
+        }
+    static const char* const names[KINDS] = {"with the instrument loader", "floor: plain decode + upload", "without instruments"};
+    for (int k = 0; k < KINDS; k++)
+        printf("start-up to first frame, %-29s: median %7.1f ms, best %7.1f ms\n", names[k], median(t[k]),
+               *std::min_element(t[k].begin(), t[k].end()));
+    printf("ratio loader / floor (medians): %.2f\n", median(t[PROGRAM]) / median(t[FLOOR]));
+    return 0;
+}
