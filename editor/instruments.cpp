@@ -20,20 +20,34 @@ int INS_first_duplicate(const char* const* table, int n)
     return -1;
 }
 
+// Kinds whose slot holds a bitmap an aircraft brought along: the next aircraft gets the default
+// back even where its own panel does not use that kind (the panel editor may add one later).
+static bool s_overridden[INS_NUM_TYPES];
+
+void INS_reset(void)
+{
+    for (bool& o : s_overridden) o = false;
+}
+
 void ACF_load_instrument_textures(int p)
 {
     if (p < 0 || p >= 10) return;
     const veh_struct& v = veh[p];
+    bool want[INS_NUM_TYPES];
+    for (int t = 0; t < INS_NUM_TYPES; t++) want[t] = s_overridden[t];
     for (int i = 0; i < 300; i++) {
         const int t = v.ins_type[i];
-        if (t < 0 || t >= INS_NUM_TYPES) continue;   // free, or a number no catalogue entry has
-        OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + t, OGL_FILT_KEY, INS_catalogue[t]);
+        if (t >= 0 && t < INS_NUM_TYPES) want[t] = true;   // free slots and numbers no entry has are skipped
+    }
+    for (int t = 0; t < INS_NUM_TYPES; t++) {
+        if (want[t]) OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + t, OGL_FILT_KEY, INS_catalogue[t]);
+        s_overridden[t] = false;
     }
     std::string folder;
     get_path_with_path(&folder, STR_of(v.path));
     if (folder.empty() || (folder.back() != ':' && folder.back() != '/')) return;   // a name without a folder
     for (int t = 0; t < INS_NUM_TYPES; t++)
-        OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + t, OGL_FILT_KEY, folder + INS_catalogue[t]);
+        s_overridden[t] = OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + t, OGL_FILT_KEY, folder + INS_catalogue[t]) != 0;
 }
 
 int INS_choose_layout(int cockpit_type, int first_engine_type)

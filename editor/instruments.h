@@ -13,8 +13,9 @@ int INS_first_duplicate(const char* const* table, int n);
 // Instrument textures of record p: for every used panel slot the default bitmap of its kind,
 // then every kind again from the aircraft's own folder, so that bitmaps placed beside the
 // aircraft under the same relative path replace the defaults. Numbers outside the catalogue are
-// skipped.
+// skipped. A kind an earlier aircraft replaced gets its default back.
 void ACF_load_instrument_textures(int p);
+void INS_reset(void);                       // start-up reset: no kind replaced
 
 // The layout the default panel takes for this cockpit type and first engine (INS_LAYOUT_*).
 int INS_choose_layout(int cockpit_type, int first_engine_type);

@@ -2,6 +2,7 @@
 // procedure and shutdown. The SDL half lives in MACIBM_sdl.cpp, the GL context set-up in
 // MACIBM_gl.cpp.
 #include "shell/Hl_MNW.h"
+#include "editor/instruments.h"
 #include "shell/dialog.h"
 #include "base/IO_LIST.h"
 #include "base/IO_TYPED.h"
@@ -50,6 +51,7 @@ void MACIBM_zero_records(void)
     IO_typed_reset();
     IO_list_reset();
     INS_startup_reset();
+    INS_reset();
     IO_afl_reset();
     memset(veh, 0, sizeof veh);
     memset(flt, 0, sizeof flt);

@@ -96,9 +96,15 @@ TEST_F(Instruments, AircraftBitmapReplacesExactlyItsSlotAndBadTypesAreSkipped)
     std::snprintf(veh[0].path, sizeof veh[0].path, "%sTest.acf", dir.c_str());
     veh[0].ins_type[0] = -7, veh[0].ins_type[1] = 611, veh[0].ins_type[2] = 100000, veh[0].ins_type[3] = 74;
     ACF_load_instrument_textures(0);
-    fs::remove_all(dir);
     EXPECT_TRUE(g_test_alerts.empty());
     for (int k = 0; k < INS_NUM_TYPES; k++) EXPECT_EQ(ren.tex_dx_vis[INS_TEX_BASE + k], k == 74 ? 21 : before[k]) << k;
+    // The next aircraft, without that bitmap and without that instrument, shows the default again.
+    std::snprintf(veh[0].path, sizeof veh[0].path, "%sOther.acf", dir.c_str());
+    fs::remove_all(dir + "cockpit");
+    veh[0].ins_type[3] = -1;
+    ACF_load_instrument_textures(0);
+    fs::remove_all(dir);
+    EXPECT_EQ(ren.tex_dx_vis[INS_TEX_BASE + 74], before[74]);
 }
 
 TEST_F(Instruments, EachLayoutIsChosenByCockpitAndFirstEngine)
