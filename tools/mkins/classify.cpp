@@ -127,6 +127,8 @@ InsArt ins_art_for(int k)
         a.lamp = lamp_colour(l);
         return a;
     }
+    if (starts(l, "console_autopilot")) { sized(a, FAM_SCREEN, 200, 60); a.kind = 5; a.label = "AUTOPILOT"; return a; }
+    if (starts(l, "ott_") && has(l, "_eng")) { sized(a, FAM_BUTTON, 28, 18); return a; }
     if (l == "console_annunciator") { sized(a, FAM_SCREEN, 120, 60); a.kind = 5; a.label = "ANNUNCIATORS"; return a; }
     if (has(folder, "HUD")) {
         a.family = FAM_HUD;
@@ -216,7 +218,7 @@ InsArt ins_art_for(int k)
     if (l == "round_helo") { gauge(a, 100, "ROTOR/ENG", "RPM %", 0, 120, 20, 300, 2); return a; }
     if (l == "round_gyro") { gauge(a, 100, "ROTOR", "RPM x100", 0, 5, 1, 270, 2); return a; }
     // Airspeed, altitude, vertical speed and their kin.
-    if (starts(l, "asi") || starts(l, "mach") || starts(l, "aoa") || has(l, "_asi")) {
+    if (starts(l, "asi") || starts(l, "mach") || starts(l, "aoa")) {
         const bool linear = has(l, "linear");
         if (starts(l, "mach")) gauge(a, 140, "MACH", "", 0, 1.2f, 0.2f, 300);
         else if (starts(l, "aoa")) gauge(a, 100, "ANGLE OF ATTACK", "DEG", -10, 30, 10, 240);
@@ -328,7 +330,6 @@ InsArt ins_art_for(int k)
         sized(a, FAM_BUTTON, 34, 20);
         if (starts(l, "ott_")) { a.w = 28; a.h = 18; }
         if (starts(l, "mode_")) { a.w = 20; a.h = 14; }
-        if (has(l, "console_autopilot")) { sized(a, FAM_SCREEN, 200, 60); a.kind = 5; a.label = "AUTOPILOT"; }
         return a;
     }
     sized(a, FAM_SWITCH, 30, 44);

@@ -586,6 +586,14 @@ void draw_screen(Ctx& x, const InsArt& a, int w, int h)
         }
         text_c(x, cx, h * 0.22f, "N1   EGT   FF", rgb8(90, 200, 255));
     }
+    if (a.kind == 5 && a.label == "AUTOPILOT" && h >= 40) {   // the mode keys under their title
+        static const char* const keys[] = {"AP", "FD", "HDG", "NAV", "APR", "ALT", "VS"};
+        const float kw = (w - 2 * m) / 7;
+        for (int i = 0; i < 7; i++) {
+            box(x.c, m + i * kw + 1, m + 2, m + (i + 1) * kw - 1, h * 0.5f, 2, rgb8(70, 72, 78));
+            label_block(x, m + (i + 0.5f) * kw, m + (h * 0.5f - m) * 0.5f - 2, kw - 2, 1, keys[i], kWhite);
+        }
+    }
     if (!a.label.empty()) label_block(x, cx, h - m - 12, w - 2 * m - 4, 1, a.label, a.kind == 5 ? p.mark : rgb8(90, 200, 255));
 }
 

@@ -84,9 +84,12 @@ static Canvas contact_sheet(const std::vector<Canvas>& pics, int first, int last
     for (int k = first; k < last; k++) {
         const int i = k - first, cx = (i % cols) * cell_w, cy = (rows - 1 - i / cols) * cell_h;
         const Canvas& p = pics[k];
-        const int ox = cx + (cell_w - std::min(p.w, cell_w)) / 2, oy = cy + 26 + (cell_h - 30 - std::min(p.h, cell_h - 30)) / 2;
-        for (int y = 0; y < std::min(p.h, cell_h - 30); y++)
-            for (int x = 0; x < std::min(p.w, cell_w); x++) sheet.blend(ox + x, oy + y, p.at(x, y));
+        // Pictures bigger than a cell are shown at a half or a third, whichever fits.
+        const int step = std::max({1, (p.w + cell_w - 1) / cell_w, (p.h + cell_h - 31) / (cell_h - 30)});
+        const int sw = p.w / step, sh = p.h / step;
+        const int ox = cx + (cell_w - sw) / 2, oy = cy + 26 + (cell_h - 30 - sh) / 2;
+        for (int y = 0; y < sh; y++)
+            for (int x = 0; x < sw; x++) sheet.blend(ox + x, oy + y, p.at(x * step, y * step));
         std::string name = INS_catalogue[k];
         name = std::to_string(k) + " " + name.substr(name.find_last_of(':') + 1);
         draw_text(sheet, prop, cx + 3, cy + 14, name.substr(0, 26), rgb8(220, 224, 230));
