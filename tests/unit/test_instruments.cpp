@@ -10,6 +10,7 @@
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_full_acf.h"
 #include "tests/support/ww_test.h"
+#include "tools/mkins/mkins.h"
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -197,6 +198,29 @@ TEST_F(Instruments, DecodedApartLoadsAsTheOneStepLoader)
     OGL_decode_png_file(dir + "missing.png", &none);
     EXPECT_FALSE(none.ok);
     fs::remove_all(dir);
+}
+
+// Each entry is drawn by the family its name calls for, with its scale and style.
+TEST_F(Instruments, GeneratorDrawsEachEntryAsItsKind)
+{
+    const struct { int k; InsFamily family; InsStyle style; float hi; } rows[] = {
+        {74, FAM_ROUND, STYLE_GA, 200},       {75, FAM_ROUND, STYLE_GA, 300},  {86, FAM_ROUND, STYLE_GA, 1.2f},
+        {129, FAM_ROUND, STYLE_HM, 6},        {87, FAM_TAPE, STYLE_GA, 400},   {90, FAM_ATTITUDE, STYLE_GA, 100},
+        {110, FAM_HEADING, STYLE_GA, 100},    {107, FAM_HEADING, STYLE_BC, 100}, {298, FAM_ROUND, STYLE_GA, 120},
+        {441, FAM_BUTTON, STYLE_GA, 100},     {445, FAM_TAPE, STYLE_GA, 300},  {213, FAM_RADIO, STYLE_GA, 100},
+        {224, FAM_RADIO, STYLE_BC, 100},      {355, FAM_ANNUNCIATOR, STYLE_GA, 100}, {272, FAM_ANNUNCIATOR, STYLE_GA, 100},
+        {29, FAM_SWITCH, STYLE_GA, 100},      {39, FAM_KNOB, STYLE_GA, 100},   {48, FAM_HANDLE, STYLE_GA, 100},
+        {165, FAM_SCREEN, STYLE_HM, 100},     {489, FAM_SCREEN, STYLE_GA, 100}, {554, FAM_HUD, STYLE_GA, 100},
+        {404, FAM_DIGITAL, STYLE_GA, 30},     {0, FAM_PLATE, STYLE_GA, 100},
+    };
+    for (const auto& r : rows) {
+        const InsArt a = ins_art_for(r.k);
+        EXPECT_EQ(a.family, r.family) << INS_catalogue[r.k];
+        EXPECT_EQ(a.style, r.style) << INS_catalogue[r.k];
+        EXPECT_FLOAT_EQ(a.hi, r.hi) << INS_catalogue[r.k];
+    }
+    EXPECT_EQ(ins_art_for(122).label, "VERT SPEED");
+    EXPECT_EQ(ins_art_for(366).label, "ENGINE FIRE");
 }
 
 // The generator's output depends only on its inputs: a second run writes the same bytes.
