@@ -29,21 +29,127 @@ constexpr int FOIL_POINTS = 14;
 // that the rasteriser's arithmetic overflows.
 inline float fin(float x) { return x == x ? (x > 1e6f ? 1e6f : (x < -1e6f ? -1e6f : x)) : 0.0f; }
 
-inline void rot(float deg, float x, float y, float z) { glRotatef(fin(deg), x, y, z); }
-inline void move(float x, float y, float z) { glTranslatef(fin(x), fin(y), fin(z)); }
+//=== the batch ==============================================================================
+// The software rasteriser charges every glBegin/glEnd pair a fixed few microseconds, and an
+// aircraft is some 1,500 short strips. So the parts keep their own transform stack here, put
+// each vertex and normal through it, and join every strip into one long triangle strip with
+// repeated vertices in between: one glBegin for as long as the texture and state stay the
+// same. A mirrored part (lat_sign > 0) starts its strips on the other parity, which turns its
+// triangles round as a change of front face would.
+struct xform { float m[3][3]; float t[3]; };
+constexpr int XFORM_DEPTH = 16;
+xform s_x[XFORM_DEPTH];
+int s_xtop;
 
-inline void vtx(const float* n, const float* st, const float* a)
+void x_identity(void)
 {
-    glNormal3fv(n);
-    OGL_multi_stv(st);
-    glVertex3fv(a);
+    s_xtop = 0;
+    s_x[0] = xform{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {0, 0, 0}};
 }
+void x_push(void)
+{
+    if (s_xtop + 1 < XFORM_DEPTH) s_x[s_xtop + 1] = s_x[s_xtop], s_xtop++;
+}
+void x_pop(void)
+{
+    if (s_xtop > 0) s_xtop--;
+}
+inline void move(float x, float y, float z)
+{
+    xform& c = s_x[s_xtop];
+    x = fin(x), y = fin(y), z = fin(z);
+    for (int i = 0; i < 3; i++) c.t[i] += c.m[i][0] * x + c.m[i][1] * y + c.m[i][2] * z;
+}
+// As glRotatef: the current transform times a turn of deg degrees about the axis.
+void rot(float deg, float x, float y, float z)
+{
+    const float len = std::sqrt(x * x + y * y + z * z);
+    deg = fin(deg);
+    if (!(len > 1e-12f) || deg == 0) return;
+    x /= len, y /= len, z /= len;
+    const float a = deg * con.degtorad, c = std::cos(a), s = std::sin(a), k = 1 - c;
+    const float r[3][3] = {{x * x * k + c, x * y * k - z * s, x * z * k + y * s},
+                           {y * x * k + z * s, y * y * k + c, y * z * k - x * s},
+                           {z * x * k - y * s, z * y * k + x * s, z * z * k + c}};
+    xform& cur = s_x[s_xtop];
+    float m[3][3];
+    for (int i = 0; i < 3; i++)
+        for (int j = 0; j < 3; j++) m[i][j] = cur.m[i][0] * r[0][j] + cur.m[i][1] * r[1][j] + cur.m[i][2] * r[2][j];
+    for (int i = 0; i < 3; i++)
+        for (int j = 0; j < 3; j++) cur.m[i][j] = m[i][j];
+}
+
+struct {
+    bool open, pending;
+    int count;
+    float n[3], st[2], xyz[3];                       // the last vertex sent, for the joins
+} s_b;
+bool s_flip;
+
+void b_send(void)
+{
+    glNormal3fv(s_b.n);
+    OGL_multi_stv(s_b.st);
+    glVertex3fv(s_b.xyz);
+    s_b.count++;
+}
+// Before anything but a vertex goes to GL.
+void b_close(void)
+{
+    if (s_b.open) glEnd();
+    s_b.open = false;
+}
+void b_strip(void) { s_b.pending = true; }
+void b_vertex(const float* n, const float* st, const float* a)
+{
+    if (!s_b.open) {
+        glBegin(GL_TRIANGLE_STRIP);
+        s_b.open = true;
+        s_b.count = 0;
+    }
+    const xform& c = s_x[s_xtop];
+    float xyz[3], nn[3];
+    for (int i = 0; i < 3; i++) {
+        xyz[i] = c.m[i][0] * a[0] + c.m[i][1] * a[1] + c.m[i][2] * a[2] + c.t[i];
+        nn[i] = c.m[i][0] * n[0] + c.m[i][1] * n[1] + c.m[i][2] * n[2];
+    }
+    if (s_b.pending) {
+        if (s_b.count > 0) b_send();                  // the last vertex once more
+        for (int i = 0; i < 3; i++) s_b.xyz[i] = xyz[i], s_b.n[i] = nn[i];
+        s_b.st[0] = st[0], s_b.st[1] = st[1];
+        if (s_b.count > 0) b_send();                  // and this one: the joining triangles have no area
+        if ((s_b.count & 1) != (s_flip ? 1 : 0)) b_send();
+        s_b.pending = false;
+    }
+    for (int i = 0; i < 3; i++) s_b.xyz[i] = xyz[i], s_b.n[i] = nn[i];
+    s_b.st[0] = st[0], s_b.st[1] = st[1];
+    b_send();
+}
+inline void vtx(const float* n, const float* st, const float* a) { b_vertex(n, st, a); }
+
+// GL's own matrix: the aircraft's place and attitude, the light sprites.
+inline void gl_rot(float deg, float x, float y, float z) { glRotatef(fin(deg), x, y, z); }
+inline void gl_move(float x, float y, float z) { glTranslatef(fin(x), fin(y), fin(z)); }
+
+// GL's own matrix set to the parts' transform, for the few shapes drawn with GL's calls.
+struct gl_frame {
+    gl_frame()
+    {
+        b_close();
+        const xform& c = s_x[s_xtop];
+        const GLfloat m[16] = {c.m[0][0], c.m[1][0], c.m[2][0], 0, c.m[0][1], c.m[1][1], c.m[2][1], 0,
+                               c.m[0][2], c.m[1][2], c.m[2][2], 0, c.t[0],    c.t[1],    c.t[2],    1};
+        glPushMatrix();
+        glMultMatrixf(m);
+    }
+    ~gl_frame() { glPopMatrix(); }
+};
 
 // Parts with lat_sign > 0 are mirror images: their triangles run the other way round.
 struct front_face {
-    explicit front_face(bool ccw) : on(ccw) { if (on) glFrontFace(GL_CCW); }
-    ~front_face() { if (on) glFrontFace(GL_CW); }
-    bool on;
+    explicit front_face(bool ccw) : was(s_flip) { s_flip = ccw; }
+    ~front_face() { s_flip = was; }
+    bool was;
 };
 
 int elements(const veh_struct& v, int en) { return intlim(v.els[en], 0, ACF_ELEMENTS); }
@@ -68,29 +174,34 @@ void strip(const veh_struct& v, int en, int s1, int s2, int sn, const int* pts, 
     const auto& a = v.a_xyz[en];
     const auto& nn = v.n_xyz[en];
     const auto& st = v.st[en];
-    glBegin(GL_TRIANGLE_STRIP);
+    b_strip();
     for (int i = 0; i < n; i++) {
         const int r = pts[i];
         vtx(nn[sn][r], st[s2][r], a[s2][r]);
         vtx(nn[sn][r], st[s1][r], a[s1][r]);
     }
-    glEnd();
 }
 
+// The end of a part at station s, a flat polygon over the airfoil's points, sent as a strip
+// zigzagging from both ends of the point list inwards (the same triangles as a fan, the same
+// winding). Without a normal of its own it takes the station's first.
 void cap(const veh_struct& v, int en, int s, bool reverse, const float* normal, bool skip_hinges, bool skip_trailing)
 {
     const auto& a = v.a_xyz[en];
     const auto& st = v.st[en];
-    glBegin(GL_POLYGON);
-    if (normal) glNormal3fv(normal);
+    int pts[13], n = 0;
     for (int i = 0; i <= 12; i++) {
         const int r = reverse ? 12 - i : i;
         if (skip_hinges && (r == 5 || r == 8)) continue;
         if (skip_trailing && (r == 6 || r == 7)) continue;
-        OGL_multi_stv(st[s][r]);
-        glVertex3fv(a[s][r]);
+        pts[n++] = r;
     }
-    glEnd();
+    const float* nn = normal ? normal : v.n_xyz[en][s][0];
+    b_strip();
+    for (int lo = 0, hi = n - 1, k = 0; lo <= hi; k++) {
+        const int r = (k == 0 || k % 2 == 1) ? pts[lo++] : pts[hi--];
+        vtx(nn, st[s][r], a[s][r]);
+    }
 }
 
 const int k_all_points[FOIL_POINTS] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
@@ -106,7 +217,7 @@ void deflecting_wing(int p, int en)
     const float dih = fin(v.dihed1[en]) * con.degtorad;
     const float sd = std::sin(dih) * ls, cd = std::cos(dih);
     const float X = fin(v.Xarm[en]), Y = fin(v.Yarm[en]), Z = fin(v.Zarm[en]);
-    glPushMatrix();
+    x_push();
     if (std::fabs(f.foil_swe_inc[en]) > 0.01f || std::fabs(f.foil_dih_inc[en]) > 0.01f) {
         move(X, Y, Z);
         if (std::fabs(f.foil_swe_inc[en]) > 0.01f) rot(-f.foil_swe_inc[en] * ls, sd, cd, 0);
@@ -118,7 +229,7 @@ void deflecting_wing(int p, int en)
     const float root_n[3] = {-sd, cd, 0}, tip_n[3] = {sd, cd, 0};
     for (int k = 0; k < els; k++) {
         const int s0 = 2 * k, s1 = 2 * k + 1;
-        glPushMatrix();
+        x_push();
         const float inc = f.elem_inc_inc[en][k];
         if (std::fabs(inc) > 0.01f) {
             const float Zr = Z + 0.25f * fin(v.Croot[en]);
@@ -132,7 +243,7 @@ void deflecting_wing(int p, int en)
         if (moving) {
             const float* co = v.co_xyz[en][s0];
             const float* ca = v.ca_xyz[en][s0];
-            glPushMatrix();
+            x_push();
             move(co[0], co[1], co[2]);
             rot(-con_def * ls, ca[0], ca[1], ca[2]);
             move(-co[0], -co[1], -co[2]);
@@ -140,18 +251,14 @@ void deflecting_wing(int p, int en)
             const auto& a = v.a_xyz[en];
             const auto& st = v.st[en];
             if (k == 0) {
-                glBegin(GL_TRIANGLES);
-                glNormal3fv(root_n);
-                for (int r : {8, 7, 5}) { OGL_multi_stv(st[s0][r]); glVertex3fv(a[s0][r]); }
-                glEnd();
+                b_strip();
+                for (int r : {8, 7, 5}) vtx(root_n, st[s0][r], a[s0][r]);
             }
             if (k == els - 1) {
-                glBegin(GL_TRIANGLES);
-                glNormal3fv(tip_n);
-                for (int r : {5, 7, 8}) { OGL_multi_stv(st[s1][r]); glVertex3fv(a[s1][r]); }
-                glEnd();
+                b_strip();
+                for (int r : {5, 7, 8}) vtx(tip_n, st[s1][r], a[s1][r]);
             }
-            glPopMatrix();
+            x_pop();
             // A flap that slides out from under a fixed trailing edge leaves that edge in place.
             if (v.flap[en][k] && v.flap_type == 5) strip(v, en, s0, s1, s0, k_surface, 5);
         }
@@ -174,13 +281,13 @@ void deflecting_wing(int p, int en)
             draw_sbrk(p, en, s0, 5 - fltlim(control_crat(p, en, (float)k, DEFL_SPO1) / 0.3f, 0.01f, 0.99f), 1, -f.spo1_def[en]);
         if (v.spo2[en][k])
             draw_sbrk(p, en, s0, 5 - fltlim(control_crat(p, en, (float)k, DEFL_SPO2) / 0.3f, 0.01f, 0.99f), 1, -f.spo2_def[en]);
-        glPopMatrix();
+        x_pop();
     }
     if (els > 0) {
         cap(v, en, 0, true, root_n, false, element_deflection(v, f, en, 0) != 0);
         cap(v, en, 2 * els - 1, false, tip_n, false, element_deflection(v, f, en, els - 1) != 0);
     }
-    glPopMatrix();
+    x_pop();
 }
 
 void rigid_wing(int p, int en)
@@ -202,13 +309,12 @@ void body_mesh(const veh_struct& v, int en, int sdim, int rdim, bool inside)
     const auto& n = v.n_xyz[en];
     const auto& st = v.st[en];
     for (int s = 0; s + 1 < sdim; s++) {
-        glBegin(GL_TRIANGLE_STRIP);
+        b_strip();
         for (int i = 0; i < rdim; i++) {
             const int r = inside ? rdim - 1 - i : i;
             vtx(n[s + 1][r], st[s + 1][r], a[s + 1][r]);
             vtx(n[s][r], st[s][r], a[s][r]);
         }
-        glEnd();
     }
 }
 
@@ -224,7 +330,7 @@ void body(int p, int en)
     const veh_struct& v = veh[p];
     const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
     if (sdim < 2 || rdim < 2) return;
-    glPushMatrix();
+    x_push();
     move(v.Xarm[en], v.Yarm[en], v.Zarm[en]);
     if (en >= 53 && en <= 60) {
         rot(flt[p].vert_nace_cant_vector[en - 53], 1, 0, 0);
@@ -234,7 +340,7 @@ void body(int p, int en)
     // From inside a cockpit the far wall of the fuselage shows through its open side.
     if (!plg.disable_twosided_fuselage && en == 44 && ren.view_is_external) body_mesh(v, en, sdim, rdim, true);
     body_mesh(v, en, sdim, rdim, false);
-    glPopMatrix();
+    x_pop();
 }
 
 //=== landing gear ===========================================================================
@@ -250,21 +356,19 @@ void strut(const veh_struct& v, int en)
     const float r2d = con.radtodeg;
     float radius = fin(v.tire_radius[en]) * (v.gear_type[en] == 1 ? 1.0f : 0.2f);
     if (v.gear_type[en] != 1 && v.tire_swidth[en] < radius) radius = fin(v.tire_swidth[en]);
-    glPushMatrix();
+    x_push();
     rot(std::atan2(-dx, -dz) * r2d, 0, 1, 0);
     rot(std::atan2(-dy, std::sqrt(dx * dx + dz * dz)) * r2d, -1, 0, 0);
-    glBegin(GL_QUAD_STRIP);
+    b_strip();
     for (int k = 0; k <= 8; k++) {
         const float ang = 45.0f * k * con.degtorad, c = std::cos(ang), s = std::sin(ang);
         const float tex_s = 45.0f * k / 360.0f * 16.0f / 1024.0f;
-        glNormal3f(-c, s, 0);
-        OGL_multi_st(tex_s, STRUT_T_FAR);
-        glVertex3f(-radius * c, radius * s, -len);
-        OGL_multi_st(tex_s, STRUT_T_NODE);
-        glVertex3f(-radius * c, radius * s, 0);
+        const float n[3] = {-c, s, 0}, far_st[2] = {tex_s, STRUT_T_FAR}, node_st[2] = {tex_s, STRUT_T_NODE};
+        const float far_xyz[3] = {-radius * c, radius * s, -len}, node_xyz[3] = {-radius * c, radius * s, 0};
+        vtx(n, far_st, far_xyz);
+        vtx(n, node_st, node_xyz);
     }
-    glEnd();
-    glPopMatrix();
+    x_pop();
 }
 
 void tyres(const veh_struct& v, int en, float spin)
@@ -292,7 +396,7 @@ void gear(int p, int en)
 {
     const veh_struct& v = veh[p];
     const flt_struct& f = flt[p];
-    glPushMatrix();
+    x_push();
     move(v.gear_xnodef[en], v.gear_ynodef[en] + f.tire_vrt_def_veh[en], v.gear_znodef[en]);
     strut(v, en);
     // A skid lies along the line from its front leg to its back leg.
@@ -308,13 +412,16 @@ void gear(int p, int en)
     const int fairing = en - 6;
     if (have_this_part(p, fairing, 0)) {
         const int sdim = f_body_s_DIM(p, fairing, 0), rdim = f_body_r_DIM(fairing, 0);
-        glPushMatrix();
+        x_push();
         body_attitude(v, fairing);
         if (sdim >= 2 && rdim >= 2) body_mesh(v, fairing, sdim, rdim, false);
-        glPopMatrix();
+        x_pop();
     }
-    tyres(v, en, fin(f.tire_rotation[en]));
-    glPopMatrix();
+    {
+        const gl_frame frame;
+        tyres(v, en, fin(f.tire_rotation[en]));
+    }
+    x_pop();
 }
 
 //=== propellers =============================================================================
@@ -322,7 +429,7 @@ void propeller(int p, int en)
 {
     const veh_struct& v = veh[p];
     const flt_struct& f = flt[p];
-    glPushMatrix();
+    x_push();
     move(v.Xarm[en], v.Yarm[en], v.Zarm[en]);
     rot(-f.vert_nace_cant_vector[en], -1, 0, 0);
     rot(-v.side_cant_init[en], 0, 1, 0);
@@ -337,17 +444,18 @@ void propeller(int p, int en)
     if (f.POINT_tac_rad[en] <= 15 && els > 0) {
         const front_face face(true);
         for (int b = 0; b < blades; b++) {
-            glPushMatrix();
+            x_push();
             rot(b * 360.0f / blades, 0, 0, 1);
             rot(f.POINT_cone_rad[en] * con.radtodeg, 0, 1, 0);
             rot((f.POINT_pitch_deg_use[en] - 90) * fin(v.prop_dir[en]), 1, 0, 0);
             for (int k = 0; k < els; k++) strip(v, en, 2 * k, 2 * k + 1, 2 * k, k_all_points, FOIL_POINTS);
             cap(v, en, 2 * els - 1, false, nullptr, true, false);
-            glPopMatrix();
+            x_pop();
         }
     } else if (els > 0) {
         // Turning too fast to see a blade: the disc it sweeps, in the propeller-disc picture.
         const float r = fin(get_el_base_loc(p, en, (float)els, 'X'));
+        const gl_frame frame;
         OGL_bind(218, 0);
         glDisable(GL_CULL_FACE);
         glBegin(GL_QUADS);
@@ -360,7 +468,7 @@ void propeller(int p, int en)
         glEnable(GL_CULL_FACE);
         OGL_bind(424 + 4 * p, 0);
     }
-    glPopMatrix();
+    x_pop();
 }
 
 void gear_doors(int p)
@@ -369,10 +477,11 @@ void gear_doors(int p)
     for (int d = 0; d < ACF_GEAR_DOORS; d++) {
         if (v.gear_door_typ[d] == 0) continue;
         const float(*g)[3] = v.gear_door_geo[d];
-        glPushMatrix();
+        x_identity();
         move(v.gear_door_loc[d][0], v.gear_door_loc[d][1], v.gear_door_loc[d][2]);
         rot(-v.gear_door_axi_rot[d], 0, 1, 0);
         rot(v.gear_door_ang_now[d], 0, 0, 1);
+        const gl_frame frame;
         float q[4][3];
         for (int c = 0; c < 4; c++)
             for (int i = 0; i < 3; i++) q[c][i] = fin(g[c][i]);
@@ -380,13 +489,13 @@ void gear_doors(int p)
         OGL_3dquad_st(q[0], q[1], q[2], q[3], 0, 0.3828125f, 0.015625f, 0.5078125f);
         OGL_3dquad_st(q[3], q[2], q[1], q[0], 0, 0.3828125f, 0.015625f, 0.5078125f);
         glEnd();
-        glPopMatrix();
     }
 }
 
 //=== lights =================================================================================
 void lights(int p)
 {
+    b_close();
     const veh_struct& v = veh[p];
     const flt_struct& f = flt[p];
     util_point_lite_init(1);
@@ -436,6 +545,7 @@ void lights(int p)
 //=== construction markers ===================================================================
 void markers(int p)
 {
+    b_close();
     const veh_struct& v = veh[p];
     const flt_struct& f = flt[p];
     OGL_setstate(1, 0, 2, 4, 8, 10);
@@ -458,6 +568,7 @@ void markers(int p)
 
 void set_paint(int p, int paint, bool lit)
 {
+    b_close();
     const int slot = (paint == 1 ? 424 : 426) + 4 * p;
     OGL_bind(slot, 0);
     if (lit) OGL_bind(slot + 1, 1);
@@ -474,13 +585,12 @@ const float k_shadow_quad[4][3] = {{-2, -1, 2}, {-2, -1, -2}, {2, -1, -2}, {2, -
 void plot_plane_part(int p, int en)
 {
     if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_PARTS) return;
-    glPushMatrix();
+    x_identity();
     if (en < ACF_THRUST_POINTS) propeller(p, en);
     else if (en <= 27) deflecting_wing(p, en);
     else if (en <= 43) rigid_wing(p, en);
     else if (en <= 60) body(p, en);
     else if (en >= 67) gear(p, en);
-    glPopMatrix();
 }
 
 void draw_sbrk(int p, int en, int s, float fr_1, int dir, float ang)
@@ -505,25 +615,18 @@ void draw_sbrk(int p, int en, int s, float fr_1, int dir, float ang)
     }
     const float seg = veh[p].els[en] > 0 ? fin(v.semilen_SEG[en]) / (float)elements(v, en) : 0.0f;
     for (int i = 0; i < 3; i++) axis[i] = (hinge[1][i] - hinge[0][i]) / (seg != 0 ? seg : 1.0f);
-    glPushMatrix();
+    x_push();
     move(hinge[0][0], hinge[0][1], hinge[0][2]);
     rot(ang * fin(v.lat_sign[en]), axis[0], axis[1], axis[2]);
     move(-hinge[0][0], -hinge[0][1], -hinge[0][2]);
-    glBegin(GL_TRIANGLE_STRIP);
-    for (int c = 0; c < 3; c++) {
+    // Hinge, panel edge, hinge: the panel's two faces.
+    b_strip();
+    for (int c = 0; c < 3; c++)
         for (int k = 1; k >= 0; k--) {
-            glNormal3fv(n[s][r_end]);
-            if (c == 1) {
-                OGL_multi_stv(st[s + k][r_end]);
-                glVertex3fv(a[s + k][r_end]);
-            } else {
-                OGL_multi_stv(hinge_st[k]);
-                glVertex3fv(hinge[k]);
-            }
+            if (c == 1) vtx(n[s][r_end], st[s + k][r_end], a[s + k][r_end]);
+            else vtx(n[s][r_end], hinge_st[k], hinge[k]);
         }
-    }
-    glEnd();
-    glPopMatrix();
+    x_pop();
 }
 
 //=== weapons ================================================================================
@@ -532,8 +635,9 @@ void plot_weapon(int p, int en)
     if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_WPN_POINTS || !wpn_can_exist(p, en)) return;
     const veh_struct& v = veh[p];
     const wpn_struct& w = v.wpn[en];
+    b_close();
     if (num_texes > 0) OGL_bind(7701 + 24 * p + en, 0);
-    glPushMatrix();
+    x_identity();
     move(w.x, w.y, w.z);
     rot(-w.psi_wrl, 0, 1, 0);
     rot(-w.the_wrl, -1, 0, 0);
@@ -541,14 +645,12 @@ void plot_weapon(int p, int en)
     const auto& n = v.wpn_n_xyz[en];
     const auto& st = v.wpn_st[en];
     for (int s = 0; s + 1 < ACF_WPN_STATIONS; s++) {
-        glBegin(GL_TRIANGLE_STRIP);
-        for (int r = 0; r < ACF_BODY_POINTS; r++) {
+        b_strip();
+        for (int r = 0; r < ACF_BODY_POINTS; r++)
             for (int k = 0; k < 2; k++) {
                 const float xyz[3] = {fin(v.body_X[en][s + k][r]), fin(v.body_Y[en][s + k][r]), fin(v.body_Z[en][s + k][r])};
                 vtx(n[s + k][r], st[s + k][r], xyz);
             }
-        }
-        glEnd();
     }
     for (int fs = 0; fs < WPN_FIN_SETS; fs++) {
         const float semilen = fin(w.mis_fin_semilen[fs]), cr = fin(w.mis_fin_cr[fs]), ct = fin(w.mis_fin_ct[fs]);
@@ -558,7 +660,7 @@ void plot_weapon(int p, int en)
         const float s1 = fs * 42.0f / 512.0f + 0.5137f, s2 = fs * 42.0f / 512.0f + 0.5898f;
         for (int side = 0; side < 2; side++) {
             const float mirror = side ? -1.0f : 1.0f;
-            glPushMatrix();
+            x_push();
             rot(w.mis_fin_dihed[fs][side], 0, 0, 1);
             // Root on the body axis, tip out along the sweep; its paint runs from the middle of
             // the cell out to one edge for one fin and to the other for its mirror.
@@ -568,20 +670,16 @@ void plot_weapon(int p, int en)
                                    {mirror * tip_x, 0, tip_z + 0.75f * ct},
                                    {0, 0, z0 + 0.75f * cr}};
             const float tc[4][2] = {{s1, 0.5f}, {s1, t_tip}, {s2, t_tip}, {s2, 0.5f}};
-            glBegin(GL_QUADS);
+            // Each face a strip of the corners in the order 0 1 3 2, the back one turned round.
+            static const int order[2][4] = {{0, 1, 3, 2}, {3, 2, 0, 1}};
             for (int face = 0; face < 2; face++) {
-                glNormal3f(0, face ? -1.0f : 1.0f, 0);
-                for (int i = 0; i < 4; i++) {
-                    const int k = face ? 3 - i : i;
-                    OGL_multi_stv(tc[k]);
-                    glVertex3fv(c[k]);
-                }
+                const float nrm[3] = {0, face ? -1.0f : 1.0f, 0};
+                b_strip();
+                for (int k : order[face]) vtx(nrm, tc[k], c[k]);
             }
-            glEnd();
-            glPopMatrix();
+            x_pop();
         }
     }
-    glPopMatrix();
 }
 
 //=== light sprites ==========================================================================
@@ -632,12 +730,12 @@ void util_point_lite_draw(float x, float y, float z, float r, float g, float b, 
     glPushMatrix();
     glTranslatef(x, y, z);
     if (ren.lite_ref_tilted) {
-        rot(ren.lite_ref_att[2], 0, 0, 1);
-        rot(ren.lite_ref_att[0], -1, 0, 0);
-        rot(ren.lite_ref_att[1], 0, 1, 0);
+        gl_rot(ren.lite_ref_att[2], 0, 0, 1);
+        gl_rot(ren.lite_ref_att[0], -1, 0, 0);
+        gl_rot(ren.lite_ref_att[1], 0, 1, 0);
     }
-    rot(-ren.final_psi, 0, 1, 0);
-    rot(-ren.final_the, -1, 0, 0);
+    gl_rot(-ren.final_psi, 0, 1, 0);
+    gl_rot(-ren.final_the, -1, 0, 0);
     const float(*tex)[2] = lit_type == 108 ? k_sprite_strobe : k_sprite_ordinary;
     const float corner[4][2] = {{-h, -h}, {-h, h}, {h, h}, {h, -h}};
     glBegin(GL_QUADS);
@@ -675,9 +773,9 @@ void plot_plane_3D(int p, int ren_type)
     if (ren_type != DRPLANE_SOLID_IN_PLACE) {
         glPushMatrix();
         glTranslated(f.dob_x, f.dob_y, f.dob_z);
-        rot(-f.psi, 0, 1, 0);
-        rot(-f.the, -1, 0, 0);
-        rot(-f.phi, 0, 0, 1);
+        gl_rot(-f.psi, 0, 1, 0);
+        gl_rot(-f.the, -1, 0, 0);
+        gl_rot(-f.phi, 0, 0, 1);
     }
     if (v.cockpit_M >= 0 && !plg.disable_draw_cockpit_object &&
         (ren_type == DRPLANE_SOLID || ren_type == DRPLANE_SOLID_IN_PLACE))
@@ -712,6 +810,7 @@ void plot_plane_3D(int p, int ren_type)
         for (int en = 0; en < ACF_THRUST_POINTS; en++)
             if (have_this_part(p, en, 6)) plot_plane_part(p, en);
         gear_doors(p);
+        b_close();
         if (ren_type == DRPLANE_WIRE) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         if (add_lit) {
             glActiveTextureARB_ptr(GL_TEXTURE0_ARB + 1);
@@ -776,7 +875,7 @@ void plot_plane_2D(float x1, float y1, float x2, float y2, int p)
     float cx, cy, cz;
     veh_to_wrl(0, -fin(v.cgY), -fin(v.cgZ), &cx, &cy, &cz, p);
     glPushMatrix();
-    move(cx, cy, cz);
+    gl_move(cx, cy, cz);
     plot_plane_3D(p, set.draw_wire ? DRPLANE_WIRE : DRPLANE_SOLID);
     if (set.draw_wire) {
         OGL_setstate(0, 0, 3, 4, 8, 10);
@@ -790,6 +889,7 @@ void plot_plane_2D(float x1, float y1, float x2, float y2, int p)
         attach_weapon(p, w);
         plot_weapon(p, w);
     }
+    b_close();
     if (set.draw_wire) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glPopMatrix();
     OGL_scissors_end();
