@@ -57,15 +57,15 @@ int APP_tab_count(const APP_tab_row* row)
     return n;
 }
 
-// The tab strip of the open window. A selection from a damaged preferences file is brought onto
-// one of the window's tabs before any page uses it. A click on any tab, the selected one too,
+// The tab strip of the open window. A selection from a damaged preferences file is put back on
+// the first tab before any page uses it. A click on any tab, the selected one too,
 // forgets the undo history: no undo step crosses a page change.
 static void tab_strip(const APP_tab_row* row)
 {
     if (!row) return;
     int& sel = set.*(row->sel);
     const int n = APP_tab_count(row);
-    sel = intlim(sel, 0, n - 1);
+    if (sel < 0 || sel >= n) sel = 0;               // a page that does not exist shows the first
     for (int i = 0; i < n; i++)
         if (BTN_tab(i, 0, &sel, APP_text(row->label[i]))) UNDO_PurgeUndo();
 }
