@@ -277,42 +277,62 @@ void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3]
 static const float k_rim_cos[13] = {1, 0.8660254f, 0.5f, 0, -0.5f, -0.8660254f, -1, -0.8660254f, -0.5f, 0, 0.5f, 0.8660254f, 1};
 static const float k_rim_sin[13] = {0, 0.5f, 0.8660254f, 1, 0.8660254f, 0.5f, 0, -0.5f, -0.8660254f, -1, -0.8660254f, -0.5f, 0};
 
-void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation)
+int OGL_wheel_strips(float xh, float xt, float rh, float rt, OGL_wheel_strip out[OGL_WHEEL_STRIPS])
 {
-    send_queue();
-    glPushMatrix();
-    glTranslatef(xc, yc, zc);
-    glRotatef(steer, 0, -1, 0);
-    glRotatef(rotation, -1, 0, 0);
     auto s_of = [](int i) { return (i % 2) ? 0.0129f : 0.0f; };   // texture s alternates every 30 degrees
-    // The hub faces: each a fan round its centre, wound to face outwards.
-    for (int side = -1; side <= 1; side += 2) {
+    auto put = [](OGL_wheel_strip& w, float nx, float ny, float nz, float s, float t, float x, float y, float z) {
+        OGL_wheel_vertex& v = w.v[w.count++];
+        v.n[0] = nx, v.n[1] = ny, v.n[2] = nz, v.st[0] = s, v.st[1] = t, v.xyz[0] = x, v.xyz[1] = y, v.xyz[2] = z;
+    };
+    // The hub faces: each a fan round its centre, wound to face outwards, sent as a strip that
+    // zigzags from the centre's neighbours inwards (the same triangles).
+    for (int side = -1, k = 0; side <= 1; side += 2, k++) {
+        OGL_wheel_strip& w = out[k];
+        w.count = 0;
         const float x = side * xh, t_ctr = side < 0 ? 0.0f : 0.126953125f, t_rim = side < 0 ? 0.029296875f : 0.09765625f;
-        glBegin(GL_TRIANGLE_FAN);
-        glNormal3f((float)side, 0, 0);
-        OGL_multi_st(0, t_ctr);
-        glVertex3f(x, 0, 0);
-        for (int k = 0; k <= 12; k++) {
-            const int i = side < 0 ? k : 12 - k;
-            OGL_multi_st(s_of(i), t_rim);
-            glVertex3f(x, rh * k_rim_cos[i], -rh * k_rim_sin[i]);
+        int fan[14], n = 0;
+        fan[n++] = -1;                                  // the centre
+        for (int j = 0; j <= 12; j++) fan[n++] = side < 0 ? 12 - j : j;
+        for (int lo = 0, hi = n - 1, m = 0; lo <= hi; m++) {
+            const int i = (m == 0 || m % 2 == 1) ? fan[lo++] : fan[hi--];
+            if (i < 0) put(w, (float)side, 0, 0, 0, t_ctr, x, 0, 0);
+            else put(w, (float)side, 0, 0, s_of(i), t_rim, x, rh * k_rim_cos[i], -rh * k_rim_sin[i]);
         }
-        glEnd();
     }
     // Shoulder, tread, shoulder.
     struct band { float x1, r1, x2, r2, t1, t2, nx; };
     const band bands[3] = {{-xh, rh, -xt, rt, 0.029296875f, 0.048828125f, -0.85f},
                            {-xt, rt, xt, rt, 0.048828125f, 0.078125f, 0.0f},
                            {xt, rt, xh, rh, 0.078125f, 0.09765625f, 0.85f}};
-    for (const band& b : bands) {
-        const float k = b.nx != 0 ? 0.5f : 1.0f;
-        glBegin(GL_QUAD_STRIP);
+    for (int k = 0; k < 3; k++) {
+        const band& b = bands[k];
+        OGL_wheel_strip& w = out[2 + k];
+        w.count = 0;
+        const float m = b.nx != 0 ? 0.5f : 1.0f;
         for (int i = 0; i <= 12; i++) {
-            glNormal3f(b.nx, k * k_rim_cos[i], -k * k_rim_sin[i]);
-            OGL_multi_st(s_of(i), b.t2);
-            glVertex3f(b.x2, b.r2 * k_rim_cos[i], -b.r2 * k_rim_sin[i]);
-            OGL_multi_st(s_of(i), b.t1);
-            glVertex3f(b.x1, b.r1 * k_rim_cos[i], -b.r1 * k_rim_sin[i]);
+            const float ny = m * k_rim_cos[i], nz = -m * k_rim_sin[i];
+            put(w, b.nx, ny, nz, s_of(i), b.t2, b.x2, b.r2 * k_rim_cos[i], -b.r2 * k_rim_sin[i]);
+            put(w, b.nx, ny, nz, s_of(i), b.t1, b.x1, b.r1 * k_rim_cos[i], -b.r1 * k_rim_sin[i]);
+        }
+    }
+    return OGL_WHEEL_STRIPS;
+}
+
+void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation)
+{
+    send_queue();
+    OGL_wheel_strip strips[OGL_WHEEL_STRIPS];
+    OGL_wheel_strips(xh, xt, rh, rt, strips);
+    glPushMatrix();
+    glTranslatef(xc, yc, zc);
+    glRotatef(steer, 0, -1, 0);
+    glRotatef(rotation, -1, 0, 0);
+    for (const OGL_wheel_strip& w : strips) {
+        glBegin(GL_TRIANGLE_STRIP);
+        for (int i = 0; i < w.count; i++) {
+            glNormal3fv(w.v[i].n);
+            OGL_multi_stv(w.v[i].st);
+            glVertex3fv(w.v[i].xyz);
         }
         glEnd();
     }

@@ -48,6 +48,15 @@ void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3]
 // A wheel at (xc, yc, zc): hub faces of radius rh at x = -xh and +xh, shoulders out to the tread
 // of radius rt between -xt and +xt; steered about -y, then turned by rotation about -x (degrees).
 void OGL_disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, float steer, float rotation);
+// The same wheel in its own frame (axis x, centre at the origin), as five triangle strips for a
+// caller that sends its vertices itself: the two hub faces, the shoulders and the tread.
+enum { OGL_WHEEL_STRIPS = 5 };
+struct OGL_wheel_vertex { float n[3], st[2], xyz[3]; };
+struct OGL_wheel_strip {
+    int count;
+    OGL_wheel_vertex v[26];
+};
+int OGL_wheel_strips(float xh, float xt, float rh, float rt, OGL_wheel_strip out[OGL_WHEEL_STRIPS]);
 
 void OGL_viewport(int dims, float rat_x1, float rat_y1, float rat_x2, float rat_y2,
                   float pix_x1, float pix_y1, float pix_x2, float pix_y2,

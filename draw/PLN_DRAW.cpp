@@ -374,7 +374,18 @@ void strut(const veh_struct& v, int en)
 void tyres(const veh_struct& v, int en, float spin)
 {
     const float w = fin(v.tire_swidth[en]), rt = fin(v.tire_radius[en]), rh = 0.8f * rt;
-    auto tyre = [&](float x, float z) { OGL_disc(x, 0, z, 0.7f * w, w, rh, rt, 0, spin); };
+    OGL_wheel_strip strips[OGL_WHEEL_STRIPS];
+    OGL_wheel_strips(0.7f * w, w, rh, rt, strips);
+    auto tyre = [&](float x, float z) {
+        x_push();
+        move(x, 0, z);
+        rot(spin, -1, 0, 0);
+        for (const OGL_wheel_strip& s : strips) {
+            b_strip();
+            for (int i = 0; i < s.count; i++) vtx(s.v[i].n, s.v[i].st, s.v[i].xyz);
+        }
+        x_pop();
+    };
     const float xw = 1.5f * w, zh = 1.5f * rh;
     switch (v.gear_type[en]) {
     case 2: tyre(0, 0); break;
@@ -417,10 +428,7 @@ void gear(int p, int en)
         if (sdim >= 2 && rdim >= 2) body_mesh(v, fairing, sdim, rdim, false);
         x_pop();
     }
-    {
-        const gl_frame frame;
-        tyres(v, en, fin(f.tire_rotation[en]));
-    }
+    tyres(v, en, fin(f.tire_rotation[en]));
     x_pop();
 }
 
