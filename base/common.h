@@ -27,7 +27,7 @@ void setup_base_panel(void);                // draw/HL_DRPLANE.cpp
 
 //=== the editor =============================================================================
 void APPLICATION_update(void);              // the editor's screen, once per frame unless a modal window is up
-// Runs menu command code (file commands 300..305, editor windows 600..620 and 900..908, view
+// Runs menu command code (file commands 300..305, weapon files 310..313, editor windows 600..620 and 900..908, view
 // moves 1200..1228, smoothing 1500..1510, display 1512..1518, batch re-save 1520, about 0). Every
 // command but a Quit that goes ahead ends with the aircraft's derived values and geometry rebuilt.
 void APPLICATION_handlemenu(int code);

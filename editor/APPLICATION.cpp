@@ -11,6 +11,7 @@
 #include "editor/win_stability.h"
 #include "editor/win_body.h"
 #include "editor/win_gear.h"
+#include "editor/win_weapons.h"
 #include "editor/hl_undo.h"
 #include "editor/pln_panel.h"
 #include "draw/HL_GRAPH.h"
@@ -101,6 +102,8 @@ static void window_body(int win)
     case 614: APP_fairing_window(); break;
     case 618: APP_gear_window(); break;
     case 620: APP_weight_window(); break;
+    case 907: APP_weapon_attach_window(); break;
+    case 908: APP_weapon_builder_window(); break;
     }
 }
 

@@ -14,6 +14,7 @@
 #include "model/acf_defaults.h"
 #include "model/IO_AFL.h"
 #include "editor/win_body.h"
+#include "editor/win_weapons.h"
 #include "draw/HL_DRPLANE.h"
 #include "draw/io_obj.h"
 #include "editor/instruments.h"
@@ -34,10 +35,8 @@ int check_wpn_save(void)
 {
     if (!set.wpn_mod) return 1;
     switch (MACIBM_nuke_alert(set.weapn_name, 1)) {
-    case 1:
-        IO_wpn(1, 0, 24, set.weapn_name, set.weapn_path, 0);   // the weapon writer reports its own failures
-        load_plane_geo(1, 0, 0, 0);   // attached copies of the saved weapon show it, paint and all
-        return 1;
+    // Only a weapon that is really saved may be let go: a failed save keeps the designer here.
+    case 1: return WPN_save(0) ? 1 : 0;
     case 2: return 1;
     default: return 0;
     }
@@ -297,6 +296,7 @@ void APPLICATION_handlemenu(int code)
         break;
     case 302: ACF_save_command(0); break;
     case 303: ACF_save_command(1); break;
+    case WPN_CMD_NEW: case WPN_CMD_OPEN: case WPN_CMD_SAVE: case WPN_CMD_SAVE_AS: WPN_menu_command(code); break;
     case 305:
         if (may_discard_work()) {
             g_done = 1;

@@ -39,7 +39,7 @@ int ACF_save_command(int save_as);
 
 //=== unsaved work ===========================================================================
 // The weapon being built has unsaved changes: ask. 1 when the caller may go on (saved, discarded
-// or nothing to save), 0 when the designer cancelled.
+// or nothing to save), 0 when the designer cancelled or the save failed, so the weapon is kept.
 int check_wpn_save(void);
 
 //=== batch re-save ==========================================================================

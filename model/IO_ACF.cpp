@@ -193,35 +193,3 @@ void IO_acf_save_name(std::string* path)
     size_t n = path->size();
     if (n < 4 || (path->compare(n - 4, 4, ".acf") != 0 && path->compare(n - 4, 4, ".ACF") != 0)) *path += ".acf";
 }
-
-//=== weapons ================================================================================
-void IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path)
-{
-    (void)IO_type;
-    (void)p;
-    (void)en;
-    (void)name;
-    (void)path;
-    (void)use_path;
-}
-
-void get_wpn_path(int p, const std::string& name, std::string* path)
-{
-    if (p >= 0 && p < ACF_RECORDS) {
-        std::string local;
-        get_path_with_path(&local, STR_of(veh[p].path));
-        local += "weapons";
-        local += "\\";
-        local += name;
-        XMappedFile file(IO_host_path(local).c_str(), nullptr);
-        int c_use, c_max;
-        const int rev = rev_inf_bin;               // only a look: the byte order of any read stays
-        const int ok = file.ok() && MAP_check_bytes(3, file.begin(), file.size(), &c_use, &c_max, "1");
-        rev_inf_bin = rev;
-        if (ok) {
-            *path = local;
-            return;
-        }
-    }
-    *path = wpn_path + name;
-}

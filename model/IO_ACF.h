@@ -37,9 +37,20 @@ void rev_bytes_new(int p);
 // a fatal stop. IO_save_error tells why it failed.
 int IO_acf_write_to(int p, const std::string& path);
 
-// Weapon file into weapon slot en of record p (IO_type 0 read, 1 write); with use_path 0 the
-// file is found from its name. Until weapon files are written the slots stay cleared.
-void IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path);
+// Weapon file into weapon slot en (0..24) of record p (IO_type 0 read, 1 write); with use_path 0
+// the file is found from its name by get_wpn_path, otherwise path is used as given. 1 when it
+// succeeded. Every failure is told in an alert, except a weapon file missing while an aircraft's
+// weapons are found by name, which only leaves that slot empty. A read that fails clears an
+// attachment point's slot (type 0) and leaves the weapon being built (slot 24) as it was; nothing
+// is ever left half-read. A save goes through the safe save, then reads the weapon again into
+// every attachment point that carries the same file. Success with slot 24 clears set.wpn_mod.
+int IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path);
+// The whole of a weapon file held in memory (header first) into slot en of record p, whole or
+// not at all; path names the file in alerts.
+int IO_wpn_image(int p, int en, const unsigned char* data, long size, const std::string& path);
 // Where the weapon file `name` of record p is: the aircraft's own "weapons" folder when a weapon
-// file (type 3, version 1) opens there, otherwise the program's weapons folder.
+// file (type 3, version 1) opens there, otherwise the program's weapons folder. Empty for a name
+// that would lead out of those folders (IO_wpn_name_ok).
 void get_wpn_path(int p, const std::string& name, std::string* path);
+// 0 for a name that is empty, absolute (a leading separator or drive) or has a ".." step.
+int IO_wpn_name_ok(const std::string& name);
