@@ -164,6 +164,8 @@ static int wpn_read(int p, int en, const std::string& path, int tell_missing)
 {
     XMappedFile file(IO_host_path(path).c_str(), nullptr);
     if (!file.ok()) {
+        // An empty file maps to nothing, but it is there: damaged, not missing.
+        if (IO_file_exists(path)) return IO_wpn_image(p, en, nullptr, 0, path);
         if (tell_missing)
             MACIBM_alert(0, "I could not find this weapon file!", IO_host_path(path).c_str(), "", "", 16);
         return 0;
@@ -218,20 +220,14 @@ int IO_wpn(int IO_type, int p, int en, const std::string& name, const std::strin
     if (!use_path) get_wpn_path(p, name, &where);
     wpn_struct& w = veh[p].wpn[en];
     int ok = 0;
-    if (where.empty()) {
+    if (where.empty())
         MACIBM_alert(0, "I will not use this weapon: its name leads out of the Weapons folder!", name.c_str(),
                      "Weapons are named by their file in the Weapons folder, or in the aircraft's own weapons folder.", "", 16);
-    } else if (IO_type == 1) {
-        ok = wpn_write(p, en, where);
-    } else {
-        ok = wpn_read(p, en, where, use_path);
-        // An attachment point whose weapon could not be read carries none; the weapon being
-        // built stays as it was, so a failed open never loses the designer's work.
-        if (!ok && en < ACF_WPN_POINTS) {
-            memset(&w, 0, sizeof w);
-            w.type = 0;
-        }
-    }
+    else if (IO_type == 1) ok = wpn_write(p, en, where);
+    else ok = wpn_read(p, en, where, use_path);
+    // An attachment point whose weapon could not be read carries none; the weapon being built
+    // stays as it was, so a failed open never loses the designer's work.
+    if (!ok && IO_type == 0 && en < ACF_WPN_POINTS) memset(&w, 0, sizeof w);
     // The builder's weapon is saved or freshly read: nothing of it is unsaved any more.
     if (ok && en == ACF_WPN_SLOTS - 1) set.wpn_mod = 0;
     wpn_derive(w);
