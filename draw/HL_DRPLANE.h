@@ -22,6 +22,9 @@ void plot_plane_3D(int p, int ren_type);
 void plot_plane_part(int p, int en);
 void draw_sbrk(int p, int en, int s, float fr_1, int dir, float ang);
 void plot_weapon(int p, int en);
+// Weapon en (0..24, 24 the weapon being built) of aircraft p alone in the window rectangle,
+// sized to fit and seen from ahead, left and above; untextured.
+void plot_weapon_2D(float x1, float y1, float x2, float y2, int p, int en);
 // Light sprites: begin, the aircraft's place and attitude, one light, end.
 void util_point_lite_init(int force_textured);
 void util_point_lite_setref(float x, float y, float z, float the, float psi, float phi);

@@ -638,9 +638,16 @@ void draw_sbrk(int p, int en, int s, float fr_1, int dir, float ang)
 }
 
 //=== weapons ================================================================================
+static void draw_weapon(int p, int en);
+
 void plot_weapon(int p, int en)
 {
     if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_WPN_POINTS || !wpn_can_exist(p, en)) return;
+    draw_weapon(p, en);
+}
+
+static void draw_weapon(int p, int en)
+{
     const veh_struct& v = veh[p];
     const wpn_struct& w = v.wpn[en];
     b_close();
@@ -688,6 +695,67 @@ void plot_weapon(int p, int en)
             x_pop();
         }
     }
+}
+
+//=== the weapon alone =======================================================================
+void plot_weapon_2D(float x1, float y1, float x2, float y2, int p, int en)
+{
+    if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_WPN_SLOTS || !(x2 > x1) || !(y2 > y1)) return;
+    veh_struct& v = veh[p];
+    wpn_struct& w = v.wpn[en];
+    // The body's extent, fins included, sizes the camera and puts the body's middle in the middle.
+    float lo[3] = {1e6f, 1e6f, 1e6f}, hi[3] = {-1e6f, -1e6f, -1e6f};
+    auto take = [&lo, &hi](float x, float y, float z) {
+        const float c[3] = {fin(x), fin(y), fin(z)};
+        for (int i = 0; i < 3; i++) lo[i] = std::fmin(lo[i], c[i]), hi[i] = std::fmax(hi[i], c[i]);
+    };
+    for (int s = 0; s < ACF_WPN_STATIONS; s++)
+        for (int r = 0; r < ACF_BODY_POINTS; r++) take(v.body_X[en][s][r], v.body_Y[en][s][r], v.body_Z[en][s][r]);
+    for (int f = 0; f < WPN_FIN_SETS; f++) {
+        const float reach = fin(w.mis_fin_semilen[f]), z = fin(w.mis_fin_z[f]), c = fin(std::fmax(w.mis_fin_cr[f], w.mis_fin_ct[f]));
+        if (reach > 0.01f) take(reach, reach, z + reach + c), take(-reach, -reach, z - c);
+    }
+    float size = 0;
+    for (int i = 0; i < 3; i++) size = std::fmax(size, hi[i] - lo[i]);
+    const float h = (size > 0.01f ? size : 1.0f) * 0.6f;
+    const float W = x2 - x1, H = y2 - y1;
+    OGL_flush_quads();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-h * W / H, h * W / H, -h, h, -4 * h, 4 * h);
+    glViewport(intround((x1 + mnw.win_x + mnw.x_off) * mnw.xy_scale), intround((y1 + mnw.win_y) * mnw.xy_scale),
+               intround(W * mnw.xy_scale), intround(H * mnw.xy_scale));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDepthMask(GL_TRUE);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    const GLfloat ambient[4] = {0.3f, 0.3f, 0.3f, 1}, diffuse[4] = {0.5f, 0.5f, 0.5f, 1}, position[4] = {0.3f, 0.5f, 1, 0};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    OGL_scissors(x1, y1, W, H);
+    if (set.draw_wire) {
+        OGL_setstate(0, 0, 3, 4, 8, 10);
+        OGL_setcolorINDEX(42, 1);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    } else {
+        OGL_setstate(0, 0, 2, 5, 8, 10);
+    }
+    // Seen from ahead, left and above, nose to the left; the weapon's own flight state, which a
+    // file carries as it lay in memory, is put back untouched.
+    glPushMatrix();
+    rot(25, 1, 0, 0);
+    rot(-125, 0, 1, 0);
+    move(-0.5f * (lo[0] + hi[0]), -0.5f * (lo[1] + hi[1]), -0.5f * (lo[2] + hi[2]));
+    const wpn_struct kept = w;
+    w.x = w.y = w.z = 0;
+    w.psi_wrl = w.the_wrl = w.phi_wrl = 0;
+    draw_weapon(p, en);
+    w = kept;
+    glPopMatrix();
+    if (set.draw_wire) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    OGL_scissors_end();
+    OGL_2d_projection();
 }
 
 //=== light sprites ==========================================================================

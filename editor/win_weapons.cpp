@@ -106,6 +106,7 @@ void APP_weapon_attach_window(void)
     BTN_subwin(g_tab_dy, 13, 10, 10, -1, -1, "", &x2, &y2);
     OGL_string(39, 40, 585, T(541), 9999, 100);
     OGL_string(39, 715, 585, "heading, pitch, and roll offsets (deg)", 9999, 100);
+    if (mnw.mouse_clicked) wrk_path = wpn_path;   // where a file picker pressed now starts
     const int first = 12 * intlim(set.wdefW_tab, 0, 1);
     for (int slot = first; slot < first + 12; slot++) attach_row(v, slot, 550.0f - 45.0f * (slot - first));
 }
@@ -115,6 +116,8 @@ int WPN_save(int with_dialog)
 {
     std::string name = STR_of(set.weapn_name), path = STR_of(set.weapn_path);
     if (with_dialog || name.empty() || path.empty()) {
+        wrk_path = wpn_path;
+        if (!path.empty()) get_path_with_path(&wrk_path, path);
         if (!dialog_opensave(MNW_WIN_SAVE, 3, &name, &path)) return 0;
     }
     // A weapon file always ends in ".wpn", whatever was typed.
@@ -136,6 +139,7 @@ int WPN_save(int with_dialog)
 int WPN_open(void)
 {
     std::string name = STR_of(set.weapn_name), path = STR_of(set.weapn_path);
+    wrk_path = wpn_path;
     if (!dialog_opensave(MNW_WIN_OPEN, 3, &name, &path)) return 0;
     if (path.size() >= sizeof set.weapn_path || name.size() >= sizeof set.weapn_name) return 0;
     if (!IO_wpn(0, 0, WPN_BUILT, name, path, 1)) return 0;
@@ -253,6 +257,7 @@ static void weapon_page(void)
     if (intrange(w.type, 8, 22)) missile_fields(w);
     if (w.type == 23) BTN_flt(650, 665, &w.total_weapon_mass_max, 6, 0, 0, T(369));
     if (w.type == 23) BTN_flt(650, 615, &w.fuel_warhead_mass_max, 6, 0, 0, T(370));
+    if (mnw.mouse_clicked) wrk_path = afl_path;   // where a fin airfoil picker pressed now starts
     if (intrange(w.type, 8, 23))
         for (int f = 0; f < WPN_FIN_SETS; f++) fin_column(w, f);
 }
@@ -273,7 +278,7 @@ static void motor_page(void)
         BTN_flt(140 + 80.0f * s, 115, &w.mis_thrust[s], 6, 0, 0, stage_label(557, s));
         BTN_flt(150 + 80.0f * s, 65, &w.mis_duration[s], 5, 1, 0, stage_label(558, s));
     }
-    plot_plane_2D(20, 170, mnw.win_dx - 20, mnw.win_dy - 20 - g_tab_dy, 0);
+    plot_weapon_2D(20, 170, mnw.win_dx - 20, mnw.win_dy - 20 - g_tab_dy, 0, WPN_BUILT);
 }
 
 static void seeker_page(void)
@@ -285,7 +290,7 @@ static void seeker_page(void)
     BTN_flt(260, 165, &w.mis_crat_per_deg_bore, 5, 4, 0, T(573));
     BTN_flt(260, 115, &w.mis_crat_per_degpersec_bore, 5, 4, 0, T(574));
     BTN_flt(260, 65, &w.mis_crat_per_degpersec, 5, 4, 0, T(575));
-    plot_plane_2D(20, 270, mnw.win_dx - 20, mnw.win_dy - 20 - g_tab_dy, 0);
+    plot_weapon_2D(20, 270, mnw.win_dx - 20, mnw.win_dy - 20 - g_tab_dy, 0, WPN_BUILT);
 }
 
 void APP_weapon_builder_window(void)
@@ -294,7 +299,12 @@ void APP_weapon_builder_window(void)
     case 0: weapon_page(); break;
     case 1: motor_page(); break;
     case 2: seeker_page(); break;
-    case 3: BODY_update(WPN_BUILT, ACF_WPN_STATIONS, ACF_BODY_POINTS); break;
+    case 3:
+        // Above the cross-sections, beside the view choice, the weapon as the last edit left it;
+        // the plan views need the whole page.
+        if (set.body_edit_view == 0) plot_weapon_2D(20, 410, 560, mnw.win_dy - 20 - g_tab_dy, 0, WPN_BUILT);
+        BODY_update(WPN_BUILT, ACF_WPN_STATIONS, ACF_BODY_POINTS);
+        break;
     }
 }
 

@@ -408,6 +408,7 @@ void GEO_build(int p)
         if (have_this_part(p, en, 6)) build_body(p, en);
     for (int w = 0; w < ACF_WPN_POINTS; w++)
         if (wpn_can_exist(p, w)) build_weapon(p, w);
+    build_weapon(p, ACF_WPN_SLOTS - 1);   // the weapon being built, shown in the builder
 }
 
 //=== plan-view extents ======================================================================

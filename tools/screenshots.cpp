@@ -20,6 +20,7 @@
 #include "tests/support/ww_full_acf.h"
 #include "model/IO_AFL.h"
 #include "base/hl_string.h"
+#include "model/IO_ACF.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -269,6 +270,42 @@ static void body_gear_weight_windows(void)
     set.body_edit_view = 0;
 }
 
+// The full transport carrying the sample weapons under its wings, and the weapon builder on the
+// sample missile, every page.
+static void weapon_windows(void)
+{
+    ww_full_acf(0);
+    veh_struct& v = veh[0];
+    const char* names[4] = {"Bomb 500 lb.wpn", "Heat Seeker.wpn", "Drop Tank 300 gal.wpn", "Gun Pod.wpn"};
+    for (int i = 0; i < 8; i++) {
+        STR_put(v.wpn_name[i], names[i / 2]);
+        IO_wpn(0, 0, i, names[i / 2], "", 0);
+        v.wpn_att_prt[i] = i % 2;                  // wing1L, wing1R
+        v.wpn_att_con[i] = i == 0 ? 1 : 0;
+        v.x_wpn_att[i] = (i % 2 ? 1 : -1) * (8.0f + 3 * (i / 2));
+        v.y_wpn_att[i] = -1.5f;
+        v.z_wpn_att[i] = 30;
+    }
+    load_plane_geo(1, 0, 0, 0);
+    IO_wpn(0, 0, 24, "", wpn_path + "Heat Seeker.wpn", 1);
+    STR_put(set.weapn_name, "Heat Seeker.wpn");
+    struct shot { int win; int set_struct::*tab; int page; const char* name; };
+    const shot shots[] = {{907, &set_struct::wdefW_tab, 0, "screenshot-weapon-attachment.png"},
+                          {908, &set_struct::wbldW_tab, 0, "screenshot-weapon-builder.png"},
+                          {908, &set_struct::wbldW_tab, 1, "screenshot-weapon-motor.png"},
+                          {908, &set_struct::wbldW_tab, 2, "screenshot-weapon-seeker.png"},
+                          {908, &set_struct::wbldW_tab, 3, "screenshot-weapon-body.png"}};
+    double t = 1200;
+    for (const shot& s : shots) {
+        MACIBM_startwind(s.win, "screenshot");
+        set.*s.tab = s.page;
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        save(s.name);
+    }
+    set.wpn_mod = 0;
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -300,6 +337,7 @@ int main(int argc, char** argv)
     wing_windows();
     engine_windows();
     body_gear_weight_windows();
+    weapon_windows();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);

@@ -67,5 +67,6 @@ void OGL_mini_me(const std::string&, int, int, int, unsigned char*) {}
 //=== object models ==========================================================================
 void OBJ_compile_model(int) {}
 void plot_plane_2D(float, float, float, float, int) {}
+void plot_weapon_2D(float, float, float, float, int, int) {}
 void plot_build_obj(int, int, float, float, float, float, float, float, int, int, int) {}
 void OBJ_draw_at(int, const float*, int) {}
