@@ -46,7 +46,7 @@ int IO_acf_write_to(int p, const std::string& path);
 // every attachment point that carries the same file. Success with slot 24 clears set.wpn_mod.
 int IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path);
 // The whole of a weapon file held in memory (header first) into slot en of record p, whole or
-// not at all; path names the file in alerts.
+// not at all, with its free_flyer and action_mode worked out; path names the file in alerts.
 int IO_wpn_image(int p, int en, const unsigned char* data, long size, const std::string& path);
 // Where the weapon file `name` of record p is: the aircraft's own "weapons" folder when a weapon
 // file (type 3, version 1) opens there, otherwise the program's weapons folder. Empty for a name

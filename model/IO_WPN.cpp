@@ -153,6 +153,7 @@ int IO_wpn_image(int p, int en, const unsigned char* data, long size, const std:
 
     veh_struct& v = veh[p];
     v.wpn[en] = b->w;
+    wpn_derive(v.wpn[en]);
     v.body_r[en] = b->r;
     memcpy(v.body_X[en], b->X, sizeof b->X);
     memcpy(v.body_Y[en], b->Y, sizeof b->Y);

@@ -9,6 +9,7 @@
 #include "model/IO_ACF.h"
 #include "model/IO_AFL.h"
 #include "model/acf_struct.h"
+#include "model/wpn_samples.h"
 #include "model/set_struct.h"
 #include "base/IO_TYPED.h"
 #include "base/records.h"
@@ -401,6 +402,38 @@ void object_seeds(void)
     put_seed("fuzz_obj", "texture_only_700.obj", v700 + "end\n");
 }
 
+//=== weapons ================================================================================
+// The sample missile as the weapon writer saves it, the same from a big-endian writer, and the
+// file cut inside its record.
+void weapon_seeds(void)
+{
+    const std::string path = (s_root / "wpn-seed.tmp").string();
+    WPN_make_sample(0, ACF_WPN_SLOTS - 1, WPN_SAMPLE_MISSILE);
+    if (!IO_wpn(1, 0, ACF_WPN_SLOTS - 1, "", path, 1)) {
+        s_failed = 1;
+        return;
+    }
+    FILE* f = fopen(path.c_str(), "rb");
+    bytes little;
+    for (int c; f && (c = fgetc(f)) != EOF;) little.push_back((unsigned char)c);
+    if (f) fclose(f);
+    std::filesystem::remove(path);
+    put_seed("fuzz_wpn", "missile_little_endian.wpn", little);
+    bytes big = little;
+    big[0] = 'a';
+    big[1] = 0;
+    big[4] = 1;
+    const size_t afl = offsetof(wpn_struct, mis_afl), chr = offsetof(wpn_struct, xchr_overflow);
+    for (size_t off = 0; off + 4 <= big.size() - 5; off += 4) {
+        if ((off >= afl && off < afl + sizeof(wpn_struct::mis_afl)) || (off >= chr && off < (size_t)WPN_IMAGE_BYTES)) continue;
+        std::swap(big[5 + off], big[5 + off + 3]);
+        std::swap(big[5 + off + 1], big[5 + off + 2]);
+    }
+    put_seed("fuzz_wpn", "missile_big_endian.wpn", big);
+    little.resize(5 + 700);
+    put_seed("fuzz_wpn", "missile_cut_in_record.wpn", little);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -419,6 +452,7 @@ int main(int argc, char** argv)
     airfoil_seeds();
     picture_seeds();
     object_seeds();
+    weapon_seeds();
     if (s_failed) fprintf(stderr, "make_fuzz_seeds: could not write every seed under %s\n", argv[1]);
     return s_failed;
 }
