@@ -14,6 +14,7 @@
 
 #include "model/IO_ACF.h"
 #include "model/IO_AFL.h"
+#include "model/wpn_samples.h"
 #include "base/records.h"
 #include <algorithm>
 #include <dirent.h>
@@ -216,6 +217,35 @@ BENCHMARK(BM_AirfoilsOpenCold)->Arg(12)->Arg(3)->Unit(benchmark::kMillisecond);
 
 void BM_AirfoilsOpenWarm(benchmark::State& state) { airfoil_open(state, false); }
 BENCHMARK(BM_AirfoilsOpenWarm)->Arg(12)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// The weapons an aircraft read loads: 24 attachment points naming 24 distinct weapon files, read
+// as read_acf does (each name looked for in the aircraft's own weapons folder first). Arg 1: the
+// files are in that folder; 0: in the program's Weapons folder, after a look in the aircraft's.
+void BM_AcfWeapons(benchmark::State& state)
+{
+    const std::string dir = bench_dir();
+    const bool own = state.range(0) != 0;
+    const std::string folder = own ? dir + "weapons:" : wpn_path + "bench-" + std::to_string(getpid()) + ":";
+    IO_make_folders(folder + "x");
+    veh_struct& v = veh[0];
+    memset(&v, 0, sizeof v);
+    set_path(0, dir + "armed.acf");
+    for (int i = 0; i < ACF_WPN_POINTS; i++) {
+        WPN_make_sample(0, 24, i % WPN_SAMPLES);
+        const std::string name = (own ? "" : "bench-" + std::to_string(getpid()) + ":") + "w" + std::to_string(i) + ".wpn";
+        IO_wpn(1, 0, 24, name, folder + "w" + std::to_string(i) + ".wpn", 1);
+        snprintf(v.wpn_name[i], sizeof v.wpn_name[i], "%s", name.c_str());
+    }
+    for (auto _ : state) {
+        for (int i = 0; i < ACF_WPN_POINTS; i++)
+            if (!IO_wpn(0, 0, i, v.wpn_name[i], "", 0)) state.SkipWithError("weapon read failed");
+    }
+    if (!own) {
+        for (int i = 0; i < ACF_WPN_POINTS; i++) remove(IO_host_path(folder + "w" + std::to_string(i) + ".wpn").c_str());
+        rmdir(IO_host_path(folder).c_str());
+    }
+}
+BENCHMARK(BM_AcfWeapons)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 static const int WPN_FILE_TYPE = 3;
 static const int WPN_VERSION = 1;
@@ -74,6 +75,39 @@ int IO_wpn_name_ok(const std::string& name)
     return 1;
 }
 
+// Up to max bytes from the start of the file at path into buf: how many, or -1 when it does not
+// open. A plain read: a weapon file is small, and mapping it would cost more than reading it.
+static long wpn_file_bytes(const std::string& path, unsigned char* buf, long max)
+{
+    FILE* f = fopen(IO_host_path(path).c_str(), "rb");
+    if (!f) return -1;
+    const long n = (long)fread(buf, 1, (size_t)max, f);
+    fclose(f);
+    return n;
+}
+
+// The bytes begin with a weapon file's header (type 3, version 1); only a look, so the byte
+// order of any read under way stays.
+static int wpn_header_ok(const unsigned char* b, long n)
+{
+    int c_use, c_max;
+    const int rev = rev_inf_bin;
+    const int ok = n > 0 && MAP_check_bytes(WPN_FILE_TYPE, b, n, &c_use, &c_max, "1");
+    rev_inf_bin = rev;
+    return ok;
+}
+
+// The aircraft's own weapons folder's file of that name.
+static std::string wpn_own_path(int p, const std::string& name)
+{
+    std::string local;
+    get_path_with_path(&local, STR_of(veh[p].path));
+    local += "weapons";
+    local += "\\";
+    local += name;
+    return local;
+}
+
 void get_wpn_path(int p, const std::string& name, std::string* path)
 {
     if (!path) return;
@@ -82,17 +116,9 @@ void get_wpn_path(int p, const std::string& name, std::string* path)
         return;
     }
     if (p >= 0 && p < ACF_RECORDS) {
-        std::string local;
-        get_path_with_path(&local, STR_of(veh[p].path));
-        local += "weapons";
-        local += "\\";
-        local += name;
-        XMappedFile file(IO_host_path(local).c_str(), nullptr);
-        int c_use, c_max;
-        const int rev = rev_inf_bin;   // only a look: the byte order of any read stays
-        const int ok = file.ok() && MAP_check_bytes(WPN_FILE_TYPE, file.begin(), file.size(), &c_use, &c_max, "1");
-        rev_inf_bin = rev;
-        if (ok) {
+        const std::string local = wpn_own_path(p, name);
+        unsigned char head[WPN_HEADER_BYTES];
+        if (wpn_header_ok(head, wpn_file_bytes(local, head, WPN_HEADER_BYTES))) {
             *path = local;
             return;
         }
@@ -161,17 +187,28 @@ int IO_wpn_image(int p, int en, const unsigned char* data, long size, const std:
     return 1;
 }
 
-static int wpn_read(int p, int en, const std::string& path, int tell_missing)
+// The file at path, or with find_by_name the weapon called name where get_wpn_path finds it,
+// each file opened once.
+static int wpn_read(int p, int en, const std::string& name, std::string path, int find_by_name)
 {
-    XMappedFile file(IO_host_path(path).c_str(), nullptr);
-    if (!file.ok()) {
-        // An empty file maps to nothing, but it is there: damaged, not missing.
-        if (IO_file_exists(path)) return IO_wpn_image(p, en, nullptr, 0, path);
-        if (tell_missing)
-            MACIBM_alert(0, "I could not find this weapon file!", IO_host_path(path).c_str(), "", "", 16);
+    std::vector<unsigned char> buf(WPN_FILE_BYTES);
+    long n = -1;
+    if (find_by_name) {
+        path = wpn_own_path(p, name);
+        n = wpn_file_bytes(path, buf.data(), WPN_FILE_BYTES);
+        if (!wpn_header_ok(buf.data(), n)) {
+            path = wpn_path + name;
+            n = wpn_file_bytes(path, buf.data(), WPN_FILE_BYTES);
+        }
+    } else {
+        n = wpn_file_bytes(path, buf.data(), WPN_FILE_BYTES);
+    }
+    if (n < 0) {
+        // Found by name, a weapon that is not there only leaves its point empty.
+        if (!find_by_name) MACIBM_alert(0, "I could not find this weapon file!", IO_host_path(path).c_str(), "", "", 16);
         return 0;
     }
-    return IO_wpn_image(p, en, file.begin(), file.size(), path);
+    return IO_wpn_image(p, en, buf.data(), n, path);
 }
 
 //=== writing ================================================================================
@@ -206,7 +243,7 @@ static int wpn_write(int p, int en, const std::string& path)
         std::string at;
         get_wpn_path(p, STR_of(v.wpn_name[i]), &at);
         if (at.empty() || IO_host_path(at) != saved) continue;
-        reloaded |= wpn_read(p, i, at, 0);
+        reloaded |= wpn_read(p, i, "", at, 0);
         wpn_derive(v.wpn[i]);
     }
     if (reloaded && p == 0) load_plane_geo(1, 0, 0, 0);
@@ -217,15 +254,18 @@ static int wpn_write(int p, int en, const std::string& path)
 int IO_wpn(int IO_type, int p, int en, const std::string& name, const std::string& path, int use_path)
 {
     if (p < 0 || p >= ACF_RECORDS || en < 0 || en >= ACF_WPN_SLOTS || (IO_type != 0 && IO_type != 1)) return 0;
-    std::string where = path;
-    if (!use_path) get_wpn_path(p, name, &where);
     wpn_struct& w = veh[p].wpn[en];
     int ok = 0;
-    if (where.empty())
+    if (!use_path && !IO_wpn_name_ok(name)) {
         MACIBM_alert(0, "I will not use this weapon: its name leads out of the Weapons folder!", name.c_str(),
                      "Weapons are named by their file in the Weapons folder, or in the aircraft's own weapons folder.", "", 16);
-    else if (IO_type == 1) ok = wpn_write(p, en, where);
-    else ok = wpn_read(p, en, where, use_path);
+    } else if (IO_type == 1) {
+        std::string where = path;
+        if (!use_path) get_wpn_path(p, name, &where);
+        ok = wpn_write(p, en, where);
+    } else {
+        ok = wpn_read(p, en, name, path, !use_path);
+    }
     // An attachment point whose weapon could not be read carries none; the weapon being built
     // stays as it was, so a failed open never loses the designer's work.
     if (!ok && IO_type == 0 && en < ACF_WPN_POINTS) memset(&w, 0, sizeof w);

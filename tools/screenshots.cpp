@@ -283,8 +283,8 @@ static void weapon_windows(void)
         v.wpn_att_prt[i] = i % 2;                  // wing1L, wing1R
         v.wpn_att_con[i] = i == 0 ? 1 : 0;
         v.x_wpn_att[i] = (i % 2 ? 1 : -1) * (8.0f + 3 * (i / 2));
-        v.y_wpn_att[i] = -1.5f;
-        v.z_wpn_att[i] = 30;
+        v.y_wpn_att[i] = v.Yarm[8] - 2.5f;         // under the main wing
+        v.z_wpn_att[i] = v.Zarm[8] + 3;
     }
     load_plane_geo(1, 0, 0, 0);
     IO_wpn(0, 0, 24, "", wpn_path + "Heat Seeker.wpn", 1);
@@ -303,6 +303,11 @@ static void weapon_windows(void)
         frame_at(t += 0.1);
         save(s.name);
     }
+    MACIBM_startwind(0, "screenshot");
+    flt[0].the = 0, flt[0].psi = 270, flt[0].phi = 0;   // from the side
+    frame_at(t += 0.1);
+    frame_at(t += 0.1);
+    save("screenshot-weapons-attached.png");
     set.wpn_mod = 0;
 }
 
