@@ -11,6 +11,7 @@
 #include "base/IO_TYPED.h"
 #include "base/IO_UTILS.h"
 #include "base/records.h"
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -32,7 +33,7 @@ struct wpn_file_body {
     float Z[ACF_BODY_STATIONS][ACF_BODY_POINTS];
 };
 }  // namespace
-static_assert(sizeof(wpn_file_body) == WPN_IMAGE_BYTES + 4 + 3 * 1440, "a weapon file holds 14,440 bytes after its header");
+static_assert(sizeof(wpn_file_body) == WPN_IMAGE_BYTES + 4 + 3 * 1440, "a weapon file holds 13,880 bytes after its header");
 static_assert(std::is_same_v<decltype(veh_struct::body_X[0]), float(&)[ACF_BODY_STATIONS][ACF_BODY_POINTS]>);
 const long WPN_FILE_BYTES = WPN_HEADER_BYTES + (long)sizeof(wpn_file_body);
 
@@ -64,8 +65,8 @@ static void wpn_reverse(wpn_file_body* body)
 // (a ".." step) nor a path of its own (a leading separator or a drive).
 int IO_wpn_name_ok(const std::string& name)
 {
-    if (name.empty() || is_a_dir_char(name[0]) || (name.size() > 1 && name[1] == ':' && isalpha((unsigned char)name[0]) && name.size() > 2 && is_a_dir_char(name[2])))
-        return 0;
+    const bool drive = name.size() > 2 && isalpha((unsigned char)name[0]) && name[1] == ':' && is_a_dir_char(name[2]);
+    if (name.empty() || is_a_dir_char(name[0]) || drive) return 0;
     size_t start = 0;
     for (size_t i = 0; i <= name.size(); i++) {
         if (i < name.size() && !is_a_dir_char(name[i])) continue;
@@ -155,7 +156,7 @@ static void wpn_derive(wpn_struct& w)
 
 static void wpn_alert(const char* what, const std::string& path, const char* detail)
 {
-    MACIBM_alert(0, what, IO_host_path(path).c_str(), detail, "The weapon was not loaded; what was there before is unchanged.", 16);
+    MACIBM_alert(0, what, IO_host_path(path).c_str(), detail, "The weapon was not loaded.", 16);
 }
 
 int IO_wpn_image(int p, int en, const unsigned char* data, long size, const std::string& path)
