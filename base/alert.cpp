@@ -16,6 +16,7 @@ void (*g_recovery_writer)(void);
 
 static pthread_t s_main_thread = pthread_self();
 static int s_workers_up;
+static int s_terminal;   // the command line: alerts are lines on the terminal, nobody dismisses them
 static int s_alert_up;   // alerts never nest: one raised while another is showing is dropped
 
 static const char* const s_credits[4] = {
@@ -44,6 +45,29 @@ void MACIBM_alert_reset(void)
     s_main_thread = pthread_self();
     s_workers_up = 0;
     s_alert_up = 0;
+    s_terminal = 0;
+}
+
+void MACIBM_alert_terminal(int on) { s_terminal = on; }
+
+// One line on standard error: the alert's lines joined, so a script can tell which file it was
+// about (the lines name it). A fatal one ends the command with status 2, as an unreadable file does.
+static void terminal_alert(const char* const s[4], int type, const char* file, int line)
+{
+    std::string text;
+    for (int i = 0; i < 4; i++) {
+        if (!s[i][0]) continue;
+        if (!text.empty()) text += ' ';
+        text += s[i];
+    }
+    fprintf(stderr, "%s%s\n", type == 17 ? "fatal: " : "", text.c_str());
+    if (type != 17) return;
+    if (xer) {
+        fprintf(xer, "file: %s, line: %d\n", file ? file : "", line);
+        fflush(xer);
+    }
+    fflush(stderr);
+    std::_Exit(2);
 }
 
 void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, const char* C_string3,
@@ -55,6 +79,10 @@ void __MACIBM_alert(int close_to, const char* C_string1, const char* C_string2, 
     // raised it, for the thread pool to record.
     if (s_workers_up && !MACIBM_on_main_thread()) throw XException(s[0], s[1], s[2], s[3], file, line);
     if (g_alert_hook) g_alert_hook(type, s[0], s[1], s[2], s[3], file, line);
+    if (s_terminal) {
+        terminal_alert(s, type, file, line);
+        return;
+    }
     if (s_alert_up || mnw.top_win == MNW_WIN_ALERT) return;
     if (type == 15) for (int i = 0; i < 4; i++) s[i] = s_credits[i];
 

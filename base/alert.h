@@ -31,6 +31,10 @@ extern void (*MACIBM_alert_message_box)(const char* title, const char* text);
 extern void (*MACIBM_fatal_shutdown)(void);
 extern void (*g_recovery_writer)(void);
 
+// The command line's terminal mode (on 1): each alert is one line on standard error and returns
+// at once; the fatal kind ends the process with status 2. Off after the start-up reset.
+void MACIBM_alert_terminal(int on);
+
 // No window, no shutdown or recovery writer, no pool, this thread the main one; the test hook
 // stays. Part of the start-up reset.
 void MACIBM_alert_reset(void);

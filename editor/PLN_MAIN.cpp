@@ -461,28 +461,33 @@ static int image_incomplete(const std::string& path)
     return need > 0 && file.size() < 5 + need;
 }
 
-static void resave_one(const std::string& name, const std::string& path)
+int ACF_batch_read(const std::string& name, const std::string& path, int for_editor)
 {
     veh_struct& v = veh[0];
-    if (name.size() >= sizeof v.name || path.size() >= sizeof v.path || image_incomplete(path)) {
-        batch_log("could not read, left as it was:", path);
-        s_batch.unreadable++;
-        return;
-    }
+    if (name.size() >= sizeof v.name || path.size() >= sizeof v.path || image_incomplete(path)) return 0;
     STR_put(v.name, name);
     STR_put(v.path, path);
     // The record is read first on its own: a file that does not read must not be saved, because
     // what would be saved is an empty aircraft in its place.
-    if (!IO_acf(0, 0, 1)) {
-        batch_log("could not read, left as it was:", path);
-        s_batch.unreadable++;
+    if (!IO_acf_read_any(0)) {
         STR_put(v.name, name);
         STR_put(v.path, path);
         setup_base_acf();
+        return 0;
+    }
+    if (for_editor) read_acf(1, 1);
+    else ACF_after_read(0, 1);
+    for (int g = 67; g <= 72; g++) v.gearstatdef[g] = 0;
+    return 1;
+}
+
+static void resave_one(const std::string& name, const std::string& path)
+{
+    if (!ACF_batch_read(name, path, 1)) {
+        batch_log("could not read, left as it was:", path);
+        s_batch.unreadable++;
         return;
     }
-    read_acf(1, 1);
-    for (int g = 67; g <= 72; g++) v.gearstatdef[g] = 0;
     // The designer sees each aircraft go by.
     for (int f = 0; f < 100 && !g_done; f++) MACIBM_event_proc();
     if (write_acf(0)) s_batch.resaved++;

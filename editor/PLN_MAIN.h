@@ -47,4 +47,9 @@ int check_wpn_save(void);
 // and saved again in the current file format. A file that cannot be read is never written: it is
 // listed in "Error.out" and the batch goes on with the next.
 void batch_update(void);
+// One aircraft of a batch into record 0, never from a file that holds less than a whole image:
+// the guard read, then the completion (the editor's whole read_acf with for_editor, or only
+// ACF_after_read without it, for a batch that draws nothing) and the gear put down. 0, with
+// record 0 a new aircraft under name and path, when the file does not read.
+int ACF_batch_read(const std::string& name, const std::string& path, int for_editor);
 void handle_level(std::string* folder);     // one folder (ending in a separator) and those below it

@@ -154,9 +154,14 @@ int IO_acf_image(int p, const unsigned char* data, long size, const std::string&
 
 static int acf_read(int p)
 {
-    veh_struct& v = veh[p];
-    if (lo_case_strcmp_len(v.path, app_path.c_str(), (int)app_path.size()) != 0) return 0;
+    if (lo_case_strcmp_len(veh[p].path, app_path.c_str(), (int)app_path.size()) != 0) return 0;
+    return IO_acf_read_any(p);
+}
 
+int IO_acf_read_any(int p)
+{
+    if (p < 0 || p >= ACF_RECORDS) return 0;
+    veh_struct& v = veh[p];
     char name[ACF_TEXT], path[ACF_TEXT];
     memcpy(name, v.name, sizeof name);
     memcpy(path, v.path, sizeof path);

@@ -17,6 +17,9 @@
 // in an alert naming the path and the reason (in a batch, is_batch, the same goes to "Error.out"
 // and nothing waits), and 0 is returned.
 int IO_acf(int IO_type, int p, int is_batch);
+// The read of IO_acf for a path anywhere (record p's path, host or ':' separators): the command
+// line works on files the designer names, wherever they are.
+int IO_acf_read_any(int p);
 
 // The whole of an aircraft file held in memory (data, size bytes, header first) into record p,
 // which the caller has cleared. 0 when it is not a current file (no typed header of version 740):

@@ -108,6 +108,8 @@ static std::string own_folder(void)
     return cut == std::string::npos ? std::string("./") : p.substr(0, cut + 1);
 }
 
+std::string MACIBM_own_folder(void) { return own_folder(); }
+
 void MACIBM_res_defaults(void)
 {
     mnw.x_res_req = 1024; mnw.y_res_req = 768; mnw.col_res_req = 32; mnw.set_res_req = 1;

@@ -21,6 +21,7 @@ void MACIBM_init(void);                     // start-up steps up to the first wi
 // Every global record and every module's state back to what a fresh process has: the start-up
 // reset, which tests use too.
 void MACIBM_zero_records(void);
+std::string MACIBM_own_folder(void);           // the program's folder, ending in '/' (after MACIBM_command_line)
 void MACIBM_res_defaults(void);             // requested resolution defaults and the *_now copy
 void MACIBM_compute_offsets(void);          // x_off, y_off and the screen rectangle from *_now
 int  MACIBM_setres(int init_call);          // 1 switch to the *_now mode, 0 restore; 0 if refused

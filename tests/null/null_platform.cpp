@@ -26,6 +26,7 @@ void OGL_probe(int) {}
 void OGL_fixed_state(void* (*)(const char*)) {}
 void OGL_update_back_texes(void) {}
 void OGL_forget_state(void) {}
+int  OGL_read_pixels(int, int, int, int, unsigned char*) { return 0; }
 void OGL_setstate(int, int, int, int, int, int) {}
 void OGL_setcolorINDEX(int, float) {}
 void OGL_setcolorRGBA(float, float, float, float, int) {}
