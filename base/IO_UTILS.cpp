@@ -7,6 +7,7 @@
 #include <climits>
 #include <cerrno>
 #include <strings.h>
+#include <vector>
 #include <cstring>
 #include <dirent.h>
 #include <signal.h>
@@ -44,17 +45,38 @@ static bool path_exists(const std::string& p)
     return lstat(p.c_str(), &st) == 0;
 }
 
+// The last folder searched for a name in another case, as long as it is unchanged: a run over
+// a folder of many aircraft looks there for each one's missing cockpit object, and reading the
+// whole folder for each would make the run grow with the square of its size.
+static struct {
+    std::string dir;
+    dev_t dev;
+    ino_t ino;
+    timespec mtime;
+    std::vector<std::string> names;
+} s_case_dir;
+
 // The name in folder dir that equals name ignoring case, or name itself when there is none.
-static std::string match_case(const std::string& dir, const std::string& name)
+static std::string match_case(const std::string& dir_in, const std::string& name)
 {
-    DIR* d = opendir(dir.empty() ? "/" : dir.c_str());
-    if (!d) return name;
-    std::string found = name;
-    while (dirent* e = readdir(d)) {
-        if (strcasecmp(e->d_name, name.c_str()) == 0) { found = e->d_name; break; }
+    const std::string dir = dir_in.empty() ? "/" : dir_in;
+    struct stat st;
+    if (stat(dir.c_str(), &st) != 0) return name;
+    if (dir != s_case_dir.dir || st.st_dev != s_case_dir.dev || st.st_ino != s_case_dir.ino ||
+        st.st_mtim.tv_sec != s_case_dir.mtime.tv_sec || st.st_mtim.tv_nsec != s_case_dir.mtime.tv_nsec) {
+        DIR* d = opendir(dir.c_str());
+        if (!d) return name;
+        s_case_dir.names.clear();
+        while (dirent* e = readdir(d)) s_case_dir.names.push_back(e->d_name);
+        closedir(d);
+        s_case_dir.dir = dir;
+        s_case_dir.dev = st.st_dev;
+        s_case_dir.ino = st.st_ino;
+        s_case_dir.mtime = st.st_mtim;
     }
-    closedir(d);
-    return found;
+    for (const std::string& n : s_case_dir.names)
+        if (strcasecmp(n.c_str(), name.c_str()) == 0) return n;
+    return name;
 }
 
 std::string IO_host_path(const std::string& path)
@@ -431,4 +453,6 @@ void IO_utils_reset(void)
     s_save_done = 0;
     rev_inf_bin = 0;
     IO_notice_text.clear();
+    s_case_dir.dir.clear();
+    s_case_dir.names.clear();
 }

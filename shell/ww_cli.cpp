@@ -264,30 +264,6 @@ const field_row s_wpn_rows[] = {WPN_STRUCT_LAYOUT(CLI_WPN_ROW)};
 // The aircraft's stored fields: those inside the file's image.
 bool veh_row_stored(const field_row& r) { return r.offset < ACF_IMAGE_BYTES; }
 
-//=== check ==================================================================================
-int cmd_check(const std::vector<std::string>& args)
-{
-    const cli_args a = parse(args, {}, {});
-    if (!a.bad.empty() || a.files.empty()) {
-        fprintf(stderr, "check: %s\n", a.bad.empty() ? "no files given" : a.bad.c_str());
-        return CLI_UNREADABLE;
-    }
-    int pass = 0, failed = 0, unreadable = 0;
-    for (const std::string& f : a.files) {
-        if (!cli_read(0, f)) {
-            cant_read(f);
-            unreadable++;
-            continue;
-        }
-        const std::vector<ACF_problem> problems = ACF_check_all(0);
-        for (const ACF_problem& pr : problems) printf("%s: check %d: %s\n", f.c_str(), pr.check, pr.lines[0].c_str());
-        if (problems.empty()) pass++;
-        else failed++;
-    }
-    printf("check: %d passed, %d with problems, %d unreadable\n", pass, failed, unreadable);
-    return unreadable ? CLI_UNREADABLE : failed ? CLI_FOUND : CLI_OK;
-}
-
 //=== resave =================================================================================
 // Files to re-save: the files named, and every ".acf" under the folders named, each file and
 // each folder once however many links lead to it (so a loop of links ends).
@@ -365,6 +341,71 @@ void write_all(int fd, const std::string& s)
     }
 }
 
+// Runs job(i) for every i below n in separate processes (the model records are global), each
+// taking every workers-th file; done(i, text) gets each job's text in the parent as it arrives.
+// The count of jobs whose text arrived.
+size_t run_in_workers(size_t n, int workers, const std::function<std::string(size_t)>& job,
+                      const std::function<void(size_t, const std::string&)>& done)
+{
+    workers = (int)std::clamp<size_t>(std::min<size_t>((size_t)workers, n), 1, 64);
+    int fd[2];
+    if (n == 0 || pipe(fd) != 0) return 0;
+    std::vector<pid_t> kids;
+    fflush(nullptr);
+    for (int w = 0; w < workers; w++) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(fd[0]);
+            for (size_t i = (size_t)w; i < n && !g_cli_stop; i += (size_t)workers) {
+                const std::string text = job(i);
+                std::string msg = std::to_string(i) + " " + std::to_string(text.size()) + "\n";
+                msg += text;
+                write_all(fd[1], msg);
+            }
+            fflush(nullptr);
+            _exit(0);
+        }
+        if (pid > 0) kids.push_back(pid);
+    }
+    close(fd[1]);
+    std::string pending;
+    char buf[65536];
+    size_t got_jobs = 0;
+    bool told_kids = false;
+    for (;;) {
+        if (g_cli_stop && !told_kids) {
+            for (pid_t k : kids) kill(k, SIGTERM);   // each finishes the file it is on, then stops
+            told_kids = true;
+        }
+        const ssize_t got = read(fd[0], buf, sizeof buf);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        pending.append(buf, (size_t)got);
+        for (;;) {
+            const size_t nl = pending.find('\n');
+            if (nl == std::string::npos) break;
+            size_t index = 0, len = 0;
+            if (sscanf(pending.c_str(), "%zu %zu", &index, &len) != 2 || pending.size() < nl + 1 + len) break;
+            done(index, pending.substr(nl + 1, len));
+            pending.erase(0, nl + 1 + len);
+            got_jobs++;
+        }
+    }
+    close(fd[0]);
+    for (pid_t k : kids) {
+        int st;
+        while (waitpid(k, &st, 0) < 0 && errno == EINTR) {}
+    }
+    return got_jobs;
+}
+
+int worker_count(const cli_args& a)
+{
+    long n = sysconf(_SC_NPROCESSORS_ONLN);
+    if (const std::string* j = a.get("jobs")) n = atol(j->c_str());
+    return (int)std::clamp<long>(n, 1, 64);
+}
+
 int cmd_resave(const std::vector<std::string>& args)
 {
     const cli_args a = parse(args, {"jobs"}, {"dry-run"});
@@ -377,71 +418,21 @@ int cmd_resave(const std::vector<std::string>& args)
     for (const std::string& f : a.files) walk.add(f, true);
     const std::vector<std::string>& files = walk.files;
 
-    // The model records are global: each worker is a process of its own, taking every n-th file.
-    long cores = sysconf(_SC_NPROCESSORS_ONLN);
-    if (const std::string* j = a.get("jobs")) cores = atol(j->c_str());
-    const int workers = (int)std::clamp<long>(std::min<long>(cores, (long)files.size()), 1, 64);
-    int pipe_fd[2];
-    if (pipe(pipe_fd) != 0) {
-        fprintf(stderr, "resave: %s\n", strerror(errno));
-        return CLI_UNREADABLE;
-    }
     g_cli_stop = 0;
     catch_stop_signals(cli_on_signal);
-    std::vector<pid_t> kids;
-    fflush(nullptr);
-    for (int w = 0; w < workers && !files.empty(); w++) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            close(pipe_fd[0]);
-            for (size_t i = (size_t)w; i < files.size() && !g_cli_stop; i += (size_t)workers) {
-                std::string line(1, resave_file(files[i], dry));
-                line += files[i];
-                line += '\n';
-                write_all(pipe_fd[1], line);
-            }
-            fflush(nullptr);
-            _exit(0);
-        }
-        if (pid > 0) kids.push_back(pid);
-    }
-    close(pipe_fd[1]);
-
     const bool tty = isatty(2);
     int n[4] = {0, 0, 0, 0}, done = 0;   // converted, current, unreadable, failed
-    std::string pending;
-    char buf[4096];
-    bool told_kids = false;
-    for (;;) {
-        if (g_cli_stop && !told_kids) {
-            for (pid_t k : kids) kill(k, SIGTERM);   // each finishes the file it is on, then stops
-            told_kids = true;
-        }
-        const ssize_t got = read(pipe_fd[0], buf, sizeof buf);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        pending.append(buf, (size_t)got);
-        size_t nl;
-        while ((nl = pending.find('\n')) != std::string::npos) {
-            const char code = pending[0];
-            const std::string path = pending.substr(1, nl - 1);
-            pending.erase(0, nl + 1);
+    run_in_workers(
+        files.size(), worker_count(a), [&](size_t i) { return std::string(1, resave_file(files[i], dry)); },
+        [&](size_t i, const std::string& text) {
+            const char code = text.empty() ? 'F' : text[0];
             done++;
-            if (code == 'C') n[0]++;
-            else if (code == 'K') n[1]++;
-            else if (code == 'U') n[2]++;
-            else n[3]++;
+            n[code == 'C' ? 0 : code == 'K' ? 1 : code == 'U' ? 2 : 3]++;
             if (tty) fprintf(stderr, "\r\033[K");
-            if (code == 'U') fprintf(stderr, "%s: could not read, left as it was\n", path.c_str());
-            if (code == 'F') fprintf(stderr, "%s: could not save, left as it was\n", path.c_str());
+            if (code == 'U') fprintf(stderr, "%s: could not read, left as it was\n", files[i].c_str());
+            if (code == 'F') fprintf(stderr, "%s: could not save, left as it was\n", files[i].c_str());
             if (tty) fprintf(stderr, "resave: %d of %zu files", done, files.size());
-        }
-    }
-    close(pipe_fd[0]);
-    for (pid_t k : kids) {
-        int st;
-        while (waitpid(k, &st, 0) < 0 && errno == EINTR) {}
-    }
+        });
     if (tty) fprintf(stderr, "\r\033[K");
     const char* verb = dry ? "would be converted" : "converted";
     printf("resave: %d %s, %d already current, %d unreadable", n[0], verb, n[1], n[2]);
@@ -450,6 +441,56 @@ int cmd_resave(const std::vector<std::string>& args)
     printf("\n");
     if (g_cli_stop) return 130;
     return n[2] || n[3] || done < (int)files.size() ? CLI_UNREADABLE : CLI_OK;
+}
+
+//=== check ==================================================================================
+// One file's outcome: 'P' passed, 'F' with problems (then its lines), 'U' unreadable.
+std::string check_file(const std::string& f)
+{
+    if (!cli_read(0, f)) return "U";
+    const std::vector<ACF_problem> problems = ACF_check_all(0);
+    std::string text = problems.empty() ? "P" : "F";
+    for (const ACF_problem& pr : problems) {
+        text += f + ": check " + std::to_string(pr.check) + ": ";
+        text += pr.lines[0];
+        text += '\n';
+    }
+    return text;
+}
+
+int cmd_check(const std::vector<std::string>& args)
+{
+    const cli_args a = parse(args, {"jobs"}, {});
+    if (!a.bad.empty() || a.files.empty()) {
+        fprintf(stderr, "check: %s\n", a.bad.empty() ? "no files given" : a.bad.c_str());
+        return CLI_UNREADABLE;
+    }
+    // The files are checked in parallel and reported in the order given.
+    const std::vector<std::string>& files = a.files;
+    std::vector<std::string> results(files.size());
+    std::vector<char> arrived(files.size());
+    size_t shown = 0;
+    int count[3] = {0, 0, 0};   // passed, with problems, unreadable
+    auto show = [&](size_t i) {
+        const std::string& r = results[i];
+        const char code = r.empty() ? 'U' : r[0];
+        count[code == 'P' ? 0 : code == 'F' ? 1 : 2]++;
+        if (code == 'U') cant_read(files[i]);
+        else fwrite(r.data() + 1, 1, r.size() - 1, stdout);
+    };
+    run_in_workers(files.size(), worker_count(a), [&](size_t i) { return check_file(files[i]); },
+                   [&](size_t i, const std::string& text) {
+                       if (i >= files.size()) return;
+                       results[i] = text;
+                       arrived[i] = 1;
+                       while (shown < files.size() && arrived[shown]) show(shown++);
+                   });
+    while (shown < files.size()) {
+        results[shown] = "U";   // a worker that died on it
+        show(shown++);
+    }
+    printf("check: %d passed, %d with problems, %d unreadable\n", count[0], count[1], count[2]);
+    return count[2] ? CLI_UNREADABLE : count[1] ? CLI_FOUND : CLI_OK;
 }
 
 //=== dump ===================================================================================
@@ -673,9 +714,10 @@ int cmd_render(const std::vector<std::string>& args)
 
 const cli_command s_commands[] = {
     {"check", cmd_check,
-     "usage: Wing-Wright check FILE...\n"
+     "usage: Wing-Wright check [--jobs N] FILE...\n"
      "Reads each aircraft as the editor does (older versions converted), runs the automatic settings\n"
      "and every design check, and prints one line per problem: FILE: check N: text.\n"
+     "The files are shared out over N processes (the machine's cores).\n"
      "Exit status: 0 all pass, 1 some have problems, 2 some file cannot be read.\n"},
     {"resave", cmd_resave,
      "usage: Wing-Wright resave [--dry-run] [--jobs N] DIR|FILE...\n"
