@@ -318,7 +318,11 @@ unsigned char* XMappedFile::retry(const char* path)
         // An empty file maps to nothing; it is open but holds no data.
         return nullptr;
     }
-    void* m = mmap(nullptr, (size_t)st.st_size, PROT_READ, MAP_SHARED, mFile, 0);
+    // The pages of a file of ordinary size are filled in one go: readers go through the whole file
+    // at once, and a fault per page costs more than the copy itself. A huge file is left to fault
+    // in only what is looked at (its header, mostly).
+    const int populate = st.st_size <= (64 << 20) ? MAP_POPULATE : 0;
+    void* m = mmap(nullptr, (size_t)st.st_size, PROT_READ, MAP_SHARED | populate, mFile, 0);
     if (m == MAP_FAILED) {
         release();
         MACIBM_alert(0, "Xmapped file ran out of memory", path, "", "", 17);
