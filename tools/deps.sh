@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 # Another process may hold the package lock for a while: apt waits for it instead of failing.
 set -e
-PKGS="cmake g++ clang make libsdl2-dev libpng-dev zlib1g-dev libgl-dev libgl1-mesa-dri libglx-mesa0
+PKGS="cmake g++ clang make libsdl2-dev libpng-dev zlib1g-dev libgl-dev libgl1-mesa-dri libglx-mesa0 libegl1 libegl-mesa0
       libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils x11-xkb-utils xdotool libclang-rt-14-dev python3
       desktop-file-utils file dpkg-dev imagemagick"
 missing=""
