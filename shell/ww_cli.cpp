@@ -437,7 +437,8 @@ int cmd_resave(const std::vector<std::string>& args)
     const char* verb = dry ? "would be converted" : "converted";
     printf("resave: %d %s, %d already current, %d unreadable", n[0], verb, n[1], n[2]);
     if (n[3]) printf(", %d could not be saved", n[3]);
-    if (done < (int)files.size()) printf(", %zu not reached (interrupted)", files.size() - (size_t)done);
+    if (done < (int)files.size())
+        printf(", %zu not reached (%s)", files.size() - (size_t)done, g_cli_stop ? "interrupted" : "a worker stopped");
     printf("\n");
     if (g_cli_stop) return 130;
     return n[2] || n[3] || done < (int)files.size() ? CLI_UNREADABLE : CLI_OK;
