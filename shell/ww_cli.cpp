@@ -511,6 +511,11 @@ int cmd_dump(const std::vector<std::string>& args)
     if (weapon) {
         if (!is_regular_file(absolute_path(file))) { cant_read(file); return CLI_UNREADABLE; }
         IO_wpn(0, 0, 24, base_name(file), absolute_path(file), 1);
+        // A weapon that read holds something; a slot left clear means the file did not read.
+        if (is_zero(veh[0].wpn[24])) {
+            fprintf(stderr, "%s: cannot be read as a weapon\n", file.c_str());
+            return CLI_UNREADABLE;
+        }
         rec = &veh[0].wpn[24];
         rows = s_wpn_rows;
         nrows = std::size(s_wpn_rows);
