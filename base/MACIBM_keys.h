@@ -53,4 +53,5 @@ enum {
 };
 
 // Modifier keys held with the key being delivered (MACIBM_sys_key_mods).
-enum { MACIBM_MOD_SHIFT = 1, MACIBM_MOD_CTRL = 2 };
+// MACIBM_keys_held (base/common.h) also reports Alt and Caps Lock.
+enum { MACIBM_MOD_SHIFT = 1, MACIBM_MOD_CTRL = 2, MACIBM_MOD_ALT = 4, MACIBM_MOD_CAPS = 8 };

@@ -9,6 +9,9 @@ void MACIBM_event_proc(void);               // one frame of the loop (a modal wi
 // Make new_top_win the window drawn from the next frame on: its size, title and a fresh start for
 // the mouse, the menus and the text fields.
 void MACIBM_startwind(int new_top_win, const char* reason);
+// The modifier keys held now (MACIBM_MOD_*, base/MACIBM_keys.h), Caps Lock while it is on: the
+// panel editor reads them during mouse drags, when no key is being delivered.
+int  MACIBM_keys_held(void);
 int  MACIBM_nuke_alert(const char* name, int can_cancel);   // save prompt: 1 Save, 2 Don't save, 3 Cancel
 
 // The open and save dialog, as window open_save (998 open, 999 save) for files of file_type, in

@@ -418,7 +418,7 @@ int BTN_action(float x_center, float y_center, int pressed, int show_press, cons
 {
     label_parts p;
     split(label0, &p);
-    float text_w = str_dx(label0);
+    float text_w = str_dx(p.left);          // the help is not shown on the button
     float w = text_w + 21;
     BTN_frame1(2, x_center, y_center, w, 45);
     if (pressed) BTN_frame1(3, x_center, y_center, w, 45);

@@ -489,6 +489,8 @@ void MACIBM_handlekey(int vkey, int chr)
     }
     if (vkey == VK_RETURN && !chr) chr = '\r';
     if (vkey == VK_TAB && !chr) chr = '\t';
+    // Backspace and Delete type nothing, but the panel editor deletes with either.
+    if ((vkey == VK_BACK || vkey == VK_DELETE) && !chr) chr = vkey;
 
     int code = special_code(vkey);
     int arrow = code == MACIBM_KEY_LEFT || code == MACIBM_KEY_UP || code == MACIBM_KEY_RIGHT || code == MACIBM_KEY_DOWN;

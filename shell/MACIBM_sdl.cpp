@@ -144,6 +144,16 @@ static void translate_key(const SDL_KeyboardEvent& k, int* vkey, int* chr)
     }
 }
 
+// The modifiers as the last key event left them: every key event carries the state after it.
+static int s_held_mods;
+static int held_mods(Uint16 mod)
+{
+    return ((mod & KMOD_SHIFT) ? MACIBM_MOD_SHIFT : 0) | ((mod & KMOD_CTRL) ? MACIBM_MOD_CTRL : 0) |
+           ((mod & KMOD_ALT) ? MACIBM_MOD_ALT : 0) | ((mod & KMOD_CAPS) ? MACIBM_MOD_CAPS : 0);
+}
+
+int MACIBM_keys_held(void) { return s_held_mods; }
+
 void MACIBM_sys_pump(void)
 {
     SDL_Event e;
@@ -159,6 +169,7 @@ void MACIBM_sys_pump(void)
             translate_key(e.key, &vkey, &chr);
             // The key handler needs Shift and Ctrl for keys that type nothing (Shift with an arrow
             // or a function key is another command).
+            s_held_mods = held_mods(e.key.keysym.mod);
             s_key_mods = ((e.key.keysym.mod & KMOD_SHIFT) ? MACIBM_MOD_SHIFT : 0) |
                          ((e.key.keysym.mod & KMOD_CTRL) ? MACIBM_MOD_CTRL : 0);
             // Command keys (with Ctrl, or typing nothing) go at once, in the program's own codes.
@@ -188,7 +199,10 @@ void MACIBM_sys_pump(void)
             }
             break;
         }
-        case SDL_KEYUP: IBM_handlewin(IBM_MSG_KEYUP, 0, 0); break;
+        case SDL_KEYUP:
+            s_held_mods = held_mods(e.key.keysym.mod);
+            IBM_handlewin(IBM_MSG_KEYUP, 0, 0);
+            break;
         case SDL_MOUSEMOTION: IBM_handlewin(IBM_MSG_MOUSEMOVE, e.motion.x, e.motion.y); break;
         case SDL_MOUSEBUTTONDOWN:
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_RIGHT) {

@@ -20,6 +20,7 @@ void  MACIBM_sys_show_cursor(int) {}
 void  MACIBM_sys_message_box(const char* title, const char* text) { fprintf(stderr, "%s\n%s\n", title, text); }
 void  MACIBM_sys_close(void) {}
 int   MACIBM_sys_key_mods(void) { return 0; }
+int   MACIBM_keys_held(void) { return 0; }
 
 //=== set-up and state =======================================================================
 void OGL_probe(int) {}

@@ -66,7 +66,8 @@ void ww_key_event(int down, int sdl_key, int mods)
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = sdl_key;
     e.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_key);
-    e.key.keysym.mod = (Uint16)(((mods & MACIBM_MOD_SHIFT) ? KMOD_LSHIFT : 0) | ((mods & MACIBM_MOD_CTRL) ? KMOD_LCTRL : 0));
+    e.key.keysym.mod = (Uint16)(((mods & MACIBM_MOD_SHIFT) ? KMOD_LSHIFT : 0) | ((mods & MACIBM_MOD_CTRL) ? KMOD_LCTRL : 0) |
+                                ((mods & MACIBM_MOD_ALT) ? KMOD_LALT : 0) | ((mods & MACIBM_MOD_CAPS) ? KMOD_CAPS : 0));
     push(e);
 }
 
