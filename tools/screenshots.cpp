@@ -21,6 +21,10 @@
 #include "model/IO_AFL.h"
 #include "base/hl_string.h"
 #include "model/IO_ACF.h"
+#include "editor/pln_panel.h"
+#include "editor/instruments.h"
+#include "base/MACIBM_keys.h"
+#include <SDL_keycode.h>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -311,6 +315,39 @@ static void weapon_windows(void)
     set.wpn_mod = 0;
 }
 
+// The default panel of a new aircraft in the panel window, then one instrument dragged next to
+// its neighbour, caught before the release with the snap guides drawn, and the ordinals Alt shows.
+static void panel_window(void)
+{
+    MACIBM_load_instruments();
+    APPLICATION_handlemenu(300);
+    set_default_instruments();
+    glo_ins_sel.clear();
+    MACIBM_startwind(602, "screenshot");
+    set.show_editor = set.show_panel = 1;
+    ins_type_glo = veh[0].ins_type[0];
+    ww_mouse_to(2000, 2000);
+    frame_at(1300.1);
+    frame_at(1300.2);
+    save("screenshot-panel.png");
+    float l, b, r, t, l1, b1, r1, t1;
+    if (!calc_instrument_position(0, &l, &b, &r, &t) || !calc_instrument_position(1, &l1, &b1, &r1, &t1)) return;
+    ww_mouse_to((l1 + r1) / 2, (b1 + t1) / 2);
+    ww_mouse_button(1);
+    frame_at(1300.3);
+    ww_mouse_to((l1 + r1) / 2 + (r + 3 - l1), (b1 + t1) / 2 + (b + t) / 2 - (b1 + t1) / 2 + 2);
+    frame_at(1300.4);
+    save("screenshot-panel-drag.png");
+    ww_mouse_button(0);
+    frame_at(1300.5);
+    ww_key_event(1, SDLK_LALT, MACIBM_MOD_ALT);
+    frame_at(1300.6);
+    save("screenshot-panel-ordinals.png");
+    ww_key_event(0, SDLK_LALT, 0);
+    frame_at(1300.7);
+    MACIBM_startwind(0, "screenshot");
+}
+
 int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
@@ -343,6 +380,7 @@ int main(int argc, char** argv)
     engine_windows();
     body_gear_weight_windows();
     weapon_windows();
+    panel_window();
     g_test_before_swap = nullptr;
     cockpit_object();
     MACIBM_finishup(0);
