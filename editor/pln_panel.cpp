@@ -23,6 +23,7 @@
 #include "model/IO_ACF.h"
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <utility>
@@ -374,7 +375,7 @@ static void too_many_alert(int line)
                    "Delete an instrument before creating new ones.", "", "", 16, "pln_panel", line);
 }
 
-// Step 2: a press on the preview makes an instrument of the chosen type under the mouse.
+// A press on the preview makes an instrument of the chosen type under the mouse.
 static void create_by_click(void)
 {
     if (!mnw.mouse_clicked || sel_dragging || int_dragging || !set.show_editor || !type_ok(ins_type_glo)) return;
@@ -398,7 +399,7 @@ static void create_by_click(void)
     begin_selection_drag();
 }
 
-// Step 3: the selection follows the mouse and snaps, as a group, to the still instruments.
+// The selection follows the mouse and snaps, as a group, to the still instruments.
 static void selection_drag(void)
 {
     s_guides_x.clear();
@@ -434,7 +435,7 @@ static void selection_drag(void)
     }
 }
 
-// Step 5: the marquee selects what it meets; with Shift it toggles against the earlier selection.
+// The marquee selects what it meets; with Shift it toggles against the earlier selection.
 static void marquee_drag(void)
 {
     if (!mar_dragging || !mnw.now_dragging) return;
@@ -453,7 +454,7 @@ static void marquee_drag(void)
         if (!glo_ins_sel.erase(i)) glo_ins_sel.insert(i);
 }
 
-// Step 6: a drag ends; an instrument dropped off the panel is gone.
+// A drag ends; an instrument dropped off the panel is gone.
 static void release(void)
 {
     if (!mnw.mouse_lifted) return;
@@ -509,7 +510,7 @@ static void duplicate_selection(void)
     grip_offsets();
 }
 
-// Step 8: a press on an instrument selects it and starts dragging; elsewhere a marquee.
+// A press on an instrument selects it and starts dragging; elsewhere a marquee.
 static void hit_test(void)
 {
     if (!mnw.mouse_clicked || !inside(screen_l, screen_b, screen_r, screen_t) || on_box()) return;
@@ -551,8 +552,8 @@ static void hit_test(void)
     show_in_list(ins_type_glo);
 }
 
-// Step 9: the instruments in slot order, the selected ones tinted; with Alt, each one's ordinal
-// among those of its type.
+// The instruments in slot order, blended so that round gauges show through their corners, the
+// selected ones tinted; with Alt, each one's ordinal among those of its type.
 static void draw_instruments(void)
 {
     veh_struct& v = veh[0];
@@ -570,19 +571,22 @@ static void draw_instruments(void)
         const int tex = INS_TEX_BASE + v.ins_type[i];
         const float ds = ren.tex_dx_tot[tex] > 0 ? ren.tex_dx_vis[tex] / ren.tex_dx_tot[tex] : 0;
         const float dt = ren.tex_dy_tot[tex] > 0 ? ren.tex_dy_vis[tex] / ren.tex_dy_tot[tex] : 0;
-        OGL_2dquad(tex, glo_ins_sel.count(i) ? 71 : 0, 1, l, b, 0, 0, l, t, 0, dt, r, t, ds, dt, r, b, ds, 0, 1, 1);
+        OGL_2dquad(tex, glo_ins_sel.count(i) ? 71 : 0, 1, l, b, 0, 0, l, t, 0, dt, r, t, ds, dt, r, b, ds, 0, 1, 7);
     }
     if (!has_optionkey()) return;
     int ordinal[INS_NUM_TYPES] = {};
     for (int i = 0; i < ACF_INSTRUMENTS; i++) {
         if (!calc_instrument_position(i, &l, &b, &r, &t)) continue;
         const float n = (float)++ordinal[v.ins_type[i]], cx = (l + r) * 0.5f, cy = (b + t) * 0.5f;
-        OGL_fillrect(8, 0.8f, cx - 12, cy - 7, 24, 14);
-        OGL_number(13, cx - 8, cy - 4, n, 3, 0, 102);
+        char text[16];
+        snprintf(text, sizeof text, "%1.0f", n);
+        const float w = str_dx(text) + 6;
+        OGL_fillrect(8, 0.8f, cx - w * 0.5f, cy - 7, w, 14);
+        OGL_string(13, cx - w * 0.5f + 3, cy - 3, text, 9999, 100);
     }
 }
 
-// Step 10: the guides of this frame and the marquee.
+// The guides of this frame and the marquee.
 static void draw_guides(void)
 {
     static const int colour[4] = {13, 13, 16, 1};
@@ -675,7 +679,7 @@ static void preview(float X, float Y)
     const float l = (float)intround(X + 10 - dx), b = (float)intround(Y + 133 - 0.5f * dy);
     const float ds = ren.tex_dx_tot[tex] > 0 ? dx / ren.tex_dx_tot[tex] : 0;
     const float dt = ren.tex_dy_tot[tex] > 0 ? dy / ren.tex_dy_tot[tex] : 0;
-    OGL_2dquad(tex, 0, 1, l, b, 0, 0, l, b + dy, 0, dt, l + dx, b + dy, ds, dt, l + dx, b, ds, 0, 1, 1);
+    OGL_2dquad(tex, 0, 1, l, b, 0, 0, l, b + dy, 0, dt, l + dx, b + dy, ds, dt, l + dx, b, ds, 0, 1, 7);
 }
 
 static void go_up_one_folder(void)
@@ -687,7 +691,7 @@ static void go_up_one_folder(void)
     ins_list_loc = 0;
 }
 
-// Step 12: the floating editor box.
+// The floating editor box.
 static void editor_box(void)
 {
     const float X = box_x(), Y = box_y();

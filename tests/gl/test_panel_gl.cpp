@@ -26,12 +26,7 @@ const int K = 10;                                   // the instrument type the t
 const float X = 600, Y = 20;                        // where the editor box is put
 
 struct rect { float l, b, r, t; float cx() const { return (l + r) / 2; } float cy() const { return (b + t) / 2; } };
-rect rect_of(int i)
-{
-    rect q{};
-    EXPECT_TRUE(calc_instrument_position(i, &q.l, &q.b, &q.r, &q.t)) << i;
-    return q;
-}
+rect rect_of(int i) { rect q{}; EXPECT_TRUE(calc_instrument_position(i, &q.l, &q.b, &q.r, &q.t)) << i; return q; }
 
 // The panel as undo sees it.
 struct panel_state {
@@ -68,12 +63,7 @@ protected:
         ww_frames(1);
         g_test_alerts.clear();
     }
-    void TearDown() override
-    {
-        ww_play(nullptr, nullptr);
-        MACIBM_startwind(0, "panel");
-        set.acf_mod = set.wpn_mod = 0;
-    }
+    void TearDown() override { ww_play(nullptr, nullptr); MACIBM_startwind(0, "panel"); set.acf_mod = set.wpn_mod = 0; }
     static void place(int i, float x, float y)
     {
         veh[0].ins_type[i] = K;
@@ -81,31 +71,24 @@ protected:
         veh[0].ins_y[i] = y;
         veh[0].ins_size[i] = 1;
     }
+    static void click(float x, float y, bool release = true)   // press and release in frames of their own
+    {
+        ww_mouse_to(x, y);
+        ww_mouse_button(1);
+        ww_frames(1);
+        if (release) { ww_mouse_button(0); ww_frames(1); }
+    }
     // A press at (x1, y1), a move to (x2, y2) and the release, a frame for each.
     static void drag(float x1, float y1, float x2, float y2, const std::function<void()>& before_release = {})
     {
-        ww_mouse_to(x1, y1);
-        ww_mouse_button(1);
-        ww_frames(1);
+        click(x1, y1, false);
         ww_mouse_to(x2, y2);
         ww_frames(1);
         if (before_release) before_release();
         ww_mouse_button(0);
         ww_frames(1);
     }
-    static void click(float x, float y)
-    {
-        ww_mouse_to(x, y);
-        ww_mouse_button(1);
-        ww_frames(1);
-        ww_mouse_button(0);
-        ww_frames(1);
-    }
-    static void key(int k, int mods = 0)
-    {
-        ww_key(k, mods);
-        ww_frames(1);
-    }
+    static void key(int k, int mods = 0) { ww_key(k, mods); ww_frames(1); }
 };
 
 TEST_F(Panel, ClickOnThePreviewCreatesAnInstrumentThatFollowsTheMouse)
