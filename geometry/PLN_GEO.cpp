@@ -22,8 +22,7 @@ constexpr int FIRST_BODY = 44, LAST_BODY = 66;   // fuselage .. last gear fairin
 constexpr int FUSELAGE = 44, FIRST_NACELLE = 53, LAST_NACELLE = 60, FIRST_FAIRING = 61;
 constexpr int HALF_RING = ACF_BODY_POINTS / 2;
 
-// Vertices of one part: station, point, axis.
-using grid3 = float[ACF_BODY_STATIONS][ACF_BODY_POINTS][3];
+// Texture coordinates of one part: station, point, axis.
 using grid2 = float[ACF_BODY_STATIONS][ACF_BODY_POINTS][2];
 
 // A number from the record, or d when it is not a usable one (not a number, infinite, or so
@@ -62,11 +61,31 @@ int GEO_element_has_control(int p, int en, int s)
 }
 
 //=== normals ================================================================================
+// A part's vertices while it is built, one array per axis, so the per-point loops run over
+// contiguous floats the compiler can take four at a time. They go out to the record's
+// vertex-by-vertex arrays once, at the end.
+struct soa_grid {
+    float x[ACF_BODY_STATIONS][ACF_BODY_POINTS];
+    float y[ACF_BODY_STATIONS][ACF_BODY_POINTS];
+    float z[ACF_BODY_STATIONS][ACF_BODY_POINTS];
+};
+
+static void store_grid(const soa_grid& g, int sdim, int rdim, float (*out)[ACF_BODY_POINTS][3])
+{
+    for (int s = 0; s < sdim; s++)
+        for (int r = 0; r < rdim; r++) {
+            out[s][r][0] = g.x[s][r];
+            out[s][r][1] = g.y[s][r];
+            out[s][r][2] = g.z[s][r];
+        }
+}
+
 // Each vertex's normal is the cross product of the run along the part (the stations either
-// side) and the run round it (the points either side), so it follows the surface whatever its
-// spacing. pt(s, r) gives the vertex as a float[3]; out receives the normals.
-template <class Pt>
-static void part_normals(const Pt& pt, int sdim, int rdim, int is_body, float rfac, float (*out)[ACF_BODY_POINTS][3])
+// side) and the run round it (from point r_lo to point r_hi), so it follows the surface whatever
+// its spacing. Round a body ring the runs go from the point before to the point after; along a
+// wing section from the point to the next. Those points are done in one straight loop; the few
+// where a ring wraps, closes or doubles a point are done again from the index tables.
+static void part_normals(const soa_grid& g, int sdim, int rdim, int is_body, float rfac, float (*out)[ACF_BODY_POINTS][3])
 {
     if (sdim < 2 || rdim < 2) return;
     int r_lo[ACF_BODY_POINTS], r_hi[ACF_BODY_POINTS];
@@ -89,46 +108,51 @@ static void part_normals(const Pt& pt, int sdim, int rdim, int is_body, float rf
             if (r == rdim - 1) { r_lo[r] = rdim - 2; r_hi[r] = rdim - 1; }
         }
     }
+    // The straight run [r0, r1) with r_lo = r + dl and r_hi = r + dh; the rest by the tables.
+    const int dl = is_body ? -1 : 0, dh = 1, r0 = is_body ? 1 : 0, r1 = rdim - 1;
+    int odd[ACF_BODY_POINTS], n_odd = 0;
+    for (int r = 0; r < rdim; r++)
+        if (r < r0 || r >= r1 || r_lo[r] != r + dl || r_hi[r] != r + dh) odd[n_odd++] = r;
+
     for (int s = 0; s < sdim; s++) {
         const int lo_z = intlim(s - 1, 0, sdim - 1), hi_z = intlim(s + 1, 0, sdim - 1);
         // A body's end stations close to a point: across and up, the run along it is taken
         // from the stations inside.
         const int lo_xy = is_body ? intlim(lo_z, 1, sdim - 2) : lo_z;
         const int hi_xy = is_body ? intlim(hi_z, 1, sdim - 2) : hi_z;
-        auto runs = [&](int r, float* a, float* b) {
-            const float* a_lo = pt(lo_xy, r_lo[r]);
-            const float* a_hi = pt(hi_xy, r_lo[r]);
-            const float* b_lo = pt(lo_xy, r_hi[r]);
-            a[0] = a_hi[0] - a_lo[0];
-            a[1] = a_hi[1] - a_lo[1];
-            a[2] = pt(hi_z, r_lo[r])[2] - pt(lo_z, r_lo[r])[2];
-            b[0] = rfac * (b_lo[0] - a_lo[0]);
-            b[1] = rfac * (b_lo[1] - a_lo[1]);
-            b[2] = rfac * (pt(lo_z, r_hi[r])[2] - pt(lo_z, r_lo[r])[2]);
-        };
-        // The cross products of a whole station first, then their lengths in one run the
-        // compiler can do four at a time; the rare product that is zero or too large for a
-        // float is done again the careful way.
+        const float *lx = g.x[lo_xy], *ly = g.y[lo_xy], *hx = g.x[hi_xy], *hy = g.y[hi_xy];
+        const float *lz = g.z[lo_z], *hz = g.z[hi_z];
         float nx[ACF_BODY_POINTS], ny[ACF_BODY_POINTS], nz[ACF_BODY_POINTS], k[ACF_BODY_POINTS];
-        for (int r = 0; r < rdim; r++) {
-            float a[3], b[3];
-            runs(r, a, b);
-            nx[r] = a[1] * b[2] - a[2] * b[1];
-            ny[r] = a[2] * b[0] - a[0] * b[2];
-            nz[r] = a[0] * b[1] - a[1] * b[0];
+        for (int r = r0; r < r1; r++) {
+            const int l = r + dl, h = r + dh;
+            const float ax = hx[l] - lx[l], ay = hy[l] - ly[l], az = hz[l] - lz[l];
+            const float bx = rfac * (lx[h] - lx[l]), by = rfac * (ly[h] - ly[l]), bz = rfac * (lz[h] - lz[l]);
+            nx[r] = ay * bz - az * by;
+            ny[r] = az * bx - ax * bz;
+            nz[r] = ax * by - ay * bx;
+        }
+        for (int i = 0; i < n_odd; i++) {
+            const int r = odd[i], l = r_lo[r], h = r_hi[r];
+            const float ax = hx[l] - lx[l], ay = hy[l] - ly[l], az = hz[l] - lz[l];
+            const float bx = rfac * (lx[h] - lx[l]), by = rfac * (ly[h] - ly[l]), bz = rfac * (lz[h] - lz[l]);
+            nx[r] = ay * bz - az * by;
+            ny[r] = az * bx - ax * bz;
+            nz[r] = ax * by - ay * bx;
         }
         for (int r = 0; r < rdim; r++) k[r] = 1.0f / std::sqrt(nx[r] * nx[r] + ny[r] * ny[r] + nz[r] * nz[r]);
+        float(*o)[3] = out[s];
         for (int r = 0; r < rdim; r++) {
-            float* o = out[s][r];
-            if (k[r] > 0.0f && k[r] < 1e30f) {
-                o[0] = nx[r] * k[r];
-                o[1] = ny[r] * k[r];
-                o[2] = nz[r] * k[r];
-            } else {
-                float a[3], b[3];
-                runs(r, a, b);
-                find_normal_vects(a, b, o);
-            }
+            o[r][0] = nx[r] * k[r];
+            o[r][1] = ny[r] * k[r];
+            o[r][2] = nz[r] * k[r];
+        }
+        // The rare product that is zero or too large for a float is done again the careful way.
+        for (int r = 0; r < rdim; r++) {
+            if (k[r] > 0.0f && k[r] < 1e30f) continue;
+            const int l = r_lo[r], h = r_hi[r];
+            const float a[3] = {hx[l] - lx[l], hy[l] - ly[l], hz[l] - lz[l]};
+            const float b[3] = {rfac * (lx[h] - lx[l]), rfac * (ly[h] - ly[l]), rfac * (lz[h] - lz[l])};
+            find_normal_vects(a, b, o[r]);
         }
     }
 }
@@ -191,7 +215,11 @@ static void build_wing(int p, int en)
         csw[e] = is_prop ? std::cos(sweep) : 1.0f;
     }
 
-    grid3& a = v.a_xyz[en];
+    // Each station's section: the foil's chord and thickness fractions with the hinge points'
+    // own, then every point by the same sums.
+    soa_grid g;
+    float(*co)[3] = v.co_xyz[en];
+    const int flap_hinge_drops = moves_flap_hinge;
     for (int s = 0; s < els; s++) {
         // The hinge points sit on the chord of the last control this element carries.
         float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
@@ -209,34 +237,34 @@ static void build_wing(int p, int en)
             const float thick = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
-            float(*row)[3] = a[2 * s + k];
+            float cr[GEO_FOIL_POINTS], vr[GEO_FOIL_POINTS];
+            for (int r = 0; r < GEO_FOIL_POINTS; r++) cr[r] = GEO_crat[r], vr[r] = GEO_vrat[r];
+            cr[5] = cr[8] = hinge_crat[k];
+            vr[5] = vr_hinge;
+            vr[8] = -vr_hinge;
+            const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
+            float *X = g.x[2 * s + k], *Y = g.y[2 * s + k], *Z = g.z[2 * s + k];
             for (int r = 0; r < GEO_FOIL_POINTS; r++) {
-                const int at_hinge = r == 5 || r == 8;
-                const float cr = at_hinge ? hinge_crat[k] : GEO_crat[r];
-                const float vr = at_hinge ? (r == 5 ? vr_hinge : -vr_hinge) : GEO_vrat[r];
-                const float chrd = cr * chord, vert = vr * thick;
-                const float z = vert * si[e] + chrd * ci[e];
-                const float y = vert * ci[e] - chrd * si[e];
-                row[r][0] = bx[e] - z * ssw[e] - y * sd;
-                row[r][1] = by[e] + y * cd;
-                row[r][2] = bz[e] + z * csw[e];
+                const float chrd = cr[r] * chord, vert = vr[r] * thick;
+                const float z = vert * sie + chrd * cie;
+                const float y = vert * cie - chrd * sie;
+                X[r] = bxe - z * sswe - y * sd;
+                Y[r] = bye + y * cd;
+                Z[r] = bze + z * cswe;
+            }
+            // Hinge line: midway between the hinge points, or below the wing for a flap that
+            // drops away from it.
+            const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
+            for (int i = 0; i < 3; i++) {
+                co[2 * s + k][i] = (h5[i] + h8[i]) * 0.5f;
+                if (v.flap[en][s] && flap_hinge_drops) co[2 * s + k][i] -= 2.0f * (h5[i] - h8[i]);
             }
         }
-
-        // Hinge line: midway between the hinge points, or below the wing for a flap that
-        // drops away from it.
-        float(*co)[3] = v.co_xyz[en];
-        for (int k = 2 * s; k <= 2 * s + 1; k++)
-            for (int i = 0; i < 3; i++) {
-                co[k][i] = (a[k][5][i] + a[k][8][i]) * 0.5f;
-                if (v.flap[en][s] && moves_flap_hinge) co[k][i] -= 2.0f * (a[k][5][i] - a[k][8][i]);
-            }
         const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
         for (int i = 0; i < 3; i++) v.ca_xyz[en][2 * s][i] = span_scale * (co[2 * s + 1][i] - co[2 * s][i]);
     }
-
-    part_normals([&a](int s, int r) { return a[s][r]; }, sdim, GEO_FOIL_POINTS, 0,
-                 is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
+    store_grid(g, sdim, GEO_FOIL_POINTS, v.a_xyz[en]);
+    part_normals(g, sdim, GEO_FOIL_POINTS, 0, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
 
     // Texture: chordwise across the rectangle by position along the part, spanwise by station.
     const GEO_tex_rect rc = GEO_part_rect(en);
@@ -246,12 +274,15 @@ static void build_wing(int p, int en)
     const float s_slope = z_hi != z_lo ? (s1 - s0) / (z_hi - z_lo) : 0.0f;
     const float s_base = z_hi != z_lo ? s0 : (s0 + s1) * 0.5f;
     const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
+    float face[GEO_FOIL_POINTS];
+    for (int r = 0; r < GEO_FOIL_POINTS; r++) face[r] = r >= 7 ? other_face : 0.0f;
     grid2& st = v.st[en];
     for (int k = 0; k < sdim; k++) {
         const float span = (float)((k + 1) / 2) * 2.0f / (float)sdim * semilen;
         const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
+        const float* Z = g.z[k];
         for (int r = 0; r < GEO_FOIL_POINTS; r++) {
-            st[k][r][0] = s_base + (a[k][r][2] - z_lo) * s_slope + (r >= 7 ? other_face : 0.0f);
+            st[k][r][0] = s_base + (Z[r] - z_lo) * s_slope + face[r];
             st[k][r][1] = t;
         }
     }
@@ -260,17 +291,16 @@ static void build_wing(int p, int en)
 //=== bodies and weapons =====================================================================
 // Texture coordinates of a body ring grid: one coordinate runs round the body (its girth,
 // measured along each half-ring from the body's mean height, so a side's markings line up
-// station to station), the other along it. y(s, r) and z(s, r) read the grid; girth[s][R] and
-// len[s][r] receive both in 0..1 (girth only for the first half-ring, R < rdim/2).
-template <class Get>
-static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_axis,
+// station to station), the other along it. girth[s][R] and len[s][r] receive both in 0..1
+// (girth only for the first half-ring, R < rdim/2).
+static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int along_axis,
                                   float (*girth)[HALF_RING], float (*len)[ACF_BODY_POINTS])
 {
     const int rsem = rdim / 2;
     // Reference height: the first twelve stations summed, divided by all of them.
     float y_sum = 0.0f;
     for (int s = 0; s < (sdim < 12 ? sdim : 12); s++)
-        for (int r = 0; r < rdim; r++) y_sum += get(s, r, 1);
+        for (int r = 0; r < rdim; r++) y_sum += g.y[s][r];
     const float y_ctr = y_sum / (float)(rdim * sdim);
 
     float lo = 999.0f, hi = -999.0f;
@@ -278,8 +308,8 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         // Each segment's share above and below the reference height.
         float above[HALF_RING], below[HALF_RING];
         for (int r = 0; r < rsem; r++) {
-            const float y1 = get(s, r, 1), y2 = get(s, r + 1, 1);
-            const float dx = get(s, r + 1, 0) - get(s, r, 0);
+            const float y1 = g.y[s][r], y2 = g.y[s][r + 1];
+            const float dx = g.x[s][r + 1] - g.x[s][r];
             const float seg = std::sqrt((y2 - y1) * (y2 - y1) + dx * dx);
             if (y1 >= y_ctr && y2 >= y_ctr) { above[r] = seg; below[r] = 0.0f; }
             else if (y1 < y_ctr && y2 < y_ctr) { above[r] = 0.0f; below[r] = seg; }
@@ -291,8 +321,8 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         }
         // A half-ring wholly above (below) the reference height reaches it straight down (up).
         float shift = 0.0f;
-        if (y_ctr <= get(s, rsem, 1)) shift += get(s, rsem, 1) - y_ctr;
-        if (get(s, 0, 1) <= y_ctr) shift += get(s, 0, 1) - y_ctr;
+        if (y_ctr <= g.y[s][rsem]) shift += g.y[s][rsem] - y_ctr;
+        if (g.y[s][0] <= y_ctr) shift += g.y[s][0] - y_ctr;
 
         float run_above[HALF_RING + 1], run_below[HALF_RING + 1];
         run_above[rsem] = 0.0f;
@@ -300,10 +330,10 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         run_below[0] = 0.0f;
         for (int r = 0; r < rsem; r++) run_below[r + 1] = run_below[r] + below[r];
         for (int R = 0; R < rsem; R++) {
-            const float g = (get(s, R, 1) >= y_ctr ? run_above[R] : -run_below[R]) + shift;
-            girth[s][R] = g;
-            lo = g < lo ? g : lo;
-            hi = g > hi ? g : hi;
+            const float gr = (g.y[s][R] >= y_ctr ? run_above[R] : -run_below[R]) + shift;
+            girth[s][R] = gr;
+            lo = gr < lo ? gr : lo;
+            hi = gr > hi ? gr : hi;
         }
     }
     const float g_scale = hi > lo ? 1.0f / (hi - lo) : 0.0f;
@@ -316,7 +346,7 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
         float run[ACF_BODY_STATIONS];
         run[0] = 0.0f;
         for (int s = 1; s < sdim; s++) {
-            const float dz = get(s, 0, 2) - get(s - 1, 0, 2), dy = get(s, 0, 1) - get(s - 1, 0, 1);
+            const float dz = g.z[s][0] - g.z[s - 1][0], dy = g.y[s][0] - g.y[s - 1][0];
             run[s] = run[s - 1] + std::sqrt(dz * dz + dy * dy);
         }
         const float k = run[sdim - 1] > 0.0f ? 1.0f / run[sdim - 1] : 0.0f;
@@ -327,13 +357,24 @@ static void body_girth_and_length(const Get& get, int sdim, int rdim, int along_
     float z_lo = 0.0f, z_hi = 0.0f;
     for (int s = 0; s < sdim; s++)
         for (int r = 0; r < rdim; r++) {
-            const float z = get(s, r, 2);
+            const float z = g.z[s][r];
             if ((s == 0 && r == 0) || z < z_lo) z_lo = z;
             if ((s == 0 && r == 0) || z > z_hi) z_hi = z;
         }
     const float k = z_hi > z_lo ? 1.0f / (z_hi - z_lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) len[s][r] = (get(s, r, 2) - z_lo) * k;
+        for (int r = 0; r < rdim; r++) len[s][r] = (g.z[s][r] - z_lo) * k;
+}
+
+// The record's ring points as they are: numbers that are no use count as 0.
+static void read_rings(const veh_struct& v, int en, int sdim, int rdim, soa_grid& g)
+{
+    for (int s = 0; s < sdim; s++)
+        for (int r = 0; r < rdim; r++) {
+            g.x[s][r] = usable(v.body_X[en][s][r]);
+            g.y[s][r] = usable(v.body_Y[en][s][r]);
+            g.z[s][r] = usable(v.body_Z[en][s][r]);
+        }
 }
 
 static void build_body(int p, int en)
@@ -342,18 +383,14 @@ static void build_body(int p, int en)
     const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
     if (sdim < 2 || rdim < 2) return;
     const int rsem = rdim / 2;
-    grid3& a = v.a_xyz[en];
-    for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            a[s][r][0] = usable(v.body_X[en][s][r]);
-            a[s][r][1] = usable(v.body_Y[en][s][r]);
-            a[s][r][2] = usable(v.body_Z[en][s][r]);
-        }
-    part_normals([&a](int s, int r) { return a[s][r]; }, sdim, rdim, 1, 1.0f, v.n_xyz[en]);
+    soa_grid g;
+    read_rings(v, en, sdim, rdim, g);
+    store_grid(g, sdim, rdim, v.a_xyz[en]);
+    part_normals(g, sdim, rdim, 1, 1.0f, v.n_xyz[en]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
-    body_girth_and_length([&a](int s, int r, int i) { return a[s][r][i]; }, sdim, rdim, jet, girth, len);
+    body_girth_and_length(g, sdim, rdim, jet, girth, len);
 
     const GEO_tex_rect rc = GEO_part_rect(en);
     const int girth_across = en >= FIRST_FAIRING;   // fairings lie the other way on the paint
@@ -362,41 +399,50 @@ static void build_body(int p, int en)
     // The fuselage's and the nacelles' two sides each have a band of their own.
     const float side_band = en == FUSELAGE ? 252.0f / rc.dy
                             : (en >= FIRST_NACELLE && en <= LAST_NACELLE) ? 126.0f / rc.dy : 0.0f;
+    float band[ACF_BODY_POINTS];
+    for (int r = 0; r < rdim; r++) band[r] = r >= rsem ? side_band : 0.0f;
     grid2& st = v.st[en];
-    for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            const float g = girth[s][r < rsem ? r : rdim - r - 1];
-            const float l = len[s][r];
-            const float sv = girth_across ? g : l, tv = girth_across ? l : g;
-            st[s][r][0] = s0 + sv * (s1 - s0);
-            st[s][r][1] = t0 + tv * (t1 - t0) - (r >= rsem ? side_band : 0.0f);
-        }
+    for (int s = 0; s < sdim; s++) {
+        // The second half-ring runs back up the other side: its girth is the first's, mirrored.
+        float gs[ACF_BODY_POINTS];
+        for (int r = 0; r < rsem; r++) gs[r] = girth[s][r];
+        for (int r = rsem; r < rdim; r++) gs[r] = girth[s][rdim - r - 1];
+        const float* ls = len[s];
+        if (girth_across)
+            for (int r = 0; r < rdim; r++) {
+                st[s][r][0] = s0 + gs[r] * (s1 - s0);
+                st[s][r][1] = t0 + ls[r] * (t1 - t0) - band[r];
+            }
+        else
+            for (int r = 0; r < rdim; r++) {
+                st[s][r][0] = s0 + ls[r] * (s1 - s0);
+                st[s][r][1] = t0 + gs[r] * (t1 - t0) - band[r];
+            }
+    }
 }
 
 static void build_weapon(int p, int w)
 {
     veh_struct& v = veh[p];
     const int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
-    // A weapon's body is read from its file as it is: numbers that are no use count as 0.
-    float pts[ACF_WPN_STATIONS][ACF_BODY_POINTS][3];
-    for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            pts[s][r][0] = usable(v.body_X[w][s][r]);
-            pts[s][r][1] = usable(v.body_Y[w][s][r]);
-            pts[s][r][2] = usable(v.body_Z[w][s][r]);
-        }
-    part_normals([&pts](int s, int r) { return pts[s][r]; }, sdim, rdim, 1, 1.0f, v.wpn_n_xyz[w]);
+    soa_grid g;
+    read_rings(v, w, sdim, rdim, g);
+    part_normals(g, sdim, rdim, 1, 1.0f, v.wpn_n_xyz[w]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
-    body_girth_and_length([&pts](int s, int r, int i) { return pts[s][r][i]; }, sdim, rdim, 1, girth, len);
+    body_girth_and_length(g, sdim, rdim, 1, girth, len);
     // The weapon's paint: its length across the left half, one side above the middle, the
     // other below.
-    for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            const float g = girth[s][r < rsem ? r : rdim - r - 1];
+    for (int s = 0; s < sdim; s++) {
+        for (int r = 0; r < rsem; r++) {
             v.wpn_st[w][s][r][0] = len[s][r] * 0.5078125f;
-            v.wpn_st[w][s][r][1] = 0.515625f + g * (1.0f - 0.515625f) - (r >= rsem ? 0.515625f : 0.0f);
+            v.wpn_st[w][s][r][1] = 0.515625f + girth[s][r] * (1.0f - 0.515625f);
         }
+        for (int r = rsem; r < rdim; r++) {
+            v.wpn_st[w][s][r][0] = len[s][r] * 0.5078125f;
+            v.wpn_st[w][s][r][1] = 0.515625f + girth[s][rdim - r - 1] * (1.0f - 0.515625f) - 0.515625f;
+        }
+    }
 }
 
 void GEO_build(int p)
