@@ -11,6 +11,7 @@
 #include "model/acf_defaults.h"
 #include "base/con_struct.h"
 #include <cmath>
+#include <iterator>
 
 const float GEO_crat[GEO_FOIL_POINTS] = {-0.25f, -0.22f, -0.15f, 0.0f, 0.2f, 0.5f, 0.75f,
                                          0.75f,  0.5f,   0.2f,   0.0f, -0.15f, -0.22f, -0.25f};
@@ -21,6 +22,7 @@ namespace {
 constexpr int FIRST_BODY = 44, LAST_BODY = 66;   // fuselage .. last gear fairing
 constexpr int FUSELAGE = 44, FIRST_NACELLE = 53, LAST_NACELLE = 60, FIRST_FAIRING = 61;
 constexpr int HALF_RING = ACF_BODY_POINTS / 2;
+constexpr int FAIRING_POINTS = 10;   // a gear fairing's rings; every other body has the full ring
 
 // Texture coordinates of one part: station, point, axis.
 using grid2 = float[ACF_BODY_STATIONS][ACF_BODY_POINTS][2];
@@ -85,9 +87,14 @@ static void store_grid(const soa_grid& g, int sdim, int rdim, float (*out)[ACF_B
 // its spacing. Round a body ring the runs go from the point before to the point after; along a
 // wing section from the point to the next. Those points are done in one straight loop; the few
 // where a ring wraps, closes or doubles a point are done again from the index tables.
-static void part_normals(const soa_grid& g, int sdim, int rdim, int is_body, float rfac, float (*out)[ACF_BODY_POINTS][3])
+// RDIM fixes the ring's size at compile time, so the short loops round it unroll whole; IS_BODY
+// chooses the ring's wrap rules over a wing section's.
+template <int RDIM, int IS_BODY>
+static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[ACF_BODY_POINTS][3])
 {
-    if (sdim < 2 || rdim < 2) return;
+    constexpr int rdim = RDIM, is_body = IS_BODY;
+    static_assert(rdim >= 2 && rdim <= ACF_BODY_POINTS);
+    if (sdim < 2) return;
     int r_lo[ACF_BODY_POINTS], r_hi[ACF_BODY_POINTS];
     const int rsem = rdim / 2;
     for (int r = 0; r < rdim; r++) {
@@ -108,11 +115,17 @@ static void part_normals(const soa_grid& g, int sdim, int rdim, int is_body, flo
             if (r == rdim - 1) { r_lo[r] = rdim - 2; r_hi[r] = rdim - 1; }
         }
     }
-    // The straight run [r0, r1) with r_lo = r + dl and r_hi = r + dh; the rest by the tables.
+    // The straight run [r0, r1) with r_lo = r + dl and r_hi = r + dh; the rest by the tables,
+    // or as a copy of a point of the run whose runs they share (a wing's doubled edge points).
     const int dl = is_body ? -1 : 0, dh = 1, r0 = is_body ? 1 : 0, r1 = rdim - 1;
-    int odd[ACF_BODY_POINTS], n_odd = 0;
-    for (int r = 0; r < rdim; r++)
-        if (r < r0 || r >= r1 || r_lo[r] != r + dl || r_hi[r] != r + dh) odd[n_odd++] = r;
+    int odd[ACF_BODY_POINTS], same_as[ACF_BODY_POINTS], n_odd = 0, in_run[ACF_BODY_POINTS];
+    for (int r = 0; r < rdim; r++) {
+        in_run[r] = r >= r0 && r < r1 && r_lo[r] == r + dl && r_hi[r] == r + dh;
+        if (in_run[r]) continue;
+        const int q = r_lo[r] - dl;
+        same_as[n_odd] = q >= r0 && q < r1 && r_hi[r] == q + dh ? q : -1;
+        odd[n_odd++] = r;
+    }
 
     for (int s = 0; s < sdim; s++) {
         const int lo_z = intlim(s - 1, 0, sdim - 1), hi_z = intlim(s + 1, 0, sdim - 1);
@@ -122,37 +135,50 @@ static void part_normals(const soa_grid& g, int sdim, int rdim, int is_body, flo
         const int hi_xy = is_body ? intlim(hi_z, 1, sdim - 2) : hi_z;
         const float *lx = g.x[lo_xy], *ly = g.y[lo_xy], *hx = g.x[hi_xy], *hy = g.y[hi_xy];
         const float *lz = g.z[lo_z], *hz = g.z[hi_z];
-        float nx[ACF_BODY_POINTS], ny[ACF_BODY_POINTS], nz[ACF_BODY_POINTS], k[ACF_BODY_POINTS];
+        float ox[ACF_BODY_POINTS], oy[ACF_BODY_POINTS], oz[ACF_BODY_POINTS];
+        int careful = 0;
         for (int r = r0; r < r1; r++) {
             const int l = r + dl, h = r + dh;
             const float ax = hx[l] - lx[l], ay = hy[l] - ly[l], az = hz[l] - lz[l];
             const float bx = rfac * (lx[h] - lx[l]), by = rfac * (ly[h] - ly[l]), bz = rfac * (lz[h] - lz[l]);
-            nx[r] = ay * bz - az * by;
-            ny[r] = az * bx - ax * bz;
-            nz[r] = ax * by - ay * bx;
+            const float nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
+            const float k = 1.0f / std::sqrt(nx * nx + ny * ny + nz * nz);
+            ox[r] = nx * k;
+            oy[r] = ny * k;
+            oz[r] = nz * k;
+            careful |= ((k > 0.0f) + (k < 1e30f) != 2) & in_run[r];
         }
-        for (int i = 0; i < n_odd; i++) {
-            const int r = odd[i], l = r_lo[r], h = r_hi[r];
-            const float ax = hx[l] - lx[l], ay = hy[l] - ly[l], az = hz[l] - lz[l];
-            const float bx = rfac * (lx[h] - lx[l]), by = rfac * (ly[h] - ly[l]), bz = rfac * (lz[h] - lz[l]);
-            nx[r] = ay * bz - az * by;
-            ny[r] = az * bx - ax * bz;
-            nz[r] = ax * by - ay * bx;
-        }
-        for (int r = 0; r < rdim; r++) k[r] = 1.0f / std::sqrt(nx[r] * nx[r] + ny[r] * ny[r] + nz[r] * nz[r]);
         float(*o)[3] = out[s];
-        for (int r = 0; r < rdim; r++) {
-            o[r][0] = nx[r] * k[r];
-            o[r][1] = ny[r] * k[r];
-            o[r][2] = nz[r] * k[r];
+        for (int r = r0; r < r1; r++) {
+            o[r][0] = ox[r];
+            o[r][1] = oy[r];
+            o[r][2] = oz[r];
         }
         // The rare product that is zero or too large for a float is done again the careful way.
-        for (int r = 0; r < rdim; r++) {
-            if (k[r] > 0.0f && k[r] < 1e30f) continue;
+        auto normal = [&](int r, int any) {
             const int l = r_lo[r], h = r_hi[r];
             const float a[3] = {hx[l] - lx[l], hy[l] - ly[l], hz[l] - lz[l]};
             const float b[3] = {rfac * (lx[h] - lx[l]), rfac * (ly[h] - ly[l]), rfac * (lz[h] - lz[l])};
-            find_normal_vects(a, b, o[r]);
+            const float nx = a[1] * b[2] - a[2] * b[1], ny = a[2] * b[0] - a[0] * b[2], nz = a[0] * b[1] - a[1] * b[0];
+            const float k = 1.0f / std::sqrt(nx * nx + ny * ny + nz * nz);
+            if (k > 0.0f && k < 1e30f) {
+                if (any) o[r][0] = nx * k, o[r][1] = ny * k, o[r][2] = nz * k;
+            } else {
+                find_normal_vects(a, b, o[r]);
+            }
+        };
+        if (careful)
+            for (int r = r0; r < r1; r++)
+                if (in_run[r]) normal(r, 0);
+        for (int i = 0; i < n_odd; i++) {
+            const int r = odd[i], q = same_as[i];
+            if (q < 0) {
+                normal(r, 1);
+                continue;
+            }
+            o[r][0] = o[q][0];
+            o[r][1] = o[q][1];
+            o[r][2] = o[q][2];
         }
     }
 }
@@ -165,6 +191,9 @@ static const hinge_control k_hinge_controls[] = {
     {&veh_struct::ail1, DEFL_AIL1}, {&veh_struct::ail2, DEFL_AIL2}, {&veh_struct::elev, DEFL_ELEV},
     {&veh_struct::rudd, DEFL_RUDD}, {&veh_struct::flap, DEFL_FLAP},
 };
+
+// The upper (1) and lower (-1) hinge points of a section; the others lie on the foil.
+static const int k_hinge_pt[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0};
 
 static void build_wing(int p, int en)
 {
@@ -224,11 +253,12 @@ static void build_wing(int p, int en)
         // The hinge points sit on the chord of the last control this element carries.
         float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
         int has_control = 0;
-        for (const hinge_control& c : k_hinge_controls) {
-            if (!(v.*c.on)[en][s]) continue;
+        for (int c = (int)std::size(k_hinge_controls); c-- > 0;) {
+            if (!(v.*k_hinge_controls[c].on)[en][s]) continue;
             has_control = 1;
             for (int k = 0; k < 2; k++)
-                hinge_crat[k] = usable(0.75f - control_crat(p, en, (float)(s + k), c.code), GEO_crat[5]);
+                hinge_crat[k] = usable(0.75f - control_crat(p, en, (float)(s + k), k_hinge_controls[c].code), GEO_crat[5]);
+            break;
         }
 
         for (int k = 0; k < 2; k++) {
@@ -237,15 +267,13 @@ static void build_wing(int p, int en)
             const float thick = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
-            float cr[GEO_FOIL_POINTS], vr[GEO_FOIL_POINTS];
-            for (int r = 0; r < GEO_FOIL_POINTS; r++) cr[r] = GEO_crat[r], vr[r] = GEO_vrat[r];
-            cr[5] = cr[8] = hinge_crat[k];
-            vr[5] = vr_hinge;
-            vr[8] = -vr_hinge;
+            const float hc = hinge_crat[k];
             const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
             float *X = g.x[2 * s + k], *Y = g.y[2 * s + k], *Z = g.z[2 * s + k];
             for (int r = 0; r < GEO_FOIL_POINTS; r++) {
-                const float chrd = cr[r] * chord, vert = vr[r] * thick;
+                const float cr = k_hinge_pt[r] ? hc : GEO_crat[r];
+                const float vr = k_hinge_pt[r] > 0 ? vr_hinge : k_hinge_pt[r] < 0 ? -vr_hinge : GEO_vrat[r];
+                const float chrd = cr * chord, vert = vr * thick;
                 const float z = vert * sie + chrd * cie;
                 const float y = vert * cie - chrd * sie;
                 X[r] = bxe - z * sswe - y * sd;
@@ -264,7 +292,7 @@ static void build_wing(int p, int en)
         for (int i = 0; i < 3; i++) v.ca_xyz[en][2 * s][i] = span_scale * (co[2 * s + 1][i] - co[2 * s][i]);
     }
     store_grid(g, sdim, GEO_FOIL_POINTS, v.a_xyz[en]);
-    part_normals(g, sdim, GEO_FOIL_POINTS, 0, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
+    part_normals<GEO_FOIL_POINTS, 0>(g, sdim, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
 
     // Texture: chordwise across the rectangle by position along the part, spanwise by station.
     const GEO_tex_rect rc = GEO_part_rect(en);
@@ -386,7 +414,8 @@ static void build_body(int p, int en)
     soa_grid g;
     read_rings(v, en, sdim, rdim, g);
     store_grid(g, sdim, rdim, v.a_xyz[en]);
-    part_normals(g, sdim, rdim, 1, 1.0f, v.n_xyz[en]);
+    if (rdim == ACF_BODY_POINTS) part_normals<ACF_BODY_POINTS, 1>(g, sdim, 1.0f, v.n_xyz[en]);
+    if (rdim == FAIRING_POINTS) part_normals<FAIRING_POINTS, 1>(g, sdim, 1.0f, v.n_xyz[en]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
@@ -427,7 +456,7 @@ static void build_weapon(int p, int w)
     const int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
     soa_grid g;
     read_rings(v, w, sdim, rdim, g);
-    part_normals(g, sdim, rdim, 1, 1.0f, v.wpn_n_xyz[w]);
+    part_normals<ACF_BODY_POINTS, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     body_girth_and_length(g, sdim, rdim, 1, girth, len);
