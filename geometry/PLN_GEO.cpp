@@ -244,6 +244,11 @@ static void build_wing(int p, int en)
         csw[e] = is_prop ? std::cos(sweep) : 1.0f;
     }
 
+    float chord_e[ACF_ELEMENTS + 1], thick_e[ACF_ELEMENTS + 1];
+    for (int e = 0; e <= els; e++) {
+        chord_e[e] = interp(0.0f, croot, (float)els, ctip, (float)e, 1);
+        thick_e[e] = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
+    }
     // Each station's section: the foil's chord and thickness fractions with the hinge points'
     // own, then every point by the same sums.
     soa_grid g;
@@ -263,8 +268,7 @@ static void build_wing(int p, int en)
 
         for (int k = 0; k < 2; k++) {
             const int e = s + k;
-            const float chord = interp(0.0f, croot, (float)els, ctip, (float)e, 1);
-            const float thick = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
+            const float chord = chord_e[e], thick = thick_e[e];
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
             const float hc = hinge_crat[k];
@@ -382,12 +386,12 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int alo
             for (int r = 0; r < rdim; r++) len[s][r] = run[s] * k;
         return;
     }
-    float z_lo = 0.0f, z_hi = 0.0f;
+    float z_lo = g.z[0][0], z_hi = g.z[0][0];
     for (int s = 0; s < sdim; s++)
         for (int r = 0; r < rdim; r++) {
             const float z = g.z[s][r];
-            if ((s == 0 && r == 0) || z < z_lo) z_lo = z;
-            if ((s == 0 && r == 0) || z > z_hi) z_hi = z;
+            z_lo = z < z_lo ? z : z_lo;
+            z_hi = z > z_hi ? z : z_hi;
         }
     const float k = z_hi > z_lo ? 1.0f / (z_hi - z_lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
