@@ -1,9 +1,9 @@
-// The per-frame recompute of the edited aircraft, first third: the automatic settings and the
-// derived specifications on the shared fully populated aircraft (every part present, 8 engines,
-// 10 elements per surface, 6 gear legs, 300 panel slots), settled on its gear as it is after a
-// few seconds in the editor.
+// The per-frame recompute of the edited aircraft on the shared fully populated aircraft (every
+// part present, 8 engines, 10 elements per surface, 6 gear legs, 300 panel slots), settled on its
+// gear as it is after a few seconds in the editor: the automatic settings and the derived
+// specifications, the drawable geometry, and the three together as the editor runs them.
 //
-// Beside it the floor: one plain pass that reads and writes the same fields once, with none of
+// Beside each its floor: one plain pass that reads and writes the same fields once, with none of
 // the trigonometry, branching or presence tests: what moving that memory costs on its own.
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,11 @@
 #include <cstring>
 #include <vector>
 
+#include "draw/HL_DRPLANE.h"
+#include "geometry/PLN_DEFL.h"
 #include "geometry/PLN_PROCS.h"
+#include "model/acf_defaults.h"
+#include "model/acf_parts.h"
 #include "model/ACF_check.h"
 #include "model/acf_struct.h"
 #include "base/records.h"
@@ -170,6 +174,70 @@ void BM_SpecsOverFloor(benchmark::State& state)
     state.counters["ratio"] = median(ratio);
 }
 BENCHMARK(BM_SpecsOverFloor)->Iterations(101);
+
+//=== the drawable geometry ==================================================================
+// The build the editor runs every frame for aircraft 0: meshes, hinge lines, normals, texture
+// coordinates, weapons and plan-view extents; no templates, no textures.
+void BM_GeometryBuild(benchmark::State& state)
+{
+    settled_aircraft();
+    update_def_angles(0);
+    for (auto _ : state) {
+        load_plane_geo(0, 0, 0, 0);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_GeometryBuild);
+
+// Its floor: a plain loop storing a computed value into every vertex, normal and texture
+// coordinate the build writes, for the same parts, stations and points (into the floor's copy).
+void BM_GeometryFloor(benchmark::State& state)
+{
+    settled_aircraft();
+    veh_struct& v = veh[1];
+    int sdim[ACF_PARTS] = {}, rdim[ACF_PARTS] = {};
+    for (int en = 0; en < ACF_PARTS; en++)
+        if (have_this_part(0, en, 6) && (en < ACF_FOIL_PARTS || en >= 44) && en <= 66)
+            sdim[en] = f_body_s_DIM(0, en, 0), rdim[en] = f_body_r_DIM(en, 0);
+    int weapons = 0;
+    for (int w = 0; w < ACF_WPN_POINTS; w++) weapons += wpn_can_exist(0, w);
+    for (auto _ : state) {
+        for (int en = 0; en < ACF_PARTS; en++)
+            for (int s = 0; s < sdim[en]; s++)
+                for (int r = 0; r < rdim[en]; r++) {
+                    const float x = 0.25f * (float)s + 0.5f * (float)r;
+                    float* a = v.a_xyz[en][s][r];
+                    float* n = v.n_xyz[en][s][r];
+                    a[0] = x, a[1] = x + 1, a[2] = x + 2;
+                    n[0] = 0.1f * x, n[1] = 0.2f * x, n[2] = 0.3f * x;
+                    v.st[en][s][r][0] = 0.01f * x, v.st[en][s][r][1] = 0.02f * x;
+                }
+        for (int w = 0; w < weapons; w++)
+            for (int s = 0; s < ACF_WPN_STATIONS; s++)
+                for (int r = 0; r < ACF_BODY_POINTS; r++) {
+                    const float x = 0.25f * (float)s + 0.5f * (float)r;
+                    float* n = v.wpn_n_xyz[w][s][r];
+                    n[0] = 0.1f * x, n[1] = 0.2f * x, n[2] = 0.3f * x;
+                    v.wpn_st[w][s][r][0] = 0.01f * x, v.wpn_st[w][s][r][1] = 0.02f * x;
+                }
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_GeometryFloor);
+
+// The whole end-of-frame recompute as the editor runs it: deflections, geometry, specifications.
+void BM_WholeRecompute(benchmark::State& state)
+{
+    settled_aircraft();
+    for (auto _ : state) {
+        flt[0].swdi_rat = 0;
+        update_def_angles(0);
+        load_plane_geo(0, 0, 0, 0);
+        update_plane_specs();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_WholeRecompute);
 
 }  // namespace
 

@@ -31,6 +31,10 @@ using grid2 = float[ACF_BODY_STATIONS][ACF_BODY_POINTS][2];
 // large that its products would overflow): check_nan's test, inline because it runs per point.
 inline float usable(float x, float d = 0.0f) { return (x == x && std::fabs(x) <= 1e10f) ? x : d; }
 
+// The shortest extent (feet) that a texture coordinate is spread over: the reciprocal of anything
+// shorter could be infinite, and a part that small has nothing to paint.
+constexpr float k_least_length = 1e-6f;
+
 // Rows of the texture-rectangle table.
 struct rect_row { int first, last; float s_from, s_to, t_from, t_to; };
 constexpr rect_row k_rects[] = {
@@ -303,8 +307,11 @@ static void build_wing(int p, int en)
     const float z_lo = std::fmin(bz[els] - ctip * 0.25f, bz[0] - croot * 0.25f);
     const float z_hi = std::fmax(bz[els] + ctip * 0.75f, bz[0] + croot * 0.75f);
     const float s0 = rc.s_from / 1024.0f, s1 = rc.s_to / 1024.0f;
-    const float s_slope = z_hi != z_lo ? (s1 - s0) / (z_hi - z_lo) : 0.0f;
-    const float s_base = z_hi != z_lo ? s0 : (s0 + s1) * 0.5f;
+    // A part too short to measure (a chord of a few millionths of a foot, as a damaged file may
+    // hold) sits in the middle of its rectangle rather than being stretched to infinity.
+    const int has_length = std::fabs(z_hi - z_lo) > k_least_length;
+    const float s_slope = has_length ? (s1 - s0) / (z_hi - z_lo) : 0.0f;
+    const float s_base = has_length ? s0 : (s0 + s1) * 0.5f;
     const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
     float face[GEO_FOIL_POINTS];
     for (int r = 0; r < GEO_FOIL_POINTS; r++) face[r] = r >= 7 ? other_face : 0.0f;
@@ -368,7 +375,7 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int alo
             hi = gr > hi ? gr : hi;
         }
     }
-    const float g_scale = hi > lo ? 1.0f / (hi - lo) : 0.0f;
+    const float g_scale = hi - lo > k_least_length ? 1.0f / (hi - lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
         for (int R = 0; R < rsem; R++) girth[s][R] = (girth[s][R] - lo) * g_scale;
 
@@ -381,7 +388,7 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int alo
             const float dz = g.z[s][0] - g.z[s - 1][0], dy = g.y[s][0] - g.y[s - 1][0];
             run[s] = run[s - 1] + std::sqrt(dz * dz + dy * dy);
         }
-        const float k = run[sdim - 1] > 0.0f ? 1.0f / run[sdim - 1] : 0.0f;
+        const float k = run[sdim - 1] > k_least_length ? 1.0f / run[sdim - 1] : 0.0f;
         for (int s = 0; s < sdim; s++)
             for (int r = 0; r < rdim; r++) len[s][r] = run[s] * k;
         return;
@@ -393,7 +400,7 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int alo
             z_lo = z < z_lo ? z : z_lo;
             z_hi = z > z_hi ? z : z_hi;
         }
-    const float k = z_hi > z_lo ? 1.0f / (z_hi - z_lo) : 0.0f;
+    const float k = z_hi - z_lo > k_least_length ? 1.0f / (z_hi - z_lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
         for (int r = 0; r < rdim; r++) len[s][r] = (g.z[s][r] - z_lo) * k;
 }

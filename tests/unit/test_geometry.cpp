@@ -135,19 +135,24 @@ TEST_F(Geometry, HingeFollowsTheLastControlAndFlapTypesMoveIt)
 
 TEST_F(Geometry, SphereNormalsAreUnitAndPointOut)
 {
-    body(45, [](int s, int r, float* x, float* y) {
-        const float z = (float)s - 5.5f, rad = std::sqrt(36.0f - z * z);
-        *x = rad * std::sin(3.14159265f * r / 8.0f);
-        *y = rad * std::cos(3.14159265f * r / 8.0f);
-    });
-    load_plane_geo(0, 0, 0, 0);
-    for (int s = 0; s < 12; s++)
-        for (int r = 0; r < 18; r++) {
-            const float* n = v.n_xyz[45][s][r];
-            const float* a = v.a_xyz[45][s][r];
-            EXPECT_NEAR(n[0] * n[0] + n[1] * n[1] + n[2] * n[2], 1.0f, 1e-4f) << s << " " << r;
-            EXPECT_GT(n[0] * a[0] + n[1] * a[1] + n[2] * (a[2] - 5.5f), 0.5f) << s << " " << r;
-        }
+    for (int en : {44, 45, 61}) {   // rings of 18 points over 20 and 12 stations; a fairing's 10 over 8
+        SetUp();
+        const int sdim = f_body_s_DIM(0, en, 0), rdim = f_body_r_DIM(en, 0);
+        const float mid = 0.5f * (float)(sdim - 1), R = mid + 0.5f;
+        body(en, [&](int s, int r, float* x, float* y) {
+            const float z = (float)s - mid, rad = std::sqrt(R * R - z * z);
+            *x = rad * std::sin(3.14159265f * r / (float)(rdim / 2 - 1));
+            *y = rad * std::cos(3.14159265f * r / (float)(rdim / 2 - 1));
+        });
+        load_plane_geo(0, 0, 0, 0);
+        for (int s = 0; s < sdim; s++)
+            for (int r = 0; r < rdim; r++) {
+                const float* n = v.n_xyz[en][s][r];
+                const float* a = v.a_xyz[en][s][r];
+                EXPECT_NEAR(n[0] * n[0] + n[1] * n[1] + n[2] * n[2], 1.0f, 1e-4f) << en << " " << s << " " << r;
+                EXPECT_GT(n[0] * a[0] + n[1] * a[1] + n[2] * (a[2] - mid), 0.5f) << en << " " << s << " " << r;
+            }
+    }
 }
 
 TEST_F(Geometry, TextureCoordinatesStayInTheirRectangles)
