@@ -257,7 +257,6 @@ static void build_wing(int p, int en)
     // own, then every point by the same sums.
     soa_grid g;
     float(*co)[3] = v.co_xyz[en];
-    const int flap_hinge_drops = moves_flap_hinge;
     for (int s = 0; s < els; s++) {
         // The hinge points sit on the chord of the last control this element carries.
         float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
@@ -293,7 +292,7 @@ static void build_wing(int p, int en)
             const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
             for (int i = 0; i < 3; i++) {
                 co[2 * s + k][i] = (h5[i] + h8[i]) * 0.5f;
-                if (v.flap[en][s] && flap_hinge_drops) co[2 * s + k][i] -= 2.0f * (h5[i] - h8[i]);
+                if (v.flap[en][s] && moves_flap_hinge) co[2 * s + k][i] -= 2.0f * (h5[i] - h8[i]);
             }
         }
         const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
