@@ -199,6 +199,7 @@ TEST_F(Geometry, DamagedNumbersGiveFiniteGeometry)
     struct row { const char* what; std::function<void()> damage; };
     const row rows[] = {
         {"zero chord", [&] { v.Croot[9] = v.Ctip[9] = 0; }},
+        {"chord too short to measure", [&] { v.Croot[9] = v.Ctip[9] = 1e-41f; v.Zarm[9] = 0; }},
         {"zero span", [&] { v.element_len[9] = v.semilen_SEG[9] = 0; }},
         {"NaN chord", [&] { v.Croot[9] = kNaN; }},
         {"NaN sweep", [&] { flt[0].cos_act_sweep[9] = flt[0].sin_act_sweep[9] = kNaN; v.bladesweep[0][1] = kNaN; }},
