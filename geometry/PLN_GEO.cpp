@@ -210,11 +210,8 @@ static void build_wing(int p, int en)
 
     // Base points of every element edge, root to tip.
     float bx[ACF_ELEMENTS + 1], by[ACF_ELEMENTS + 1], bz[ACF_ELEMENTS + 1];
-    for (int e = 0; e <= els; e++) {
-        bx[e] = usable(get_el_base_loc(p, en, (float)e, 'X'));
-        by[e] = usable(get_el_base_loc(p, en, (float)e, 'Y'));
-        bz[e] = usable(get_el_base_loc(p, en, (float)e, 'Z'));
-    }
+    get_el_edge_locs(p, en, bx, by, bz);
+    for (int e = 0; e <= els; e++) bx[e] = usable(bx[e]), by[e] = usable(by[e]), bz[e] = usable(bz[e]);
     const float croot = usable(v.Croot[en]), ctip = usable(v.Ctip[en]);
     const float troot = croot * usable(v.afl[en].t_rat[0]), ttip = ctip * usable(v.afl[en].t_rat[1]);
     const float dihed = usable(v.dihed1[en]) * usable(v.lat_sign[en]) * d2r;

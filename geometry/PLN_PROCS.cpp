@@ -11,25 +11,38 @@
 #include "base/records.h"
 
 //=== points along parts =====================================================================
+// Blade elements are chained, each swept by its own angle, so a point along a blade is the sum of
+// the elements up to el: whole ones before it and the covered fraction of its own. The last
+// element that sum reaches (a damaged element count must not leave the array):
+static int blade_last_element(const veh_struct& v, int en, float el)
+{
+    const int els = intlim(v.els[en], 0, ACF_ELEMENTS);
+    const int n = el >= (float)ACF_ELEMENTS ? ACF_ELEMENTS : (el > 0.0f ? (int)el : 0);
+    return intlim(n, 0, els - 1);
+}
+
+// The sum itself, trig[i] being element i's sweep cosine (across) or sine (along).
+static float blade_run(const float* trig, int n, float el, float len)
+{
+    float sum = 0.0f;
+    for (int i = 0; i <= n; i++) sum += fltlim(el - (float)i, 0.0f, 1.0f) * len * trig[i];
+    return sum;
+}
+
 float get_el_base_loc(int p, int en, float el, const char& axis)
 {
     if (en < 0 || en >= ACF_PARTS) return 0.0f;
     const veh_struct& v = veh[p];
 
     if (en < ACF_THRUST_POINTS) {
-        // Blade elements are chained, each swept by its own angle, so the point is the sum of
-        // the elements up to el: whole ones before it and the covered fraction of its own.
         if (axis != 'X' && axis != 'Z') return 0.0f;
-        int els = intlim(v.els[en], 0, ACF_ELEMENTS);   // a damaged count must not leave the array
-        int n = el >= (float)ACF_ELEMENTS ? ACF_ELEMENTS : (el > 0.0f ? (int)el : 0);
-        n = intlim(n, 0, els - 1);
-        float sum = 0.0f;
+        const int n = blade_last_element(v, en, el);
+        float trig[ACF_ELEMENTS];
         for (int i = 0; i <= n; i++) {
-            float f = fltlim(el - (float)i, 0.0f, 1.0f);
-            float a = v.bladesweep[en][i] * con.degtorad;
-            sum += f * v.element_len[en] * (axis == 'X' ? std::cos(a) : std::sin(a));
+            const float a = v.bladesweep[en][i] * con.degtorad;
+            trig[i] = axis == 'X' ? std::cos(a) : std::sin(a);
         }
-        return sum;
+        return blade_run(trig, n, el, v.element_len[en]);
     }
 
     const flt_struct& f = flt[p];
@@ -39,6 +52,34 @@ float get_el_base_loc(int p, int en, float el, const char& axis)
     return run * f.sin_act_sweep[en] + v.Zarm[en];
 }
 
+
+void get_el_edge_locs(int p, int en, float* x, float* y, float* z)
+{
+    if (en < 0 || en >= ACF_PARTS) return;
+    const veh_struct& v = veh[p];
+    const int els = intlim(v.els[en], 0, ACF_ELEMENTS);
+    if (en >= ACF_THRUST_POINTS) {
+        for (int e = 0; e <= els; e++) {
+            x[e] = get_el_base_loc(p, en, (float)e, 'X');
+            y[e] = get_el_base_loc(p, en, (float)e, 'Y');
+            z[e] = get_el_base_loc(p, en, (float)e, 'Z');
+        }
+        return;
+    }
+    // A blade: each element's sine and cosine once for all its edges.
+    float c[ACF_ELEMENTS], sn[ACF_ELEMENTS];
+    for (int i = 0; i < els; i++) {
+        const float a = v.bladesweep[en][i] * con.degtorad;
+        c[i] = std::cos(a);
+        sn[i] = std::sin(a);
+    }
+    for (int e = 0; e <= els; e++) {
+        const int n = blade_last_element(v, en, (float)e);
+        x[e] = blade_run(c, n, (float)e, v.element_len[en]);
+        y[e] = 0.0f;
+        z[e] = blade_run(sn, n, (float)e, v.element_len[en]);
+    }
+}
 
 //=== copying surfaces =======================================================================
 namespace {

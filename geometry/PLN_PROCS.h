@@ -13,6 +13,10 @@
 // sweep ('Y' is 0); other parts run straight from their root at the part's current sweep and
 // dihedral (any axis but 'X' and 'Y' is 'Z').
 float get_el_base_loc(int p, int en, float el, const char& axis);
+// The same at every element edge 0..els of part en at once, into x, y and z (els + 1 each, at
+// most ACF_ELEMENTS + 1): what building a part's mesh needs, each blade element's sweep worked
+// out once.
+void get_el_edge_locs(int p, int en, float* x, float* y, float* z);
 
 //=== derived specifications =================================================================
 // The derived and mirrored fields of the edited aircraft (record 0), kept consistent with what
