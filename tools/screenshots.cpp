@@ -1,7 +1,8 @@
 // screenshots.cpp -- pictures of the real screens for a person to look at: the start screen, the
 // main screen, an open menu, an editor window and every widget. Run under a display:
-//     xvfb-run -a -s "-screen 0 1280x1024x24" build/screenshots [folder]
-// The pictures go to the folder (the build folder when none is given).
+//     xvfb-run -a -s "-screen 0 1280x1024x24" build/screenshots [folder [language]]
+// The pictures go to the folder (the build folder when none is given); a language number (1
+// French ... 6 Portuguese) shoots every screen in that language, for its translator.
 #include "tests/support/ww_test.h"
 #include "tests/support/tex_files.h"
 #include "tests/support/ww_full_acf.h"
@@ -26,12 +27,14 @@
 #include "base/MACIBM_keys.h"
 #include <SDL_keycode.h>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 static std::vector<unsigned char> s_px(1024 * 768 * 4);
 static std::string s_folder;
 static int s_failed;
+static int s_lang;
 
 static void grab(void) { OGL_read_pixels(0, 0, 1024, 768, s_px.data()); }
 
@@ -150,6 +153,26 @@ static void editor_windows(void)
         frame_at(t += 0.1);
         save(s.name);
     }
+}
+
+// The general window in every installed language, for a person to check that no label overflows
+// its place; the interface goes back to English afterwards.
+static void language_windows(void)
+{
+    static const char* const folders[7] = {"english", "french", "german", "italian", "spanish", "korean", "portugese"};
+    double t = 930;
+    for (int lang = 0; lang < 7; lang++) {
+        if (!MACIBM_lang_installed(lang)) continue;
+        MACIBM_setupforlang(lang);
+        MACIBM_startwind(600, "screenshot");
+        frame_at(t += 0.1);
+        frame_at(t += 0.1);
+        std::string name = "screenshot-general-";
+        name += folders[lang];
+        name += ".png";
+        save(name.c_str());
+    }
+    MACIBM_setupforlang(s_lang);
 }
 
 // The aircraft in the main view: the new aircraft and the fully populated one from the four
@@ -352,6 +375,8 @@ int main(int argc, char** argv)
 {
     s_folder = argc > 1 ? std::string(argv[1]) + "/" : std::string(WW_AERODECK_DIR) + "../";
     ww_start_program();
+    s_lang = argc > 2 ? atoi(argv[2]) : 0;
+    MACIBM_setupforlang(s_lang);
     start_screen();
 
     g_test_before_swap = grab;
@@ -375,6 +400,7 @@ int main(int argc, char** argv)
     save("screenshot-widgets.png");
     g_test_frame_hook = nullptr;
     editor_windows();
+    language_windows();
     aircraft_views();
     wing_windows();
     engine_windows();
