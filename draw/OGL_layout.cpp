@@ -86,6 +86,13 @@ float str_dx(const char* s)
     return w;
 }
 
+// Any two bytes make a Korean cell number, and the last of 40 cells a row runs past the
+// 512-texel sheet: only a cell wholly on the sheet is drawn.
+static bool cell_on_sheet(const OGL_charset& cs, int cell)
+{
+    return cs.s + (float)(cell % cs.per_row + 1) * cs.ds <= 512.0f && cs.t + (float)(cell / cs.per_row + 1) * cs.dt <= 512.0f;
+}
+
 static bool is_wrap_char(char c) { return c == ' ' || c == '-' || c == '/' || c == ':'; }
 
 int OGL_layout_string(const char* input, float x0, float y0, float dx, int charset,
@@ -107,6 +114,7 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
         } else {
             cell = OGL_glyph_cell((unsigned char)c);
         }
+        if (cell >= 0 && !cell_on_sheet(cs, cell)) cell = -1;   // drawn as a blank, never read off the sheet
         if (cell >= 0 && n < max_out) out[n++] = {cell, px, py};
         px += cs.advance ? (float)cs.advance : chr_dx(c);
         if (wrap && is_wrap_char(c)) {

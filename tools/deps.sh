@@ -4,7 +4,7 @@
 set -e
 PKGS="cmake g++ clang make libsdl2-dev libpng-dev zlib1g-dev libgl-dev libgl1-mesa-dri libglx-mesa0 libegl1 libegl-mesa0
       libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils x11-xkb-utils xdotool libclang-rt-14-dev python3
-      desktop-file-utils file dpkg-dev imagemagick"
+      desktop-file-utils file dpkg-dev imagemagick libfreetype-dev fonts-nanum"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

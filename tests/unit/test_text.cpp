@@ -107,6 +107,13 @@ TEST(StringLayout, KoreanTakesTwoBytesPerGlyph)
     EXPECT_EQ(g[0].cell, 1 * 127 + 2);
     EXPECT_EQ(g[1].cell, 0);
     EXPECT_EQ(g[1].x, 15);
+    // Cells off the 512-texel sheet (the last column, rows past the top) are blanks that still advance.
+    const char off[] = {1, 40, 1, 41, (char)200, 1, 1, 2, 0};   // cells 39 (last column), 40, 25273, 1
+    n = OGL_layout_string(off, 0, 0, 9999, 103, g, 8);
+    ASSERT_EQ(n, 2);
+    EXPECT_EQ(g[0].cell, 40);
+    EXPECT_EQ(g[1].cell, 1);
+    EXPECT_EQ(g[1].x, 45);
 }
 
 TEST(StringLayout, BadCharsetIsFatal)

@@ -1,12 +1,13 @@
 // main.cpp -- mkart: draws the program's interface art from the project's own sources.
 //
-//   mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>]
+//   mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>] [--korean-font <font>]
 //
 // Reads the pixel faces from <data_dir>/art and writes, under <aerodeck_dir>/Resources/bitmaps,
 // interface.png, intro.bmp, blank.bmp, world/lites/lights.bmp and world/overlays/prop_disc.bmp.
 // The output depends only on the inputs, so builds are repeatable. --preview also writes
 // enlarged copies and a text sample for looking at the art. --icons writes the desktop icon in the
-// usual theme layout, <dir>/hicolor/NxN/apps/wing-wright.png.
+// usual theme layout, <dir>/hicolor/NxN/apps/wing-wright.png. --korean-font also writes the
+// Korean glyph sheet, Resources/menus/Korean/menu_text.bmp, from <data_dir>/art/korean_glyphs.txt.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -46,15 +47,16 @@ static Canvas text_sample(const PixelFont& prop, const PixelFont& mono)
 
 int main(int argc, char** argv)
 {
-    std::string preview, icons;
+    std::string preview, icons, korean_font;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--preview" && i + 1 < argc) preview = argv[++i];
         else if (a == "--icons" && i + 1 < argc) icons = argv[++i];
+        else if (a == "--korean-font" && i + 1 < argc) korean_font = argv[++i];
         else args.push_back(a);
     }
-    if (args.size() != 2) return fail("usage: mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>]");
+    if (args.size() != 2) return fail("usage: mkart <aerodeck_dir> <data_dir> [--preview <dir>] [--icons <dir>] [--korean-font <font>]");
     const fs::path out  = fs::path(args[0]) / "Resources" / "bitmaps";
     const fs::path data = args[1];
 
@@ -77,6 +79,13 @@ int main(int argc, char** argv)
     if (!write_bmp(out / "world" / "lites" / "lights.bmp", lights)) return fail("cannot write lights.bmp");
     Canvas disc = draw_prop_disc();
     if (!write_bmp(out / "world" / "overlays" / "prop_disc.bmp", disc)) return fail("cannot write prop_disc.bmp");
+    Canvas korean;
+    if (!korean_font.empty()) {
+        if (!draw_korean_sheet((data / "art" / "korean_glyphs.txt").string(), korean_font, korean, err)) return fail(err);
+        const fs::path dir = fs::path(args[0]) / "Resources" / "menus" / "Korean";
+        fs::create_directories(dir, ec);
+        if (ec || !write_bmp(dir / "menu_text.bmp", korean)) return fail("cannot write Korean/menu_text.bmp");
+    }
 
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         if (icons.empty()) break;
@@ -103,6 +112,7 @@ int main(int argc, char** argv)
         ok = ok && write_png(pv / "intro.png", intro);
         ok = ok && write_png(pv / "lights_x2.png", enlarge(lights, 2, rgb8(0, 0, 0)));
         ok = ok && write_png(pv / "prop_disc.png", disc);
+        if (korean.w) ok = ok && write_png(pv / "korean_x2.png", enlarge(korean, 2, backdrop));
         if (!ok) return fail("cannot write the previews in " + preview);
     }
     return 0;

@@ -24,3 +24,7 @@ int text_advance(char ch);                  // the proportional advance of a cha
 
 // Enlarges by an integer factor with nearest sampling, over an opaque backdrop.
 Canvas enlarge(const Canvas& c, int k, RGBA backdrop);
+
+// The Korean glyph sheet (512 x 512, magenta key) from the glyph list the Korean menu tool
+// writes ("cell U+code" lines) and a Korean outline font. False with the reason in err.
+bool draw_korean_sheet(const std::string& glyph_list, const std::string& font, Canvas& sheet, std::string& err);
