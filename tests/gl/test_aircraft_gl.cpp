@@ -30,6 +30,7 @@ protected:
     {
         ww_start_program();
         ww_catch_alerts();
+        ww_use_aerodeck();                               // the folders another test may have pointed elsewhere
         set.acf_mod = set.wpn_mod = 0;
         MACIBM_startwind(0, "aircraft");
         set.move_cons = set.draw_wire = set.lite_tex = 0;

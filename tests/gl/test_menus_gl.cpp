@@ -57,6 +57,8 @@ protected:
         ww_start_program();
         ww_catch_alerts();
         MACIBM_startwind(0, "menu tests");
+        set.acf_mod = set.wpn_mod = 0;
+        APPLICATION_handlemenu(300);                // an aircraft of some size: the view pans within it
         g_test_frame_hook = note_input;
         file = menu_titled("File");
         view = menu_titled("View");
@@ -215,8 +217,6 @@ TEST_F(CommandKeys, ReturnOrACloseBoxClosesAnEditorWindow)
 
 TEST_F(CommandKeys, ArrowsPanShiftArrowsNudgeAndCharactersZoomAndTurn)
 {
-    set.acf_mod = set.wpn_mod = 0;
-    APPLICATION_handlemenu(300);                    // an aircraft of some size: panning is kept within it
     ww_frames(1);
     flt[0].dob_x = flt[0].dob_y = 0;
     flt[0].dob_z = -100;

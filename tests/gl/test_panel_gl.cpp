@@ -51,6 +51,7 @@ protected:
         if (!loaded++) MACIBM_load_instruments();
         ww_catch_alerts();
         MACIBM_startwind(0, "panel");
+        PANEL_reset();                              // no selection, zoom or drag left by a test before
         set.acf_mod = set.wpn_mod = 0;
         APPLICATION_handlemenu(300);
         APPLICATION_handlemenu(602);
@@ -63,7 +64,13 @@ protected:
         ww_frames(1);
         g_test_alerts.clear();
     }
-    void TearDown() override { ww_play(nullptr, nullptr); MACIBM_startwind(0, "panel"); set.acf_mod = set.wpn_mod = 0; }
+    void TearDown() override
+    {
+        ww_play(nullptr, nullptr);
+        ww_use_aerodeck();                          // the import test points the aircraft folder elsewhere
+        MACIBM_startwind(0, "panel");
+        set.acf_mod = set.wpn_mod = 0;
+    }
     static void place(int i, float x, float y)
     {
         veh[0].ins_type[i] = K;
