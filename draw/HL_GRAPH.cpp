@@ -246,10 +246,10 @@ void OGL_multi_stv(const float* st)
     for (int u = 0; u < num_texes && u < 4; u++) glMultiTexCoord2fvARB_ptr(GL_TEXTURE0_ARB + u, st);
 }
 
-void OGL_setspec(float spec)
+void OGL_setspec(float level)
 {
     send_queue();
-    const GLfloat c[4] = {spec, spec, spec, 1.0f};
+    const GLfloat c[4] = {level, level, level, 1.0f};
     glLightfv(GL_LIGHT0, GL_SPECULAR, c);
     glMaterialfv(GL_FRONT, GL_SPECULAR, c);
     glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);

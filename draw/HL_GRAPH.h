@@ -39,8 +39,8 @@ void OGL_update_back_texes(void);           // background texture (slot 480) fro
 // multitexture one per unit (at most 4) with more.
 void OGL_multi_st(float s, float t);
 void OGL_multi_stv(const float* st);
-// Specular of light 0 and of the front material = (spec, spec, spec, 1), shininess 128.
-void OGL_setspec(float spec);
+// Specular of light 0 and of the front material = (level, level, level, 1), shininess 128.
+void OGL_setspec(float level);
 // One quad inside the caller's GL_QUADS batch: normal from the corners, corners textured
 // (s1,t1) (s1,t2) (s2,t2) (s2,t1).
 void OGL_3dquad_st(const float xyz1[3], const float xyz2[3], const float xyz3[3], const float xyz4[3], float s1,
