@@ -99,6 +99,15 @@ void OGL_flush_quads(void)
 }
 
 //=== state ==================================================================================
+// The colour the whole screen was just cleared to, while nothing has been drawn over it: a
+// window's one-colour middle on the same colour then needs no fill at all.
+static struct {
+    bool          fresh;
+    unsigned char rgb[3];
+} s_cleared;
+
+static unsigned char to_byte(float f) { return (unsigned char)std::lround(std::clamp(f, 0.0f, 1.0f) * 255.0f); }
+
 static void set_enable(GLenum cap, bool want)
 {
     if ((glIsEnabled(cap) == GL_TRUE) == want) return;
@@ -113,6 +122,7 @@ static void active_unit(int unit)
 void OGL_setstate(int fog, int tex, int lit, int al, int deR, int deW)
 {
     send_queue();
+    s_cleared.fresh = false;
     set_enable(GL_FOG, fog == 0);
     if (tex != num_texes) {
         int units = ren.num_tex_units < 1 ? 1 : ren.num_tex_units;
@@ -177,6 +187,7 @@ void OGL_sbuf(void)
 {
     OGL_setcolorRGBA(1, 1, 1, 1, 1);
     OGL_flush_quads();                      // what is queued belongs to this frame
+    s_cleared.fresh = false;
     if (OGL_swap_window) OGL_swap_window();
 }
 
@@ -379,10 +390,16 @@ void OGL_2dquad(int tex, int col, float alp, float x1, float y1, float s1, float
 
 void OGL_fillrect_texel(int color, const unsigned char* rgba, float x, float y, float dx, float dy)
 {
-    OGL_setstate(1, 0, 3, 4, 9, 11);
     float c[4];
     colour_of_index(color, 1.0f, c);
-    glColor4f(rgba[0] / 255.0f * c[0], rgba[1] / 255.0f * c[1], rgba[2] / 255.0f * c[2], 1.0f);
+    const float rgb[3] = {rgba[0] / 255.0f * c[0], rgba[1] / 255.0f * c[1], rgba[2] / 255.0f * c[2]};
+    // Only the first fill after the clear, with nothing queued or drawn since, may rely on it.
+    const bool on_clear = s_cleared.fresh && s_queue.v.empty() && to_byte(rgb[0]) == s_cleared.rgb[0] &&
+                          to_byte(rgb[1]) == s_cleared.rgb[1] && to_byte(rgb[2]) == s_cleared.rgb[2];
+    s_cleared.fresh = false;
+    OGL_setstate(1, 0, 3, 4, 9, 11);           // the same state after it either way
+    glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
+    if (on_clear) return;
     x += mnw.win_x; y += mnw.win_y;
     glBegin(GL_QUADS);
     glVertex2f(x, y); glVertex2f(x, y + dy); glVertex2f(x + dx, y + dy); glVertex2f(x + dx, y);
@@ -402,12 +419,14 @@ void OGL_framerect(int color, float alpha, float x, float y, float dx, float dy)
 void OGL_plot_background(void)
 {
     send_queue();
+    s_cleared.fresh = false;
     // Every window but the start screen has a background of one flat colour. Clearing to that
     // colour gives the same pixels as drawing the texture, at a fraction of the cost on a
     // software renderer, where a full-screen textured quad is the most expensive thing a frame draws.
     if (ren.back_flat && ren.current_alpha > 0.99f) {
         glClearColor(col_rgb[30][0], col_rgb[30][1], col_rgb[30][2], 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
+        s_cleared = {true, {to_byte(col_rgb[30][0]), to_byte(col_rgb[30][1]), to_byte(col_rgb[30][2])}};
         return;
     }
     const bool offset = mnw.x_off > 0.5f || mnw.y_off > 0.5f;

@@ -109,6 +109,9 @@ int  OGL_bar_middle_repeats(int style);                 // BTN_frame1 styles, 6 
 int  OGL_panel_middle_repeats(int style, int along_y);  // BTN_frame2 styles
 int  OGL_panel_middle_opaque(int style);                // the middle has no transparent texel
 int  OGL_panel_middle_colour(int style, unsigned char* rgba);   // 1 and its RGBA: the middle is one opaque colour
+// For a panel with a one-colour middle: 1, its tile's transparent margins (outer), its largest
+// rectangle of that colour (inner), as texel insets left, right, bottom, top, and the colour.
+int  OGL_panel_insets(int style, int outer[4], int inner[4], unsigned char rgba[4]);
 int OGL_charset_advance(int charset);       // fixed advance, 0 = proportional; fatal for a bad charset
 // Where charset 100..103 lies: its texture slot, first cell (s, t) and cell size in texels,
 // cells a row, and its fixed advance (0 proportional). Fatal for any other charset.

@@ -743,14 +743,16 @@ void plot_weapon_2D(float x1, float y1, float x2, float y2, int p, int en)
     }
     // Seen from ahead, left and above, nose to the left; the weapon's own flight state, which a
     // file carries as it lay in memory, is put back untouched.
+    // The view is GL's own matrix: the weapon's drawing starts its own transform from identity.
     glPushMatrix();
-    rot(25, 1, 0, 0);
-    rot(-125, 0, 1, 0);
-    move(-0.5f * (lo[0] + hi[0]), -0.5f * (lo[1] + hi[1]), -0.5f * (lo[2] + hi[2]));
+    gl_rot(25, 1, 0, 0);
+    gl_rot(-125, 0, 1, 0);
+    gl_move(-0.5f * (lo[0] + hi[0]), -0.5f * (lo[1] + hi[1]), -0.5f * (lo[2] + hi[2]));
     const wpn_struct kept = w;
     w.x = w.y = w.z = 0;
     w.psi_wrl = w.the_wrl = w.phi_wrl = 0;
     draw_weapon(p, en);
+    b_close();                                   // the batch ends before GL's matrix is touched
     w = kept;
     glPopMatrix();
     if (set.draw_wire) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

@@ -174,6 +174,52 @@ int BTN_bar_spans(float length, float cap, float src, BTN_span* out, int max_out
 }
 
 //=== drawing helpers ========================================================================
+// One axis of a frame cut where its tile's transparent margin ends (insets lo_out / hi_out) and
+// where its rectangle of one colour begins (lo_in / hi_in): margin pieces are dropped, the rest
+// is `flat` (inside that colour) or taken from the sheet.
+struct frame_piece { BTN_span sp; bool flat; };
+static int cut_axis(const BTN_span* in, int n, float size, int lo_out, int hi_out, int lo_in, int hi_in, frame_piece* out)
+{
+    const float cut[6] = {0, (float)lo_out, (float)lo_in, size - hi_in, size - hi_out, size};
+    int m = 0;
+    for (int i = 0; i < n; i++) {
+        const BTN_span& a = in[i];
+        const float k = (a.x2 - a.x1) / (a.s2 - a.s1);
+        for (int c = 1; c < 4; c++) {                      // the pieces between the margins
+            const float s1 = std::max(a.s1, cut[c]), s2 = std::min(a.s2, cut[c + 1]);
+            if (s2 <= s1) continue;
+            out[m++] = {{a.x1 + (s1 - a.s1) * k, a.x1 + (s2 - a.s1) * k, s1, s2}, c == 2};
+        }
+    }
+    return m;
+}
+
+// A frame (the tile of ds x dt texels at s, t, laid out along cols and rows from x0, y0) whose
+// one-colour rectangle is drawn as one plain fill, and only the ring between the margins and the
+// fill from the sheet. A software renderer fills a plain rectangle several times faster than it
+// samples texels, and a border tile is mostly margin and fill.
+static void tiles_around_fill(int color, float x0, float y0, float s, float t, float ds, float dt, const BTN_span* cols,
+                              int nc, const BTN_span* rows, int nr, const unsigned char fill[4], const int outer[4],
+                              const int inner[4])
+{
+    frame_piece c[3 * BTN_MAX_SPANS], r[3 * BTN_MAX_SPANS];
+    const int mc = cut_axis(cols, nc, ds, outer[0], outer[1], inner[0], inner[1], c);
+    const int mr = cut_axis(rows, nr, dt, outer[2], outer[3], inner[2], inner[3], r);
+    float fx1 = 1e9f, fx2 = -1e9f, fy1 = 1e9f, fy2 = -1e9f;
+    for (int i = 0; i < mc; i++)
+        if (c[i].flat) { fx1 = std::min(fx1, c[i].sp.x1); fx2 = std::max(fx2, c[i].sp.x2); }
+    for (int j = 0; j < mr; j++)
+        if (r[j].flat) { fy1 = std::min(fy1, r[j].sp.x1); fy2 = std::max(fy2, r[j].sp.x2); }
+    if (fx2 > fx1 && fy2 > fy1) OGL_fillrect_texel(color, fill, x0 + fx1, y0 + fy1, fx2 - fx1, fy2 - fy1);
+    OGL_tiles_begin(REN_TEX_INTERFACE, color, 1.0f, 7);
+    for (int j = 0; j < mr; j++)
+        for (int i = 0; i < mc; i++) {
+            if (c[i].flat && r[j].flat) continue;
+            OGL_tile(x0 + c[i].sp.x1, y0 + r[j].sp.x1, x0 + c[i].sp.x2, y0 + r[j].sp.x2,
+                     s + c[i].sp.s1, t + r[j].sp.s1, s + c[i].sp.s2, t + r[j].sp.s2);
+        }
+}
+
 void BTN_frame1(int type, float x_center, float y_center, float dx_control, int color)
 {
     const ART_bar* b = ART_find_bar(type);
@@ -216,26 +262,25 @@ void BTN_frame2(int type, float x, float y, float dx, float dy, const char* labe
     BTN_span cols[BTN_MAX_SPANS], rows[BTN_MAX_SPANS];
     int nc = BTN_bar_spans(w, border, (float)p->size, cols, BTN_MAX_SPANS, OGL_panel_middle_repeats(type, 0));
     int nr = BTN_bar_spans(h, border, (float)p->size, rows, BTN_MAX_SPANS, OGL_panel_middle_repeats(type, 1));
-    // An opaque middle blends to exactly its own texels, so it goes first without blending, which
-    // is most of a window's fill; the border pieces around it are blended.
-    // A middle of one colour is a plain fill.
-    const bool opaque = OGL_panel_middle_opaque(type);
-    unsigned char flat[4];
-    const bool one_colour = OGL_panel_middle_colour(type, flat);
-    auto middle = [&](const BTN_span& sp) { return sp.s1 >= border && sp.s2 <= p->size - border; };
-    for (int pass = opaque ? 0 : 1; pass < 2; pass++) {
-        OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, pass == 0 ? 4 : 7);
-        for (int r = 0; r < nr; r++)
-            for (int c = 0; c < nc; c++) {
-                if (opaque && (pass == 0) != (middle(cols[c]) && middle(rows[r]))) continue;
-                if (pass == 0 && one_colour) {
-                    OGL_fillrect_texel(45, flat, x0 + cols[c].x1, y0 + rows[r].x1, cols[c].x2 - cols[c].x1,
-                                       rows[r].x2 - rows[r].x1);
-                    continue;
+    unsigned char fill[4];
+    int outer[4], inner[4];
+    if (OGL_panel_insets(type, outer, inner, fill)) {
+        tiles_around_fill(45, x0, y0, (float)p->s, (float)p->t, (float)p->size, (float)p->size, cols, nc, rows, nr, fill,
+                          outer, inner);
+    } else {
+        // An opaque middle blends to exactly its own texels, so it goes first without blending;
+        // the border pieces around it are blended.
+        const bool opaque = OGL_panel_middle_opaque(type);
+        auto middle = [&](const BTN_span& sp) { return sp.s1 >= border && sp.s2 <= p->size - border; };
+        for (int pass = opaque ? 0 : 1; pass < 2; pass++) {
+            OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, pass == 0 ? 4 : 7);
+            for (int r = 0; r < nr; r++)
+                for (int c = 0; c < nc; c++) {
+                    if (opaque && (pass == 0) != (middle(cols[c]) && middle(rows[r]))) continue;
+                    OGL_tile(x0 + cols[c].x1, y0 + rows[r].x1, x0 + cols[c].x2, y0 + rows[r].x2,
+                             p->s + cols[c].s1, p->t + rows[r].s1, p->s + cols[c].s2, p->t + rows[r].s2);
                 }
-                OGL_tile(x0 + cols[c].x1, y0 + rows[r].x1, x0 + cols[c].x2, y0 + rows[r].x2,
-                         p->s + cols[c].s1, p->t + rows[r].s1, p->s + cols[c].s2, p->t + rows[r].s2);
-            }
+        }
     }
     if (label0 && *label0) {
         int color = type == 15 ? 42 : (type == 11 ? 36 : 39);

@@ -313,6 +313,10 @@ TEST_F(Pixels, TextOverItsInkAndStretchedMiddlesLookExactlyLikeCellsAndTiles)
     ASSERT_EQ(OGL_bar_middle_repeats(0), 1);
     ASSERT_EQ(OGL_panel_middle_repeats(11, 1), 1);
     ASSERT_EQ(OGL_panel_middle_opaque(11), 1);
+    int outer[4], inner[4];
+    unsigned char fill[4];
+    ASSERT_EQ(OGL_panel_insets(13, outer, inner, fill), 1);   // the group box's fill reaches into its border tiles
+    EXPECT_LT(inner[0], ART_panel_border(ART_find_panel(13)->size));
     const auto measured = draw();
     OGL_measure_sheet(nullptr, 0, 0);
     EXPECT_EQ(OGL_bar_middle_repeats(0), 0);

@@ -8,6 +8,7 @@
 #include "shell/Hl_MNW.h"
 #include "editor/APPLICATION.h"
 #include "model/acf_struct.h"
+#include "model/set_struct.h"
 #include "tests/support/ww_test.h"
 #include <SDL2/SDL_keycode.h>
 #include <string>
@@ -38,6 +39,11 @@ protected:
         ww_start_program();
         ww_catch_alerts();
         MACIBM_startwind(0, "widget pixels");
+        // The widgets are drawn over the main view: a new aircraft, standing still, so that what
+        // lies behind them is the same from frame to frame whatever another suite left.
+        set.acf_mod = set.wpn_mod = 0;
+        APPLICATION_handlemenu(300);
+        set.rotate = set.rotate_max = 0;
         g_fake_time = -1;
         g_test_before_swap = grab;
     }
