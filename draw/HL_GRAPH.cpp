@@ -519,7 +519,10 @@ void OGL_string(int color, float x, float y, const char* input, float dx, int ch
     OGL_glyph* g = len <= 256 ? stack_glyphs : new OGL_glyph[len];
     int n = OGL_layout_string(input, (float)intround(x + mnw.win_x), (float)(intround(y + mnw.win_y) - 2),
                               dx, charset, g, len <= 256 ? 256 : (int)len);
-    draw_glyphs(color, charset, g, n);
+    // A Korean line draws its Latin bytes and its Hangul from two sheets: one batch each.
+    OGL_glyph* hangul = std::stable_partition(g, g + n, [](const OGL_glyph& q) { return !q.korean; });
+    if (hangul > g) draw_glyphs(color, charset == 103 ? 100 : charset, g, (int)(hangul - g));
+    if (hangul < g + n) draw_glyphs(color, 103, hangul, (int)(g + n - hangul));
     if (g != stack_glyphs) delete[] g;
 }
 

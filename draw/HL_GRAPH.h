@@ -91,10 +91,12 @@ void  OGL_number(int color, float x, float y, float input, int dig, int dec, int
 float chr_dx(char c);
 float str_dx(const char* s);
 int   OGL_glyph_cell(unsigned char c);      // font cell of a character, -1 when it has none
+int   OGL_korean_pair_start(unsigned char c);   // c and the next byte are one Korean glyph
 
 // Text and number layout without drawing: every glyph as (cell, pen x, pen y) in screen-relative
 // interface pixels. The drawing calls above use these, and tests read them directly.
-struct OGL_glyph { int cell; float x, y; };
+// korean: the cell is on the Korean glyph sheet (charset 103) rather than the charset's own.
+struct OGL_glyph { int cell; float x, y; int korean; };
 int OGL_layout_string(const char* input, float x0, float y0, float dx, int charset,
                       OGL_glyph* out, int max_out);
 int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int charset,

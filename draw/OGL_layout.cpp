@@ -79,10 +79,29 @@ int OGL_glyph_cell(unsigned char c)
 
 float chr_dx(char ch) { return (float)ART_glyph_advance(ch); }
 
+// Korean text lines keep their Latin units, separators and spaces as plain bytes and carry each
+// Hangul glyph as a two-byte Korean sheet cell whose first byte is a control character (any but
+// tab, line feed and carriage return, which stay what they are). So one string mixes both, and
+// every label, list and help line is drawn and measured right in whatever charset it is given.
+int OGL_korean_pair_start(unsigned char c) { return c >= 1 && c < 32 && c != '\t' && c != '\n' && c != '\r'; }
+
+// In charset 103 any byte but printable ASCII starts a glyph pair, as the menus write them.
+static bool pair_starts(int charset, unsigned char c)
+{
+    return charset == 103 ? (c < ' ' || c > '~') && c != '\t' && c != '\n' && c != '\r' : charset == 100 && OGL_korean_pair_start(c);
+}
+
 float str_dx(const char* s)
 {
     float w = 0;
-    for (; s && *s; s++) w += chr_dx(*s);
+    for (; s && *s; s++) {
+        if (OGL_korean_pair_start((unsigned char)*s) && s[1]) {
+            w += (float)s_charsets[3].advance;
+            s++;
+        } else {
+            w += chr_dx(*s);
+        }
+    }
     return w;
 }
 
@@ -95,10 +114,26 @@ static bool cell_on_sheet(const OGL_charset& cs, int cell)
 
 static bool is_wrap_char(char c) { return c == ' ' || c == '-' || c == '/' || c == ':'; }
 
+// The next word's width as the wrap estimates it: 6 pixels a character, a Korean glyph 15.
+static float word_estimate(const char* q, int charset)
+{
+    float w = 0;
+    for (; *q && !is_wrap_char(*q); q++) {
+        if (pair_starts(charset, (unsigned char)*q) && q[1]) {
+            w += (float)s_charsets[3].advance;
+            q++;
+        } else {
+            w += 6.0f;
+        }
+    }
+    return w;
+}
+
 int OGL_layout_string(const char* input, float x0, float y0, float dx, int charset,
                       OGL_glyph* out, int max_out)
 {
     const OGL_charset& cs = OGL_charset_of(charset);
+    const OGL_charset& korean = s_charsets[3];
     bool wrap = dx < 9999;
     float px = x0, py = y0;
     int n = 0;
@@ -106,22 +141,22 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
         char c = *p;
         if (c == '\n' && wrap) { px = x0; py -= 10; continue; }
         if (c == '\r' || c == '\n' || c == '\t') continue;
-        int cell;
-        if (charset == 103) {
+        if (pair_starts(charset, (unsigned char)c)) {
             if (!p[1]) break;
-            cell = ((unsigned char)p[0] - 1) * 127 + ((unsigned char)p[1] - 1);
+            int cell = ((unsigned char)p[0] - 1) * 127 + ((unsigned char)p[1] - 1);
             p++;
+            if (!cell_on_sheet(korean, cell)) cell = -1;   // drawn as a blank, never read off the sheet
+            if (cell >= 0 && n < max_out) out[n++] = {cell, px, py, 1};
+            px += (float)korean.advance;
         } else {
-            cell = OGL_glyph_cell((unsigned char)c);
+            // Charset 103 draws the Latin bytes of a mixed line with the proportional font.
+            const OGL_charset& latin = charset == 103 ? s_charsets[0] : cs;
+            int cell = OGL_glyph_cell((unsigned char)c);
+            if (cell >= 0 && !cell_on_sheet(latin, cell)) cell = -1;
+            if (cell >= 0 && n < max_out) out[n++] = {cell, px, py, 0};
+            px += latin.advance ? (float)latin.advance : chr_dx(c);
         }
-        if (cell >= 0 && !cell_on_sheet(cs, cell)) cell = -1;   // drawn as a blank, never read off the sheet
-        if (cell >= 0 && n < max_out) out[n++] = {cell, px, py};
-        px += cs.advance ? (float)cs.advance : chr_dx(c);
-        if (wrap && is_wrap_char(c)) {
-            int len = 0;
-            for (const char* q = p + 1; *q && !is_wrap_char(*q); q++) len++;
-            if (px + 6.0f * len > x0 + dx) { px = x0; py -= 10; }
-        }
+        if (wrap && is_wrap_char(c) && px + word_estimate(p + 1, charset) > x0 + dx) { px = x0; py -= 10; }
     }
     return n;
 }
@@ -308,7 +343,7 @@ int OGL_layout_number(float input, float x0, float y0, int dig, int dec, int cha
                      "This is because we increment by a constant step size for each digit.", "", "", 17);
     const float a = (float)OGL_charset_of(charset).advance;
     int n = 0;
-    auto put = [&](int cell, float x, float y) { if (n < max_out) out[n++] = {cell, x, y}; };
+    auto put = [&](int cell, float x, float y) { if (n < max_out) out[n++] = {cell, x, y, 0}; };
     auto cell_x = [&](int k) { return x0 + (k - 1) * a; };
 
     double v = std::fabs((double)input);

@@ -95,7 +95,11 @@ void BTN_layout_label(float x, float y, int side, const char* label, BTN_label_l
     if (label[0] == '-') label++;
     int len = (int)strlen(label);
     if (len > BTN_LABEL_LEN - 1) len = BTN_LABEL_LEN - 1;
-    int cut = (!no_break && len > 12) ? break_position(label, len) : 0;
+    // Long is counted in glyphs: a Korean glyph is two bytes.
+    int glyphs = len;
+    for (int i = 0; i + 1 < len; i++)
+        if (OGL_korean_pair_start((unsigned char)label[i])) glyphs--, i++;
+    int cut = (!no_break && glyphs > 12) ? break_position(label, len) : 0;
     if (cut > 0 && cut < len - 1) {
         memcpy(out->text[0], label, cut);
         out->text[0][cut] = 0;

@@ -4,6 +4,7 @@
 #include "base/IO_TYPED.h"
 #include "base/IO_UTILS.h"
 #include "draw/HL_BITMAP.h"
+#include "draw/HL_GRAPH.h"
 #include "draw/ren_struct.h"
 #include <cstring>
 #include <string>
@@ -11,6 +12,32 @@
 // Folder of each language under the text and menu folders, by mnw.lang.
 static const char* const s_lang_folder[7] = {"english:", "french:", "german:", "italian:",
                                              "spanish:", "korean:", "portugese:"};
+
+// A Korean text line is written as glyph numbers, one a character: below 127 the number is the
+// ASCII character itself, kept as one byte (units, field codes, separators, spaces); above, a
+// cell of the Korean glyph sheet, kept as the two bytes the drawing code reads (first byte a
+// control character). A number that could not make such a pair (too large, or a first byte
+// that is a tab, line feed or carriage return) becomes a cell off the sheet, drawn blank.
+void MACIBM_korean_text(const char* numbers, char* out, int out_len)
+{
+    int k = 0;
+    for (const char* p = numbers; *p;) {
+        if (*p < '0' || *p > '9') { p++; continue; }
+        long n = 0;
+        for (; *p >= '0' && *p <= '9'; p++) n = n < 100000 ? n * 10 + (*p - '0') : n;
+        if (n < 127) {
+            if (k + 1 >= out_len) break;
+            if (n >= ' ') out[k++] = (char)n;
+            continue;
+        }
+        unsigned char first = (unsigned char)(n / 127 + 1), second = (unsigned char)(n % 127 + 1);
+        if (n / 127 + 1 >= ' ' || !OGL_korean_pair_start(first)) first = 31, second = 127;
+        if (k + 2 >= out_len) break;
+        out[k++] = (char)first;
+        out[k++] = (char)second;
+    }
+    out[k] = 0;
+}
 
 // The text file: "index text" lines, each index once or overridden by a later line, ending at a
 // negative index. Any fault stops the program: the interface is unusable without its words.
@@ -30,7 +57,13 @@ void MACIBM_read_text_bytes(const unsigned char* data, long size, const std::str
             MACIBM_alert(0, "Too many text strings!", "", "", path.c_str(), 17);
             return;
         }
-        str_scan(stl.text[index], STL_TEXT_LEN, 0);
+        if (mnw.lang == 5) {
+            static char numbers[4096];
+            str_scan(numbers, sizeof numbers, 0);
+            MACIBM_korean_text(numbers, stl.text[index], STL_TEXT_LEN);
+        } else {
+            str_scan(stl.text[index], STL_TEXT_LEN, 0);
+        }
     }
     IO_inf_close();
 }

@@ -213,26 +213,14 @@ void MACIBM_append_menu(int m, int i, int code, const char* stl_string, int is_n
 }
 
 //=== the menu file ==========================================================================
-// Korean texts are written as glyph numbers, each becoming the two bytes the Korean glyph sheet
-// is indexed by; neither byte is ever 0, so the text stays a C string.
+// Korean texts are written as glyph numbers, read like the Korean text lines: ASCII stays one
+// byte (so a key hint still starts at its "["), a Hangul cell becomes the two bytes the glyph
+// sheet is indexed by; no byte is ever 0, so the text stays a C string.
 static std::string korean_bytes(const std::string& numbers)
 {
     if (numbers.empty() || numbers[0] == '-' || numbers[0] == '=') return numbers;
-    std::string out;
-    size_t p = 0;
-    while (p < numbers.size()) {
-        while (p < numbers.size() && numbers[p] == ' ') p++;
-        size_t e = p;
-        while (e < numbers.size() && numbers[e] != ' ') e++;
-        if (e > p) {
-            int n = str_to_int(numbers.substr(p, e - p > 3 ? 3 : e - p));
-            if (n >= 0) {
-                out += (char)(n / 127 + 1);
-                out += (char)(n % 127 + 1);
-            }
-        }
-        p = e;
-    }
+    char out[STL_ITEM_NAME_LEN + 1];            // one more than fits: a longer text stays fatal
+    MACIBM_korean_text(numbers.c_str(), out, (int)sizeof out);
     return out;
 }
 

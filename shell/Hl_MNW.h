@@ -44,6 +44,8 @@ void MACIBM_setupforlang(int lang);
 // the table is emptied first; a missing header, a line without a number or an index past the
 // table is fatal.
 void MACIBM_read_text_bytes(const unsigned char* data, long size, const std::string& path);
+// One Korean text line from its glyph numbers into the drawn form, cut to out_len with its NUL.
+void MACIBM_korean_text(const char* numbers, char* out, int out_len);
 const char* MACIBM_lang_folder(int lang);   // "english:" ... of language 0..6; English for any other
 int  MACIBM_lang_installed(int lang);       // the language's text and menu files are there
 void MACIBM_load_instruments(void);         // instrument bitmaps into their slots

@@ -167,13 +167,14 @@ TEST_F(MenuFile, MenusAreKeptOnTheScreen)
 TEST_F(MenuFile, KoreanTextsAreGlyphNumbers)
 {
     mnw.lang = 5;
-    ww_write_bytes(dir + "korean/Wing-Wright.txt", "I\n1 version\nx\n0 300 1\n302 128  5 999\n1 -\n1 = \n\n\n");
+    // A number below 127 is that ASCII character (below a space, nothing); others are sheet cells.
+    ww_write_bytes(dir + "korean/Wing-Wright.txt", "I\n1 version\nx\n0 300 65 66\n302 128  91 999 93 7\n1 -\n1 = \n\n\n");
     men_path = dir;
     MACIBM_read_menus("Wing-Wright.txt");
-    const char title[] = {300 / 127 + 1, 300 % 127 + 1, 1, 2, 0};
+    const char title[] = {300 / 127 + 1, 300 % 127 + 1, 'A', 'B', 0};
     EXPECT_STREQ(stl.menu_name[0], title);
     EXPECT_FLOAT_EQ(mnw.menux2[0] - mnw.menux1[0], 2 * 16 + 20);
-    const char item[] = {2, 2, 1, 6, 999 / 127 + 1, 999 % 127 + 1, 0};
+    const char item[] = {2, 2, '[', 999 / 127 + 1, 999 % 127 + 1, ']', 0};
     EXPECT_STREQ(stl.item_name[0][0], item);
     EXPECT_EQ(mnw.item_code[0][0], 302);
     EXPECT_EQ(mnw.is_korean[0][0], 1);

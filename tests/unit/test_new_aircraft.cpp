@@ -125,7 +125,6 @@ static std::vector<int> text_lines_the_editor_uses()
 
 TEST_F(NewAircraft, EveryTextLineTheWindowsAndTabsUseIsInstalled)
 {
-    MACIBM_setupforlang(0);
     std::vector<int> used = text_lines_the_editor_uses();
     EXPECT_GT(used.size(), 60u);
     for (int n = 467; n <= 492; n++) used.push_back(n);     // the limits window's cell titles, T(467 + en)
@@ -135,13 +134,22 @@ TEST_F(NewAircraft, EveryTextLineTheWindowsAndTabsUseIsInstalled)
         ASSERT_NE(row, nullptr) << win;
         for (int i = 0; i < APP_tab_count(row); i++) used.push_back(row->label[i]);
     }
-    for (int n : used) EXPECT_NE(stl.text[n][0], 0) << "text line " << n;
-    // Pop-up lists cannot hold "|"; a push button's label is measured whole, so it has no help.
-    std::string items[BTN_LIST_MAX];
-    for (int n : {24, 25, 26, 99}) EXPECT_GE(BTN_split_list(stl.text[n], "", items), 2) << n;
-    for (auto [n, kinds] : {std::pair{86, 9}, {294, 9}, {87, 2}})   // engine, propeller kinds; turning ways
-        EXPECT_EQ(BTN_split_list(stl.text[n], "", items), kinds) << n;
-    for (int n : {315, 316}) EXPECT_EQ(strchr(stl.text[n], '{'), nullptr) << n;
+    // Every installed language, Korean too: a line missing in a translation fails here.
+    int languages = 0;
+    for (int lang = 0; lang < 7; lang++) {
+        if (!MACIBM_lang_installed(lang)) continue;
+        SCOPED_TRACE(MACIBM_lang_folder(lang));
+        MACIBM_setupforlang(lang);
+        languages++;
+        for (int n : used) EXPECT_NE(stl.text[n][0], 0) << "text line " << n;
+        // Pop-up lists cannot hold "|"; a push button's label is measured whole, so it has no help.
+        std::string items[BTN_LIST_MAX];
+        for (int n : {24, 25, 26, 99}) EXPECT_GE(BTN_split_list(stl.text[n], "", items), 2) << n;
+        for (auto [n, kinds] : {std::pair{86, 9}, {294, 9}, {87, 2}})   // engine, propeller kinds; turning ways
+            EXPECT_EQ(BTN_split_list(stl.text[n], "", items), kinds) << n;
+        for (int n : {315, 316}) EXPECT_EQ(strchr(stl.text[n], '{'), nullptr) << n;
+    }
+    EXPECT_EQ(languages, 7);
     EXPECT_TRUE(g_test_alerts.empty());
 }
 

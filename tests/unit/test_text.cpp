@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "draw/HL_GRAPH.h"
 #include "editor/HL_BTN.h"
+#include "shell/Hl_MNW.h"
 #include "tests/support/ww_test.h"
 #include <string>
 
@@ -114,6 +115,48 @@ TEST(StringLayout, KoreanTakesTwoBytesPerGlyph)
     EXPECT_EQ(g[0].cell, 40);
     EXPECT_EQ(g[1].cell, 1);
     EXPECT_EQ(g[1].x, 45);
+}
+
+// A Korean text line keeps Latin bytes (units, separators, spaces) between its two-byte Hangul
+// cells; charsets 100 and 103 lay it out alike, each glyph flagged with the sheet it comes from.
+TEST(StringLayout, KoreanLinesMixHangulCellsAndLatinBytes)
+{
+    const char s[] = {'k', 2, 3, ' ', 1, 2, 'x', 0};
+    for (int charset : {100, 103}) {
+        SCOPED_TRACE(charset);
+        OGL_glyph g[8];
+        ASSERT_EQ(OGL_layout_string(s, 0, 0, 9999, charset, g, 8), 5);
+        const struct { int cell, korean; float x; } want[] = {
+            {OGL_glyph_cell('k'), 0, 0}, {127 + 2, 1, 5}, {0, 0, 20}, {1, 1, 24}, {OGL_glyph_cell('x'), 0, 39}};
+        for (int i = 0; i < 5; i++) {
+            EXPECT_EQ(g[i].cell, want[i].cell) << i;
+            EXPECT_EQ(g[i].korean, want[i].korean) << i;
+            EXPECT_EQ(g[i].x, want[i].x) << i;
+        }
+        // The word after a space is estimated at 15 pixels a Hangul glyph: four of them pass 50.
+        const char wrap[] = {'a', ' ', 1, 2, 1, 2, 1, 2, 1, 2, 0};
+        ASSERT_EQ(OGL_layout_string(wrap, 0, 0, 50, charset, g, 8), 6);
+        EXPECT_EQ(g[2].y, -10);
+    }
+    EXPECT_EQ(str_dx(s), 39 + chr_dx('x'));
+}
+
+// Korean text lines from their glyph numbers: ASCII below 127, sheet cells above, and any number
+// that cannot make a pair the drawing code reads as one glyph becomes a blank cell off the sheet.
+TEST(KoreanText, GlyphNumbersBecomeTheDrawnBytes)
+{
+    const struct { const char* numbers; int out_len; std::string want; } rows[] = {
+        {"65 32 300", 16, std::string("A ") + char(3) + char(47)},
+        {"7 66 x67", 16, "BC"},                                  // below a space: nothing
+        {"1016 65", 16, std::string() + char(31) + char(127) + 'A'},   // first byte would be a tab
+        {"99999", 16, std::string() + char(31) + char(127)},
+        {"300 300 300", 6, std::string() + char(3) + char(47) + char(3) + char(47)},   // never half a glyph
+    };
+    for (const auto& r : rows) {
+        char out[16];
+        MACIBM_korean_text(r.numbers, out, r.out_len);
+        EXPECT_EQ(std::string(out), r.want) << r.numbers;
+    }
 }
 
 TEST(StringLayout, BadCharsetIsFatal)
