@@ -714,7 +714,7 @@ static void editor_box(void)
         used = 1;
     }
     if (BTN_icon(X + 306, Y + 287, ART_ICON_MINIMIZE_OFF.s, ART_ICON_MINIMIZE_OFF.t, ART_ICON_MINIMIZE_ON.s,
-                 ART_ICON_MINIMIZE_ON.t, 9, 9, 0, set.show_editor, "{ Minimize editor")) {
+                 ART_ICON_MINIMIZE_ON.t, 9, 9, 0, set.show_editor, T(997))) {
         set.show_editor = !set.show_editor;
         used = 1;
     }

@@ -19,10 +19,11 @@
 #include <cmath>
 #include <string>
 
+static const char* T(int n) { return APP_text(n); }
 
 // Module state (the start-up reset clears it).
 static int s_os;                            // the first station shown in the cross-section view
-static int copied = -1;                     // the station remembered by "copy", -1 none
+static int copied = -1;                     // the station remembered by the copy button, -1 none
 static int r_use[ACF_BODY_STATIONS];        // the picked point of each station
 static int v_sel = -1, s_sel, r_sel;        // the plan-view vertex picked: view, station, point
 static int did_edit, did_start_in_station;
@@ -168,9 +169,9 @@ static void section_fields(int en, int s, int sdim, int rsem, float bx)
     const int r = intlim(r_use[s], 0, rsem - 1);
     const int first = bx < BODY_box_x(1);
     std::string lx, ly, lz;
-    label_part("Edit X|{ Sideways position of the picked point of this station, feet from the body's centre line, positive right.", &lx, first, 0);
-    label_part("Edit Y|{ Height of the picked point of this station, feet above the body's reference point.", &ly, first, 0);
-    label_part("Edit Z|{ Position of this station along the body, feet from its reference point, positive aft. Moves the whole station.", &lz, first, 0);
+    label_part(T(968), &lx, first, 0);
+    label_part(T(969), &ly, first, 0);
+    label_part(T(970), &lz, first, 0);
     undo_flt(bx + 5, 430, &v.body_X[en][s][r], 4, 2, 1, lx.c_str(), "Edit point.");
     undo_flt(bx + 5, 380, &v.body_Y[en][s][r], 4, 2, 1, ly.c_str(), "Edit point.");
     float z = v.body_Z[en][s][0];
@@ -181,8 +182,8 @@ static void section_fields(int en, int s, int sdim, int rsem, float bx)
     }
     if (s > 0 && BTN_action(bx + 15, 152, 0, 1, "<")) copy_station(en, s, s - 1, ACF_BODY_POINTS);
     if (s < sdim - 1 && BTN_action(bx + 55, 152, 0, 1, ">")) copy_station(en, s, s + 1, ACF_BODY_POINTS);
-    if (BTN_action(bx + 35, 128, copied == s, 1, "copy")) copied = s;
-    if (BTN_action(bx + 35, 106, 0, 1, "paste") &&
+    if (BTN_action(bx + 35, 128, copied == s, 1, T(971))) copied = s;
+    if (BTN_action(bx + 35, 106, 0, 1, T(972)) &&
         intrange(copied, 0, sdim - 1))
         copy_station(en, copied, s, ACF_BODY_POINTS);
 }
@@ -209,7 +210,7 @@ static void section_view(int en, int sdim, int rdim)
         section_fields(en, s, sdim, rsem, bx);
         section_draw(en, s, rsem, bx, sc);
     }
-    OGL_string(39, 20, 16, "(Double-click on a node to 'LOCK' it, preventing smoothing operations from moving that node)", 9999, 100);
+    OGL_string(39, 20, 16, T(973), 9999, 100);
 }
 
 //=== plan views =============================================================================
@@ -370,20 +371,20 @@ static void flatten_station(int en, int s)
 
 static void plan_buttons(int en, int sdim)
 {
-    if (BTN_action(110, 445, 0, 1, "Reset one station offsets.")) {
+    if (BTN_action(110, 445, 0, 1, T(974))) {
         UNDO_Command cmd("Reset one station offsets.");
         flatten_station(en, intlim(s_sel, 0, sdim - 1));
         cmd.Commit();
     }
-    if (BTN_action(290, 445, 0, 1, "Reset all stations.")) {
+    if (BTN_action(290, 445, 0, 1, T(975))) {
         UNDO_Command cmd("Reset all stations.");
         for (int s = 0; s < sdim; s++) flatten_station(en, s);
         cmd.Commit();
     }
     struct pic { float x; int tex; int* has; const char* load; const char* clear; };
     const pic pics[2] = {
-        {470, TEX_PIC_TOP, &set.has_t_pln_fuse_top, "load top picture", "clear top"},
-        {690, TEX_PIC_SIDE, &set.has_t_pln_fuse_lft, "load side picture", "clear side"}};
+        {470, TEX_PIC_TOP, &set.has_t_pln_fuse_top, T(976), T(977)},
+        {690, TEX_PIC_SIDE, &set.has_t_pln_fuse_lft, T(978), T(979)}};
     for (const pic& p : pics) {
         if (BTN_action(p.x, 445, 0, 1, p.load)) {
             std::string name, path;
@@ -414,10 +415,10 @@ static void plan_view(int en, int sdim, int rdim)
 static void view_choice(void)
 {
     set.body_edit_view = intlim(set.body_edit_view, 0, 2);
-    BTN_is_int(590, 660, &set.body_edit_view, 0, "|cross-sections");
-    BTN_is_int(590, 635, &set.body_edit_view, 1, "|top, side and bottom{ The whole body seen from above, the left and below.");
-    BTN_is_int(590, 610, &set.body_edit_view, 2, "|front and back{ The front half of the stations seen from ahead, the rear half from behind.");
-    if (BTN_action(640, 560, 0, 1, "reset view")) {
+    BTN_is_int(590, 660, &set.body_edit_view, 0, T(980));
+    BTN_is_int(590, 635, &set.body_edit_view, 1, T(981));
+    BTN_is_int(590, 610, &set.body_edit_view, 2, T(982));
+    if (BTN_action(640, 560, 0, 1, T(983))) {
         set.fuse_osx = set.fuse_osy = 0;
         set.fuse_zoom = 1;
     }
@@ -452,22 +453,23 @@ static void body_settings(int en, int sdim, int rdim, int group_first, int group
     veh_struct& v = veh[0];
     float x2, y2;
     BTN_subwin(g_tab_dy, 13, 10, 460, 720, -1, "", &x2, &y2);
-    BTN_bool(40, 660, &v.part_eq[en], "|body exists{ Whether this body is part of the aircraft.", 0);
-    BTN_flt_range(110, 610, &v.body_r[en], 4, 2, 0.01f, 99.99f, "body size|(ft){ No point of the body reaches farther than this from its centre line, sideways or up and down.");
-    if (en == 44) BTN_flt(330, 610, &v.fuse_cd, 3, 3, 0, "drag coefficient{ The drag coefficient of the fuselage, on its frontal area.");
+    BTN_bool(40, 660, &v.part_eq[en], T(984), 0);
+    BTN_flt_range(110, 610, &v.body_r[en], 4, 2, 0.01f, 99.99f, T(985));
+    if (en == 44) BTN_flt(330, 610, &v.fuse_cd, 3, 3, 0, T(986));
     if (en < 53) {
-        BTN_flt(110, 560, &v.Zarm[en], 5, 2, 1, xyz_name("Z location|(ft){body's reference point", 'z'));
-        BTN_flt(260, 560, &v.Xarm[en], 5, 2, 1, xyz_name("X location|(ft){body's reference point", 'x'));
-        BTN_flt(410, 560, &v.Yarm[en], 5, 2, 1, xyz_name("Y location|(ft){body's reference point", 'y'));
+        BTN_flt(110, 560, &v.Zarm[en], 5, 2, 1, xyz_name(T(987), 'z'));
+        BTN_flt(260, 560, &v.Xarm[en], 5, 2, 1, xyz_name(T(988), 'x'));
+        BTN_flt(410, 560, &v.Yarm[en], 5, 2, 1, xyz_name(T(989), 'y'));
     }
-    BTN_flt(110, 510, &v.part_psi[en], 4, 1, 1, "heading offset|(deg){ Turns the body nose-right, about its reference point.");
-    BTN_flt(260, 510, &v.part_the[en], 4, 1, 1, "pitch offsett|(deg){ Tilts the body nose-up, about its reference point.");
-    BTN_flt(410, 510, &v.part_phi[en], 4, 1, 1, "roll offset|(deg){ Rolls the body right side down, about its reference point.");
-    BTN_display_number(360, 660, BODY_volume(en, sdim, rdim), 6, 1, "body volume|(ft^3)");
+    BTN_flt(110, 510, &v.part_psi[en], 4, 1, 1, T(990));
+    BTN_flt(260, 510, &v.part_the[en], 4, 1, 1, T(991));
+    BTN_flt(410, 510, &v.part_phi[en], 4, 1, 1, T(992));
+    BTN_display_number(360, 660, BODY_volume(en, sdim, rdim), 6, 1, T(993));
     for (int i = 0; i < group_n; i++) {
         const int src = group_first + i;
         if (src == en) continue;
-        std::string label = "copy ";
+        std::string label = T(971);
+        label += " ";
         label += std::to_string(i + 1);
         if (BTN_action(90 + 60.0f * i, 480, 0, 1, label.c_str())) {
             copy_body(src, en);

@@ -21,12 +21,6 @@ void APP_aircraft_pane(float x1, float y1, float x2, float y2)
 }
 
 //=== engines window, page 0: engine-wide data ===============================================
-static const char* const FEATHER_LABEL =
-    "all engines|feather when prop control at minimum{ Check this to have the prop go to it's feathered pith "
-    "when the prop control is pulled back to minimum.";
-static const char* const FUEL_INTRO_LABEL =
-    "fuel intro time|(sec){ This is how long fuel introduction takes to ramp from none to idle during the "
-    "engine-start process.";
 
 static void engine_data_panels(void)
 {
@@ -50,7 +44,7 @@ static void engine_data_props(veh_struct& v)
     BTN_bool(145, 440, &v.auto_feather_EQ, T(44), 0);
     BTN_bool(145, 410, &v.rev_thrust_EQ, T(88), 0);
     BTN_bool(145, 380, &v.drive_by_wire_EQ, T(45), 0);
-    BTN_bool(145, 350, &v.feather_with_prop_EQ, FEATHER_LABEL, 0);
+    BTN_bool(145, 350, &v.feather_with_prop_EQ, T(900), 0);
     BTN_flt(150, 315, &v.feathered_pitch, 3, 1, 1, T(322));
     BTN_flt(150, 265, &v.reversed_pitch, 3, 1, 1, T(46));
     BTN_flt_range(150, 215, &v.rotor_mi_rat, 3, 2, 0.01f, 9.99f, T(47));
@@ -84,10 +78,10 @@ static void engine_data_engines(veh_struct& v)
 
 static void engine_data_times(veh_struct& v)
 {
-    BTN_flt_range(920, 615, &v.fuel_intro_time_prop, 3, 1, 0.1f, 99.9f, FUEL_INTRO_LABEL);
+    BTN_flt_range(920, 615, &v.fuel_intro_time_prop, 3, 1, 0.1f, 99.9f, T(901));
     BTN_flt_range(920, 565, &v.throt_time_prop, 3, 1, 0.1f, 99.9f, T(61));
     BTN_flt_range(920, 515, &v.inertia_rat_prop, 3, 1, 0.1f, 99.9f, T(65));
-    BTN_flt_range(920, 315, &v.fuel_intro_time_jet, 3, 1, 0.1f, 99.9f, FUEL_INTRO_LABEL);
+    BTN_flt_range(920, 315, &v.fuel_intro_time_jet, 3, 1, 0.1f, 99.9f, T(901));
     BTN_flt_range(920, 265, &v.throt_time_jet, 3, 1, 0.1f, 99.9f, T(61));
     BTN_flt_range(920, 215, &v.spool_time_jet, 3, 1, 0.1f, 99.9f, T(348));
 }
@@ -183,20 +177,20 @@ static void engines_page_columns(veh_struct& v)
 static void engines_page_limits(veh_struct& v)
 {
     float x2, y2;
-    BTN_subwin(g_tab_dy, 13, 10, 10, 680, 190, "EXHAUST SMOKINESS", &x2, &y2);
-    BTN_subwin(g_tab_dy, 13, 10, 220, 680, 240, "RECORDING SPEEDS", &x2, &y2);
-    BTN_subwin(g_tab_dy, 13, 10, 480, -1, -1, "ENGINE TEMPERATURES", &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 10, 680, 190, T(902), &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 220, 680, 240, T(903), &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 10, 480, -1, -1, T(904), &x2, &y2);
     APP_aircraft_pane(710, 10, mnw.win_dx - 10, 460);
-    BTN_flt(200, 615, &v.max_ITT, 4, 0, 0, "redline ITT|(degrees C by default, but you may enter values here in any units you like)");
-    BTN_flt(200, 565, &v.max_EGT, 4, 0, 0, "redline EGT|(degrees F by default, but you may enter values here in any units you like)");
-    BTN_flt(200, 515, &v.max_CHT, 4, 0, 0, "redline CHT|(degrees F by default, but you may enter values here in any units you like)");
-    BTN_flt(600, 615, &v.max_OILT, 3, 0, 0, "redline oil temp|(degrees F by default, but you may enter values here in any units you like)");
-    BTN_flt(600, 565, &v.max_OILP, 3, 0, 0, "redline oil pressure|(psi by default, but you may enter values here in any units you like)");
+    BTN_flt(200, 615, &v.max_ITT, 4, 0, 0, T(905));
+    BTN_flt(200, 565, &v.max_EGT, 4, 0, 0, T(906));
+    BTN_flt(200, 515, &v.max_CHT, 4, 0, 0, T(907));
+    BTN_flt(600, 615, &v.max_OILT, 3, 0, 0, T(908));
+    BTN_flt(600, 565, &v.max_OILP, 3, 0, 0, T(909));
     BTN_flt(500, 415, &v.snd_kias, 3, 0, 0, T(578));
     BTN_flt(480, 365, &v.snd_rpm_prp, 5, 0, 0, T(579));
     BTN_flt(480, 315, &v.snd_rpm_eng, 5, 0, 0, T(580));
     BTN_flt(480, 265, &v.snd_n1, 5, 2, 0, T(581));
-    BTN_flt_range(500, 65, &v.exhaust_rat, 3, 2, 0.01f, 9.99f, "exhaust dirtiness|(ratio to default)");
+    BTN_flt_range(500, 65, &v.exhaust_rat, 3, 2, 0.01f, 9.99f, T(910));
 }
 
 // A selection out of range (a damaged preferences file) shows the first page.

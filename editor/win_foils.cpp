@@ -178,7 +178,7 @@ static void plot_stall(int i, const float* cl, float x, float y, float w, float 
     const float a = ret_alpha(i), sx = x + (a + 20) * w / 40;
     OGL_line(53, 1, sx, y, sx, y + h);
     std::string s;
-    stl_sprint(&s, "stall %.1f deg, cl %.2f", a, fltlim(finite_or_0(cl[i]), -scale, scale));
+    stl_sprint(&s, T(994), a, fltlim(finite_or_0(cl[i]), -scale, scale));
     OGL_string(53, fltlim(sx + 4, x, x + w - 150), text_y, s.c_str(), 150, 100);
 }
 
@@ -196,7 +196,7 @@ void APP_help_plot_draw(float x, float y, float w, float h)
     OGL_framerect(57, 1, x, y, w, h);
     // A file that was never read, or not found, leaves the slot empty: no curves to judge.
     if (!(lift > 0)) {
-        OGL_string(53, x + 4, y + h * 0.5f, "No curves: this airfoil is not loaded.", w - 8, 100);
+        OGL_string(53, x + 4, y + h * 0.5f, T(995), w - 8, 100);
         return;
     }
     scale = fltlim(scale, 0.5f, 10);
@@ -289,7 +289,7 @@ static void special_equipment(veh_struct& v)
     BTN_bool(45, 300, &v.fbrk_on_td_EQ, T(235), 0);
     BTN_bool(45, 270, &v.revt_on_td_EQ, T(326), 0);
     BTN_bool(215, 330, &v.sweep_with_flaps_EQ, T(236), 0);
-    BTN_bool(215, 300, &v.sweep_with_vect_EQ, "|auto wing-sweep with vector", 0);
+    BTN_bool(215, 300, &v.sweep_with_vect_EQ, T(996), 0);
     BTN_bool(215, 270, &v.flaps_with_gear_EQ, T(325), 0);
     BTN_bool(215, 240, &v.flaps_with_vec_EQ, T(329), 0);
     BTN_bool(215, 210, &v.slat_with_stall_EQ, T(237), 0);

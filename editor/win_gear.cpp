@@ -88,14 +88,14 @@ static void legs_panels(int gear)
     BTN_subwin(g_tab_dy, 13, 10, 10, 700, -1, gear ? T(497) : "", &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 720, 140, -1, 190, T(426), &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 720, 340, -1, 240, gear ? T(425) : "", &x2, &y2);
-    BTN_subwin(g_tab_dy, 13, 720, 590, -1, -1, gear ? T(424) : "GROUND ATTITUDE", &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 720, 590, -1, -1, gear ? T(424) : T(954), &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 720, 10, -1, 120, "", &x2, &y2);
 }
 
 static void legs_right_column(veh_struct& v)
 {
     const int gear = v.has_gear != 0;
-    if (!gear) BTN_flt(820, 615, &v.the_eqlbm, 3, 1, 1, "-ground attitude|(deg){ The pitch of the aircraft resting on the water or the ground without gear, nose up positive.");
+    if (!gear) BTN_flt(820, 615, &v.the_eqlbm, 3, 1, 1, T(955));
     if (gear) BTN_bool(835, 665, &v.gear_retract, T(180), 0);
     if (gear) BTN_flt_range(820, 615, &v.gear_door_size, 3, 1, 1, 99.9f, T(181));
     if (gear) BTN_flt(820, 515, &v.nw_steerdeg1, 3, 1, 0, T(182));
@@ -107,7 +107,7 @@ static void legs_right_column(veh_struct& v)
     BTN_flt(830, 165, &v.water_rud_maxdef, 3, 1, 0, T(187));
     if (gear) BTN_flt(800, 65, &v.roll_co, 4, 3, 0, T(495));
     if (gear) BTN_flt(860, 65, &v.brake_co, 3, 2, 0, T(496));
-    if (BTN_action(870, 25, 0, 1, "set to default skids")) GEAR_default_skids();
+    if (BTN_action(870, 25, 0, 1, T(956))) GEAR_default_skids();
 }
 
 static void gear_legs_page(veh_struct& v)
@@ -254,7 +254,7 @@ static void weight_panels(void)
     BTN_subwin(g_tab_dy, 13, 10, 10, 450, 460, T(428), &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 470, 10, 290, -1, T(427), &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 770, 300, -1, -1, T(430), &x2, &y2);
-    BTN_subwin(g_tab_dy, 13, 770, 10, -1, 280, "Radii of Gyration", &x2, &y2);
+    BTN_subwin(g_tab_dy, 13, 770, 10, -1, 280, T(957), &x2, &y2);
     BTN_subwin(g_tab_dy, 13, 205, 305, 250, 160, T(431), &x2, &y2);
 }
 
@@ -278,7 +278,7 @@ static void weight_masses(veh_struct& v)
     BTN_flt_range(100, 215, &v.m_max, 9, 1, 0.1f, 100000000, T(199));
     BTN_flt(100, 115, &v.m_displaced, 9, 1, 0, T(200));
     BTN_flt(300, 115, &v.disp_rat, 3, 2, 0,
-            "|displacement adjust ratio{ This is the fraction of the total weight of the aircraft that the bouyancy of the craft can scale across. For example, if the bouyancy control can take you from 80% to 120% of the weight of the craft, then enter 0.20 here.");
+            T(958));
     BTN_flt(140, 65, &v.m_displaced_y, 5, 2, 1, xyz_name(T(503), 'y'));
 }
 
@@ -313,12 +313,12 @@ static void weight_tanks(veh_struct& v)
 static void weight_gyration(veh_struct& v)
 {
     BTN_bool(785, 215, &v.manual_rad_gyr,
-             "|use your own radii of gyration{ If you check this, then Skyvane will use your radii of gyration (for everything except fuel) for it's flight model. Otherwise, it will predict the radius of gyration itself. In either case, the radius of gyration of the fuel load is continuously updated during flight, based on the tank locations to the left. See the file 'Skyvane.out' after flying the plane with this option turned OFF to see what radii of gyration Skyvane guesses for your aircraft.",
+             T(959),
              0);
     if (!v.manual_rad_gyr) return;
-    BTN_flt(890, 165, &v.Jxx_unitmass, 5, 2, 1, "radius of gyration in pitch|(ft)");
-    BTN_flt(890, 115, &v.Jyy_unitmass, 5, 2, 1, "radius of gyration in yaw|(ft)");
-    BTN_flt(890, 65, &v.Jzz_unitmass, 5, 2, 1, "radius of gyration in roll|(ft)");
+    BTN_flt(890, 165, &v.Jxx_unitmass, 5, 2, 1, T(960));
+    BTN_flt(890, 115, &v.Jyy_unitmass, 5, 2, 1, T(961));
+    BTN_flt(890, 65, &v.Jzz_unitmass, 5, 2, 1, T(962));
 }
 
 // Balance as designers read it: the centre of gravity in percent of the main wing's mean chord,
@@ -327,15 +327,15 @@ static void weight_balance(const veh_struct& v)
 {
     float cg_full;
     ACF_loaded_cg(v.m_max, &cg_full);
-    BTN_display_number(370, 428, ACF_percent_mac(v.cgZ), 4, 1, "CG empty, % MAC{ The empty centre of gravity in percent of the main wing's mean aerodynamic chord, from its leading edge.");
-    BTN_display_number(370, 398, ACF_percent_mac(cg_full), 4, 1, "CG at max weight, % MAC{ The centre of gravity at maximum weight, with full tanks and the rest of the load at the centre of gravity, in percent of the mean aerodynamic chord.");
+    BTN_display_number(370, 428, ACF_percent_mac(v.cgZ), 4, 1, T(963));
+    BTN_display_number(370, 398, ACF_percent_mac(cg_full), 4, 1, T(964));
 
     // The diagram: % MAC across, weight up, the limits as upright lines.
     const float x1 = 225, y1 = 322, dx = 210, dy = 60;
     float chord, lead;
     OGL_framerect(57, 1, x1, y1, dx, dy);
     if (!ACF_main_mac(&chord, &lead)) {
-        OGL_string(39, x1 + 10, y1 + dy / 2, "no main wing", 9999, 100);
+        OGL_string(39, x1 + 10, y1 + dy / 2, T(965), 9999, 100);
         return;
     }
     const float m_lo = fltmax2(v.m_empty, 0.1f), m_hi = fltmax2(v.m_max, m_lo + 0.1f);

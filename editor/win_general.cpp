@@ -76,9 +76,6 @@ void APP_main_view(void)
 }
 
 //=== the general window (600) ===============================================================
-static const char* const COCKPIT_HELP =
-    "{ Look in the -SAMPLE CUSTOM PLANES- folder and you will see a King Air with a custom cockpit object associated "
-    "with it. This has NO effect on the flight model! Enter the location here if you want a custom cockpit.";
 
 static void general_panels(void)
 {
@@ -143,10 +140,9 @@ static void general_lights(veh_struct& v)
     BTN_flt(700, 495, &v.refuel_xyz[0], 4, 1, 1, xyz_name(T(15), 'x'));
     BTN_flt(700, 445, &v.refuel_xyz[1], 4, 1, 1, xyz_name(T(16), 'y'));
 
-    const std::string help = COCKPIT_HELP;
-    BTN_flt(890, 545, &v.cockpit_xyz[2], 4, 1, 1, ("cockpit object|feet, positive aft" + help).c_str());
-    BTN_flt(890, 495, &v.cockpit_xyz[0], 4, 1, 1, ("cockpit object|feet, positive right" + help).c_str());
-    BTN_flt(890, 445, &v.cockpit_xyz[1], 4, 1, 1, ("cockpit object|feet, positive up" + help).c_str());
+    BTN_flt(890, 545, &v.cockpit_xyz[2], 4, 1, 1, T(911));
+    BTN_flt(890, 495, &v.cockpit_xyz[0], 4, 1, 1, T(912));
+    BTN_flt(890, 445, &v.cockpit_xyz[1], 4, 1, 1, T(913));
 }
 
 // Where the panel's yaw string and head-up display sit, in panel pixels.
@@ -158,13 +154,13 @@ static void general_panel_points(veh_struct& v)
     BTN_flt(520, 345, &v.HUD_ctr_y[0], 3, 0, 0, T(20));
     BTN_flt(700, 395, &v.HUD_del_x, 3, 0, 0, T(21));
     BTN_flt(700, 345, &v.HUD_del_y, 3, 0, 0, T(22));
-    BTN_flt(320, 295, &v.HUD_ctr_y[7], 3, 0, 0, "view center Y of left side views, pixels");
+    BTN_flt(320, 295, &v.HUD_ctr_y[7], 3, 0, 0, T(914));
     BTN_flt(370, 295, &v.HUD_ctr_y[6], 3, 0, 0, "");
     BTN_flt(420, 295, &v.HUD_ctr_y[5], 3, 0, 0, "");
-    BTN_flt(520, 295, &v.HUD_ctr_y[4], 3, 0, 0, "view center Y|aft view, pixels");
+    BTN_flt(520, 295, &v.HUD_ctr_y[4], 3, 0, 0, T(915));
     BTN_flt(620, 295, &v.HUD_ctr_y[1], 3, 0, 0, "");
     BTN_flt(670, 295, &v.HUD_ctr_y[2], 3, 0, 0, "");
-    BTN_flt(720, 295, &v.HUD_ctr_y[3], 3, 0, 0, "|view center Y of right side views, pixels");
+    BTN_flt(720, 295, &v.HUD_ctr_y[3], 3, 0, 0, T(916));
     BTN_flt(900, 395, &v.big_panel_pix_default, 3, 0, 1, T(391));
     BTN_flt(900, 345, &v.stall_warn_aoa, 3, 1, 1, T(321));
 }
@@ -221,10 +217,6 @@ static const int CELL_FORMAT[APP_LIMIT_CELLS][2] = {
 float APP_limit_cell_x(int en) { return 52 + 510.0f * (en / 13); }
 float APP_limit_cell_y(int en) { return 660 - 50.0f * (en % 13); }
 
-static const char* const HALVE_HELP =
-    "{ Many airspeed indicators (on the really fast planes) have the high-end of the airspeed indicator at a compressed "
-    "scale to fit more speed indication into the dial. If you like, do that here by indicating above what speed the "
-    "scale should be halved.";
 
 static void limits_panels(void)
 {
@@ -245,9 +237,9 @@ static void limits_dial(veh_struct& v, int en, const char* title)
     BTN_flt(x + 205, y, &v.cus_rnd_lo_ang[en], 3, 0, 1, T(292));
     BTN_flt(x + 255, y, &v.cus_rnd_hi_ang[en], 4, 0, 1, T(293));
     BTN_bool(x + 315, y + 15, &v.cus_rnd_mirror[en], T(297), 0);
-    BTN_bool(x + 315, y, &v.cus_non_lin[en], "|-halve over", 0);
+    BTN_bool(x + 315, y, &v.cus_non_lin[en], T(917), 0);
     BTN_bool(x + 315, y - 15, &v.cus_rnd_label[en], T(298), 0);
-    if (v.cus_non_lin[en]) BTN_flt(x + 440, y, &v.cus_doub_val[en], dig, dec, 1, HALVE_HELP);
+    if (v.cus_non_lin[en]) BTN_flt(x + 440, y, &v.cus_doub_val[en], dig, dec, 1, T(918));
 }
 
 // A custom digital read-out: value times scale plus offset, with its digits and decimals.

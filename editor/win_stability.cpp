@@ -14,10 +14,6 @@
 static const char* T(int n) { return APP_text(n); }
 
 //=== vectoring and rotor window (902) =======================================================
-static const char* const DISC_TILT_HELP =
-    "{ NO AIRCRAFT IS EVER KNOWN TO HAVE SUCESSFULLY USED THIS TECHNIQUE BEFORE! THE FORCES REQUIRED ARE HUGE, AND "
-    "THERE IS NO COMPENSATION FOR THE ADVANCING BLADE CREATING TOO MUCH LIFT! THIS IS HERE FOR EDUCATIONAL "
-    "PURPOSES ONLY, AND IS NOT RECOMENDED FOR DESIGN!";
 
 static void vectoring_panels(void)
 {
@@ -36,10 +32,10 @@ static void vectoring_vector(veh_struct& v)
     BTN_bool(30, 665, &v.vect_EQ, T(248), 0);
     BTN_bool(30, 615, &v.auto_rpm_with_tvec, T(265), 0);
     BTN_bool(30, 565, &v.hide_prop_at_90_vect, T(342), 0);
-    BTN_flt(650, 665, &v.vect_min_nace, 3, 1, 1, "vector minimum and maximum angles that the nacelle (vector arm) tilts");
-    BTN_flt(700, 665, &v.vect_max_nace, 4, 1, 1, "|(deg)");
-    BTN_flt(650, 615, &v.vect_min_disc, 3, 1, 1, "vector minimum and maximum angles that the thrust vector itself tilts");
-    BTN_flt(700, 615, &v.vect_max_disc, 4, 1, 1, "|(deg)");
+    BTN_flt(650, 665, &v.vect_min_nace, 3, 1, 1, T(919));
+    BTN_flt(700, 665, &v.vect_max_nace, 4, 1, 1, T(920));
+    BTN_flt(650, 615, &v.vect_min_disc, 3, 1, 1, T(921));
+    BTN_flt(700, 615, &v.vect_max_disc, 4, 1, 1, T(920));
     BTN_flt(650, 565, &v.vectarmZ, 3, 1, 1, T(249));
     BTN_flt(700, 565, &v.vectarmY, 3, 1, 1, T(341));
     BTN_flt(860, 665, &v.vect_rate, 2, 0, 0, T(508));
@@ -48,12 +44,11 @@ static void vectoring_vector(veh_struct& v)
 // Cyclic and a fixed disc tilt exclude each other: entering one zeroes the other pair.
 static void vectoring_rotor(veh_struct& v)
 {
-    const std::string help = DISC_TILT_HELP;
     int cyclic = BTN_flt(180, 465, &v.cyclic_def_elev, 3, 1, 0, T(250));
     cyclic |= BTN_flt(230, 465, &v.cyclic_def_ailn, 3, 1, 0, T(251));
     if (cyclic) v.disc_tilt_elev = v.disc_tilt_ailn = 0;
-    int tilt = BTN_flt(180, 415, &v.disc_tilt_elev, 3, 1, 0, ("PITCH then ROLL disc tilt WITHOUT cyclic input  " + help).c_str());
-    tilt |= BTN_flt(230, 415, &v.disc_tilt_ailn, 3, 1, 0, ("|(deg, manually applied to the rotate the disc)" + help).c_str());
+    int tilt = BTN_flt(180, 415, &v.disc_tilt_elev, 3, 1, 0, T(922));
+    tilt |= BTN_flt(230, 415, &v.disc_tilt_ailn, 3, 1, 0, T(923));
     if (tilt) v.cyclic_def_elev = v.cyclic_def_ailn = 0;
     BTN_flt(100, 365, &v.flap_arm, 3, 1, 0, T(252));
     BTN_flt(270, 365, &v.delta3, 3, 1, 0, T(253));
@@ -93,11 +88,6 @@ void APP_vectoring_window(void)
 }
 
 //=== stability and autopilot window (905), page 0: artificial stability =====================
-static const char* const TRACKS_POSITION_LABEL =
-    "|low-speed artificial stability tracks pitch and roll, not pitch and roll rates{ If you check this box, the "
-    "artificial stability system will command a pitch and roll with joystick input, not a pitch and roll RATE. "
-    "In the case that you are tracking pitch and roll, not pitch and roll RATE, simply center your joystick to "
-    "level the craft! This is an easier system to fly in the aircraft.";
 
 // A field's value as the sentences show it: truncated towards zero, and a value no int holds
 // (not a number) as 0 and a huge one held at two billion, rather than undefined.
@@ -144,7 +134,7 @@ static void stability_low_speed(veh_struct& v)
 {
     float x2, y2;
     BTN_subwin(g_tab_dy, 13, 10, 450, -1, -1, T(459), &x2, &y2);
-    BTN_bool(80, 615, &v.lo_speed_is_position, TRACKS_POSITION_LABEL, 0);
+    BTN_bool(80, 615, &v.lo_speed_is_position, T(924), 0);
     if (v.lo_speed_is_position) {
         BTN_flt(80, 565, &v.ASlo_max_the, 3, 0, 0, T(387));
         BTN_flt(230, 565, &v.ASlo_the_k, 5, 4, 0, T(389));
@@ -213,24 +203,24 @@ static void stability_page_autopilot(veh_struct& v)
     BTN_subwin(g_tab_dy, 13, 10, 540, -1, -1, "", &x2, &y2);         // speed
     BTN_subwin(g_tab_dy, 13, 10, 290, -1, 230, "", &x2, &y2);        // roll and localizer
     BTN_subwin(g_tab_dy, 13, 10, 10, -1, 250, "", &x2, &y2);         // pitch
-    BTN_bool(40, 665, &v.custom_autopilot, "|use custom autopilot constants", 0);
+    BTN_bool(40, 665, &v.custom_autopilot, T(925), 0);
     if (!v.custom_autopilot) return;
-    BTN_flt(150, 615, &v.ott_asi_ratio, 3, 2, 0, "throttle control to apply per second|(ratio, where 1.0 applies full authority per second... smaller numbers apply throttle slower)");
-    BTN_flt(550, 615, &v.ott_asi_sec_into_future, 3, 0, 0, "speed prediction|(how far in advance to predict the speed to start adjusting the throttle, seconds)");
-    BTN_flt_range(550, 565, &v.ott_asi_kts_off_for_full_def, 3, 0, 1, 999, "speed error for full throttle|(how many knots off speed you have to be to apply full throttle difference, knots)");
-    BTN_flt(150, 465, &v.ott_phi_ratio, 3, 2, 0, "roll authority to Skyvane default|(ratio)");
-    BTN_flt(450, 465, &v.ott_phi_sec_into_future, 3, 0, 0, "roll prediction|(how far into the future to look to anticipate reaction, seconds)");
-    BTN_flt_range(450, 415, &v.ott_phi_sec_to_tune, 3, 0, 1, 999, "roll tune-time|(how long to take to apply fine-tuning, seconds)");
-    BTN_flt_range(800, 465, &v.ott_phi_deg_off_for_full_def, 3, 0, 1, 999, "roll error for full aileron|(how much error will result in full deflection, degrees)");
-    BTN_flt(450, 365, &v.ott_def_sec_into_future, 3, 0, 0, "localizer CDI deflection prediction|(seconds)");
-    BTN_flt_range(450, 315, &v.ott_def_sec_to_tune, 3, 0, 1, 999, "localizer CDI deflection tune-time|(how long to take to apply fine-tuning, seconds)");
-    BTN_flt_range(800, 365, &v.ott_def_dot_off_for_full_def, 3, 0, 1, 999, "localizer CDI deflection for full aileron|(how much error will result in full deflection, degrees)");
-    BTN_flt(150, 215, &v.ott_the_ratio, 3, 2, 0, "pitch authority to Skyvane default|(ratio)");
-    BTN_flt(450, 215, &v.ott_the_sec_into_future, 3, 0, 0, "pitch prediction|(how far into the future to look to anticipate reaction, seconds)");
-    BTN_flt_range(450, 165, &v.ott_the_sec_to_tune, 3, 0, 1, 999, "pitch tune-time|(how long to take to apply fine-tuning, seconds)");
-    BTN_flt_range(800, 215, &v.ott_the_deg_off_for_full_def, 3, 0, 1, 999, "pitch error for full elevator|(how much error will result in full deflection, degrees)");
-    BTN_flt_range(450, 115, &v.ott_the_deg_per_kt, 3, 2, 0.01f, 9.99f, "pitch degrees per knot|(how many degress to change pitch per knot offset for speed-hold-with-pitch operations)");
-    BTN_flt_range(450, 65, &v.ott_vvi_sec_into_future, 3, 0, 0.01f, 9.99f, "pitch damping|(how far into the future to look to anticipate vertical speed based on pitch rate, seconds)");
+    BTN_flt(150, 615, &v.ott_asi_ratio, 3, 2, 0, T(926));
+    BTN_flt(550, 615, &v.ott_asi_sec_into_future, 3, 0, 0, T(927));
+    BTN_flt_range(550, 565, &v.ott_asi_kts_off_for_full_def, 3, 0, 1, 999, T(928));
+    BTN_flt(150, 465, &v.ott_phi_ratio, 3, 2, 0, T(929));
+    BTN_flt(450, 465, &v.ott_phi_sec_into_future, 3, 0, 0, T(930));
+    BTN_flt_range(450, 415, &v.ott_phi_sec_to_tune, 3, 0, 1, 999, T(931));
+    BTN_flt_range(800, 465, &v.ott_phi_deg_off_for_full_def, 3, 0, 1, 999, T(932));
+    BTN_flt(450, 365, &v.ott_def_sec_into_future, 3, 0, 0, T(933));
+    BTN_flt_range(450, 315, &v.ott_def_sec_to_tune, 3, 0, 1, 999, T(934));
+    BTN_flt_range(800, 365, &v.ott_def_dot_off_for_full_def, 3, 0, 1, 999, T(935));
+    BTN_flt(150, 215, &v.ott_the_ratio, 3, 2, 0, T(936));
+    BTN_flt(450, 215, &v.ott_the_sec_into_future, 3, 0, 0, T(937));
+    BTN_flt_range(450, 165, &v.ott_the_sec_to_tune, 3, 0, 1, 999, T(938));
+    BTN_flt_range(800, 215, &v.ott_the_deg_off_for_full_def, 3, 0, 1, 999, T(939));
+    BTN_flt_range(450, 115, &v.ott_the_deg_per_kt, 3, 2, 0.01f, 9.99f, T(940));
+    BTN_flt_range(450, 65, &v.ott_vvi_sec_into_future, 3, 0, 0.01f, 9.99f, T(941));
 }
 
 // A selection out of range (a damaged preferences file) shows the first page.

@@ -96,7 +96,7 @@ static void attach_row(veh_struct& v, int slot, float y)
     v.wpn_att_prt[slot] = intlim(v.wpn_att_prt[slot], 0, WPN_PART_ITEMS - 1);
     v.wpn_att_con[slot] = intlim(v.wpn_att_con[slot], 0, WPN_CONTROL_ITEMS - 1);
     if (intrange(v.wpn_att_con[slot], 1, 11)) BTN_textlist(870, y, &v.wpn_att_prt[slot], PARTS_LIST, "");
-    BTN_textlist(935, y, &v.wpn_att_con[slot], CONTROLS_LIST, "|attach");
+    BTN_textlist(935, y, &v.wpn_att_con[slot], CONTROLS_LIST, T(967));
 }
 
 void APP_weapon_attach_window(void)
@@ -105,7 +105,7 @@ void APP_weapon_attach_window(void)
     float x2, y2;
     BTN_subwin(g_tab_dy, 13, 10, 10, -1, -1, "", &x2, &y2);
     OGL_string(39, 40, 585, T(541), 9999, 100);
-    OGL_string(39, 715, 585, "heading, pitch, and roll offsets (deg)", 9999, 100);
+    OGL_string(39, 715, 585, T(966), 9999, 100);
     if (mnw.mouse_clicked) wrk_path = wpn_path;   // where a file picker pressed now starts
     const int first = 12 * intlim(set.wdefW_tab, 0, 1);
     for (int slot = first; slot < first + 12; slot++) attach_row(v, slot, 550.0f - 45.0f * (slot - first));

@@ -229,40 +229,31 @@ static void controls_deflections(veh_struct& v)
     BTN_flt(285, 565, &v.elev_dn, 3, 1, 0, T(139));
     BTN_flt(240, 515, &v.rudd_lr, 3, 1, 0, T(133));
     BTN_flt(240, 465, &v.spo1_up, 3, 1, 0, T(134));
-    BTN_flt(395, 465, &v.roll_to_eng_spo1, 3, 2, 0, "roll input to engage|(ratio)");
+    BTN_flt(395, 465, &v.roll_to_eng_spo1, 3, 2, 0, T(942));
     BTN_flt(240, 415, &v.spo2_up, 3, 1, 0, T(419));
-    BTN_flt(395, 415, &v.roll_to_eng_spo2, 3, 2, 0, "roll input to engage|(ratio)");
+    BTN_flt(395, 415, &v.roll_to_eng_spo2, 3, 2, 0, T(942));
     BTN_flt(240, 365, &v.yawb_ud, 3, 1, 0, T(135));
     BTN_flt(240, 315, &v.sbrk_up, 3, 1, 0, T(136));
 }
 
-static const char* const TAKEOFF_TRIM =
-    "takeoff trim{ This is the fraction of the total trim travel available that the trim will go to when the "
-    "'takeoff trim' joystick button is hit, if you have a joystick button assigned to set to takeoff trim.";
-static const char* const ELEV_TAB =
-    "|trim tab adjust{ 0 is centered, -1.0 is for full down elevator, +1.0 is for full up elvator.";
-static const char* const AILN_TAB =
-    "|trim tab adjust{ 0 is centered, -1.0 is for full left aileron, +1.0 is for right up aileron.";
-static const char* const RUDD_TAB =
-    "|trim tab adjust{ 0 is centered, -1.0 is for full left rudder, +1.0 is for right up rudder.";
 
 static void controls_trim(veh_struct& v)
 {
     BTN_flt_range(110, 215, &v.hstb_trim_up, 3, 1, 0, 90, T(140));
     BTN_flt_range(160, 215, &v.hstb_trim_dn, 3, 1, 0, 90, T(141));
-    BTN_flt_range(110, 165, &v.min_trim_elev, 3, 2, 0, 1, "elevator trim up then down");
-    BTN_flt_range(160, 165, &v.max_trim_elev, 3, 2, 0, 1, "|(ratio to full deflection of the elevator)");
-    BTN_flt_range(110, 115, &v.min_trim_ailn, 3, 2, 0, 1, "aileron trim left then right");
-    BTN_flt_range(160, 115, &v.max_trim_ailn, 3, 2, 0, 1, "|(ratio to full deflection of the ailerons)");
-    BTN_flt_range(110, 65, &v.min_trim_rudd, 3, 2, 0, 1, "rudder trim left then right");
-    BTN_flt_range(160, 65, &v.max_trim_rudd, 3, 2, 0, 1, "|(ratio to full deflection of the rudder)");
-    BTN_flt_range(410, 215, &v.takeoff_trim, 3, 2, -1, 1, TAKEOFF_TRIM);
-    BTN_flt_range(410, 165, &v.elev_trim_speedrat, 3, 2, 0.01f, 9.99f, "trim speed ratio");
-    BTN_flt_range(410, 115, &v.ailn_trim_speedrat, 3, 2, 0.01f, 9.99f, "trim speed ratio");
-    BTN_flt_range(410, 65, &v.rudd_trim_speedrat, 3, 2, 0.01f, 9.99f, "trim speed ratio");
-    BTN_flt(460, 165, &v.elev_tab, 3, 2, 0, ELEV_TAB);
-    BTN_flt(460, 115, &v.ailn_tab, 3, 2, 0, AILN_TAB);
-    BTN_flt(460, 65, &v.rudd_tab, 3, 2, 0, RUDD_TAB);
+    BTN_flt_range(110, 165, &v.min_trim_elev, 3, 2, 0, 1, T(943));
+    BTN_flt_range(160, 165, &v.max_trim_elev, 3, 2, 0, 1, T(944));
+    BTN_flt_range(110, 115, &v.min_trim_ailn, 3, 2, 0, 1, T(945));
+    BTN_flt_range(160, 115, &v.max_trim_ailn, 3, 2, 0, 1, T(946));
+    BTN_flt_range(110, 65, &v.min_trim_rudd, 3, 2, 0, 1, T(947));
+    BTN_flt_range(160, 65, &v.max_trim_rudd, 3, 2, 0, 1, T(948));
+    BTN_flt_range(410, 215, &v.takeoff_trim, 3, 2, -1, 1, T(949));
+    BTN_flt_range(410, 165, &v.elev_trim_speedrat, 3, 2, 0.01f, 9.99f, T(950));
+    BTN_flt_range(410, 115, &v.ailn_trim_speedrat, 3, 2, 0.01f, 9.99f, T(950));
+    BTN_flt_range(410, 65, &v.rudd_trim_speedrat, 3, 2, 0.01f, 9.99f, T(950));
+    BTN_flt(460, 165, &v.elev_tab, 3, 2, 0, T(951));
+    BTN_flt(460, 115, &v.ailn_tab, 3, 2, 0, T(952));
+    BTN_flt(460, 65, &v.rudd_tab, 3, 2, 0, T(953));
 }
 
 // The flap group: its type sets the lift, drag and moment it adds (which stay editable until the
