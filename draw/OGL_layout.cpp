@@ -137,9 +137,13 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
     bool wrap = dx < 9999;
     float px = x0, py = y0;
     int n = 0;
+    // Wrapped lines are 10 pixels apart, a line with Korean glyphs (13-pixel cells) 14.
+    float line_dy = 10;
+    for (const char* p = input; wrap && p && *p; p++)
+        if (pair_starts(charset, (unsigned char)*p)) { line_dy = 14; break; }
     for (const char* p = input; p && *p; p++) {
         char c = *p;
-        if (c == '\n' && wrap) { px = x0; py -= 10; continue; }
+        if (c == '\n' && wrap) { px = x0; py -= line_dy; continue; }
         if (c == '\r' || c == '\n' || c == '\t') continue;
         if (pair_starts(charset, (unsigned char)c)) {
             if (!p[1]) break;
@@ -156,7 +160,7 @@ int OGL_layout_string(const char* input, float x0, float y0, float dx, int chars
             if (cell >= 0 && n < max_out) out[n++] = {cell, px, py, 0};
             px += latin.advance ? (float)latin.advance : chr_dx(c);
         }
-        if (wrap && is_wrap_char(c) && px + word_estimate(p + 1, charset) > x0 + dx) { px = x0; py -= 10; }
+        if (wrap && is_wrap_char(c) && px + word_estimate(p + 1, charset) > x0 + dx) { px = x0; py -= line_dy; }
     }
     return n;
 }

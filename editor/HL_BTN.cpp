@@ -95,18 +95,20 @@ void BTN_layout_label(float x, float y, int side, const char* label, BTN_label_l
     if (label[0] == '-') label++;
     int len = (int)strlen(label);
     if (len > BTN_LABEL_LEN - 1) len = BTN_LABEL_LEN - 1;
-    // Long is counted in glyphs: a Korean glyph is two bytes.
-    int glyphs = len;
-    for (int i = 0; i + 1 < len; i++)
-        if (OGL_korean_pair_start((unsigned char)label[i])) glyphs--, i++;
-    int cut = (!no_break && glyphs > 12) ? break_position(label, len) : 0;
+    // Long is twelve Latin letters; a label with Korean glyphs (15 pixels each) is long when it is
+    // wider than twelve average letters, and its two lines stand apart by a Korean cell.
+    bool korean = false;
+    for (int i = 0; i < len && !korean; i++) korean = OGL_korean_pair_start((unsigned char)label[i]);
+    bool long_label = korean ? str_dx(label) > 72 : len > 12;
+    int cut = (!no_break && long_label) ? break_position(label, len) : 0;
+    const float half_gap = korean ? 7.0f : 5.0f;
     if (cut > 0 && cut < len - 1) {
         memcpy(out->text[0], label, cut);
         out->text[0][cut] = 0;
         STR_cut(out->text[1], label + cut + 1, BTN_LABEL_LEN);
         out->lines = 2;
-        out->y[0] = y + 5;
-        out->y[1] = y - 5;
+        out->y[0] = y + half_gap;
+        out->y[1] = y - half_gap;
     } else {
         memcpy(out->text[0], label, len);
         out->text[0][len] = 0;

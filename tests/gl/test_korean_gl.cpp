@@ -52,3 +52,37 @@ TEST_F(KoreanMenus, BarTitlesShowHangulFromTheGlyphSheet)
 }
 
 }   // namespace
+
+namespace {
+
+std::vector<unsigned char> s_title(200 * 24 * 4);
+void grab_title(void)
+{
+    OGL_read_pixels((int)(mnw.x_off + mnw.win_x + mnw.win_dx / 2 - 100), (int)(mnw.win_y + mnw.win_dy - 22), 200, 24,
+                    s_title.data());
+}
+
+// The windows' text lines in Korean: the general window's title comes from the glyph sheet,
+// drawn through the same label code as every English title.
+TEST(KoreanText, WindowTitleShowsHangulFromTheGlyphSheet)
+{
+    ww_start_program();
+    ww_catch_alerts();
+    MACIBM_setupforlang(5);
+    MACIBM_startwind(600, "korean text");
+    ASSERT_TRUE(OGL_korean_pair_start((unsigned char)stl.win_name[0])) << "the title is not Korean";
+    g_test_before_swap = grab_title;
+    ww_frames(1);
+    const std::vector<unsigned char> hangul = s_title;
+    for (char* c = stl.win_name; *c; c++) *c = 1;   // every glyph the blank cell 0
+    ww_frames(1);
+    g_test_before_swap = nullptr;
+    int inked = 0;
+    for (size_t i = 0; i < s_title.size(); i += 4) inked += hangul[i] != s_title[i] || hangul[i + 1] != s_title[i + 1];
+    MACIBM_setupforlang(0);
+    MACIBM_startwind(0, "korean text");
+    EXPECT_GT(inked, 5 * 20) << "each Korean syllable of the title should ink at least 20 pixels";
+    EXPECT_TRUE(g_test_alerts.empty());
+}
+
+}   // namespace
