@@ -1,6 +1,6 @@
 // Fuzzes the language text loader: any bytes as a text file in memory. A damaged file may end in
 // its fatal alert; it must never crash, hang or write outside the text table, and every line it
-// keeps is a terminated text.
+// keeps is a terminated text. Every other input is read as Korean glyph numbers.
 #include "shell/Hl_MNW.h"
 #include "base/IO_TYPED.h"
 #include "fuzz/fuzz_common.h"
@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static unsigned calls;
+    mnw.lang = (calls++ & 1) ? 5 : 0;
     try {
         MACIBM_read_text_bytes(data, (long)size, "text:english:Wing-Wright.txt");
     } catch (const fuzz_fatal_alert&) {

@@ -224,6 +224,9 @@ void language_seeds(void)
              "I\n1 version\n0 General Data\n1 Instrument Panel\n350 Systems\n1 Override of line one\n-1\n");
     put_seed("fuzz_text_file", "crlf_and_blanks.txt", "I\r\n1 version\r\n2   \tIndented\r\n3 \r\n1199 Last line\r\n-1\r\n");
     put_seed("fuzz_text_file", "no_end_marker.txt", "I\n1 version\n10 A line without the closing index\n");
+    // Korean lines: ASCII below 127, sheet cells above, and numbers no glyph pair can hold.
+    put_seed("fuzz_text_file", "korean_glyphs.txt",
+             "I\n1 version\n0 86 124 300 301 123 32 999\n1 1016 99999 7 65\n2 " + std::string(600, '5') + "\n-1\n");
 }
 
 //=== typed headers ==========================================================================
