@@ -1,6 +1,7 @@
 // HL_GRAPH.cpp -- drawing primitives and text over OpenGL 1.x immediate mode.
 #include "draw/HL_GRAPH.h"
 #include "draw/ogl.h"
+#include "draw/OGL_layer.h"
 #include "draw/art_layout.h"
 #include "base/records.h"
 #include "base/alert.h"
@@ -152,6 +153,7 @@ void OGL_forget_state(void)
     s_queue.colours.clear();
     num_texes = 0;
     for (int& t : o_tex) t = -1;
+    OGL_layer_forget();
 }
 
 void OGL_setcolorINDEX(int index, float a)

@@ -16,6 +16,7 @@
 #include <strings.h>
 #include "draw/HL_GRAPH.h"
 #include "draw/HL_DRPLANE.h"
+#include "draw/OGL_layer.h"
 #include "draw/art_layout.h"
 #include "draw/ren_struct.h"
 #include "model/acf_struct.h"
@@ -46,6 +47,8 @@ static std::string s_listed;                // the folder the shared listing hol
 typedef std::pair<std::pair<float, float>, int> lock_target;
 static std::map<float, lock_target> gLockH, gLockV;
 static std::vector<pnl_lockresult> s_guides_x, s_guides_y;
+static std::vector<float> s_still_key, s_key;   // what the kept still part shows (empty: none), this frame's
+static int s_kept_drawn;                    // this frame drew the kept still part back
 
 // The box's measures: its width, the height the preview may reach, the title bar.
 static const float BOX_DX = 332, BOX_DY = 266, BOX_TOP = 312;
@@ -69,6 +72,8 @@ void PANEL_reset(void)
     gLockV.clear();
     s_guides_x.clear();
     s_guides_y.clear();
+    s_still_key.clear();
+    s_kept_drawn = 0;
 }
 
 //=== modifier keys ==========================================================================
@@ -475,14 +480,23 @@ static void release(void)
     sel_dragging = mar_dragging = int_dragging = 0;
 }
 
+// The panel picture's screen rectangle; 0 when it is hidden or not loaded.
+static int picture_rect(float* l, float* b, float* r, float* t)
+{
+    const float dx = ren.tex_dx_vis[REN_TEX_PANEL], dy = ren.tex_dy_vis[REN_TEX_PANEL];
+    if (!set.show_panel || dx <= 0 || dy <= 0 || ren.tex_dy_tot[REN_TEX_PANEL] <= 0) return 0;
+    *l = PANEL_TO_SCREEN_X(0);
+    *r = PANEL_TO_SCREEN_X(1024);
+    *b = PANEL_TO_SCREEN_Y(0);
+    *t = PANEL_TO_SCREEN_Y(dy);
+    return 1;
+}
+
 static void draw_panel_picture(void)
 {
-    if (!set.show_panel) return;
-    const float dx = ren.tex_dx_vis[REN_TEX_PANEL], dy = ren.tex_dy_vis[REN_TEX_PANEL];
-    const float tot = ren.tex_dy_tot[REN_TEX_PANEL];
-    if (dx <= 0 || dy <= 0 || tot <= 0) return;
-    const float l = PANEL_TO_SCREEN_X(0), r = PANEL_TO_SCREEN_X(1024);
-    const float b = PANEL_TO_SCREEN_Y(0), t = PANEL_TO_SCREEN_Y(dy), tt = dy / tot;
+    float l, b, r, t;
+    if (!picture_rect(&l, &b, &r, &t)) return;
+    const float tt = ren.tex_dy_vis[REN_TEX_PANEL] / ren.tex_dy_tot[REN_TEX_PANEL];
     OGL_2dquad(REN_TEX_PANEL, 0, 1, l, b, 0, 0, l, t, 0, tt, r, t, 1, tt, r, b, 1, 0, 1, 0);
 }
 
@@ -552,32 +566,104 @@ static void hit_test(void)
     show_in_list(ins_type_glo);
 }
 
-// The instruments in slot order, blended so that round gauges show through their corners, the
-// selected ones tinted; with Alt, each one's ordinal among those of its type.
-static void draw_instruments(void)
+// The HUD keeps its place on the panel while its centre is on the screen.
+static void place_hud(void)
 {
     veh_struct& v = veh[0];
     float l, b, r, t;
+    if (!std::isfinite(v.HUD_ctr_x) || !std::isfinite(v.HUD_ctr_y[0])) return;
     for (int i = 0; i < ACF_INSTRUMENTS; i++) {
-        if (v.ins_type[i] == 554 && std::isfinite(v.HUD_ctr_x) && std::isfinite(v.HUD_ctr_y[0]) &&
-            calc_instrument_position(i, &l, &b, &r, &t)) {
-            const float cx = (l + r) * 0.5f, cy = (b + t) * 0.5f;
-            if (cx >= screen_l && cx <= screen_r && cy >= screen_b && cy <= screen_t) {
-                v.ins_x[i] = v.HUD_ctr_x;
-                v.ins_y[i] = v.HUD_ctr_y[0];
-            }
+        if (v.ins_type[i] != 554 || !calc_instrument_position(i, &l, &b, &r, &t)) continue;
+        const float cx = (l + r) * 0.5f, cy = (b + t) * 0.5f;
+        if (cx >= screen_l && cx <= screen_r && cy >= screen_b && cy <= screen_t) {
+            v.ins_x[i] = v.HUD_ctr_x;
+            v.ins_y[i] = v.HUD_ctr_y[0];
         }
-        if (!calc_instrument_position(i, &l, &b, &r, &t)) continue;
-        const int tex = INS_TEX_BASE + v.ins_type[i];
-        const float ds = ren.tex_dx_tot[tex] > 0 ? ren.tex_dx_vis[tex] / ren.tex_dx_tot[tex] : 0;
-        const float dt = ren.tex_dy_tot[tex] > 0 ? ren.tex_dy_vis[tex] / ren.tex_dy_tot[tex] : 0;
-        OGL_2dquad(tex, glo_ins_sel.count(i) ? 71 : 0, 1, l, b, 0, 0, l, t, 0, dt, r, t, ds, dt, r, b, ds, 0, 1, 7);
     }
+}
+
+// One instrument, blended so that round gauges show through their corners, tinted when selected.
+static void draw_instrument(int i, float l, float b, float r, float t)
+{
+    const int tex = INS_TEX_BASE + veh[0].ins_type[i];
+    const float ds = ren.tex_dx_tot[tex] > 0 ? ren.tex_dx_vis[tex] / ren.tex_dx_tot[tex] : 0;
+    const float dt = ren.tex_dy_tot[tex] > 0 ? ren.tex_dy_vis[tex] / ren.tex_dy_tot[tex] : 0;
+    OGL_2dquad(tex, glo_ins_sel.count(i) ? 71 : 0, 1, l, b, 0, 0, l, t, 0, dt, r, t, ds, dt, r, b, ds, 0, 1, 7);
+}
+
+// The instruments in slot order that meet the rectangle (all: an empty one), the selected ones
+// left out when still_only.
+static void draw_instruments(float cl, float cb, float cr, float ct, int still_only)
+{
+    float l, b, r, t;
+    const bool all = cl >= cr;
+    for (int i = 0; i < ACF_INSTRUMENTS; i++) {
+        if (!calc_instrument_position(i, &l, &b, &r, &t) || (still_only && glo_ins_sel.count(i))) continue;
+        if (all || (l <= cr && r >= cl && b <= ct && t >= cb)) draw_instrument(i, l, b, r, t);
+    }
+}
+
+// While the selection is dragged, the picture and the still instruments do not change: they are
+// drawn once, kept, and drawn back each frame, and only where a moving instrument now lies is
+// the panel drawn anew, picture and every instrument there in slot order, so every pixel is
+// the one a whole redraw gives. What the kept copy shows is decided by its key.
+
+static void still_key(std::vector<float>* key)
+{
+    key->assign({screen_l, screen_b, screen_r, screen_t, panel_scroll_zoom, panel_scroll_dx, panel_scroll_dy,
+                 mnw.win_x, mnw.win_y, mnw.x_off, mnw.xy_scale, ren.tex_dx_vis[REN_TEX_PANEL], ren.tex_dy_vis[REN_TEX_PANEL],
+                 ren.tex_dy_tot[REN_TEX_PANEL], col_rgb[0][0], col_rgb[0][1], col_rgb[0][2], r_manual_lighting,
+                 g_manual_lighting, b_manual_lighting});
+    float l, b, r, t;
+    for (int i = 0; i < ACF_INSTRUMENTS; i++)
+        if (!glo_ins_sel.count(i) && calc_instrument_position(i, &l, &b, &r, &t))
+            key->insert(key->end(), {(float)i, (float)veh[0].ins_type[i], l, b, r, t});
+}
+
+static void draw_panel(void)
+{
+    place_hud();
+    s_kept_drawn = 0;
+    float pl = 0, pb = 0, pr = 0, pt = 0;
+    const int opaque = picture_rect(&pl, &pb, &pr, &pt) && pl <= screen_l && pr >= screen_r && pb <= screen_b && pt >= screen_t;
+    // A large selection would redraw most of the panel once per moving instrument: drawn whole.
+    if (!sel_dragging || !mnw.now_dragging || glo_ins_sel.empty() || glo_ins_sel.size() > 16 || !opaque) {
+        s_still_key.clear();
+        draw_panel_picture();
+        draw_instruments(0, 0, 0, 0, 0);
+        return;
+    }
+    still_key(&s_key);
+    if (s_key == s_still_key && OGL_layer_draw()) s_kept_drawn = 1;
+    else {
+        s_still_key.clear();
+        draw_panel_picture();
+        draw_instruments(0, 0, 0, 0, 1);
+        if (OGL_layer_save(screen_l, screen_b, screen_r - screen_l, screen_t - screen_b)) s_still_key = s_key;
+    }
+    float l, b, r, t;
+    for (int i : glo_ins_sel) {
+        if (!calc_instrument_position(i, &l, &b, &r, &t)) continue;
+        l = std::max(l, screen_l), b = std::max(b, screen_b), r = std::min(r, screen_r), t = std::min(t, screen_t);
+        if (l >= r || b >= t) continue;
+        OGL_scissors(l, b, r - l, t - b);
+        draw_panel_picture();
+        draw_instruments(l, b, r, t, 0);
+    }
+    OGL_scissors(screen_l, screen_b, screen_r - screen_l, screen_t - screen_b);
+}
+
+int PANEL_still_kept(void) { return s_kept_drawn; }
+
+// With Alt, each instrument's ordinal among those of its type.
+static void draw_ordinals(void)
+{
     if (!has_optionkey()) return;
     int ordinal[INS_NUM_TYPES] = {};
+    float l, b, r, t;
     for (int i = 0; i < ACF_INSTRUMENTS; i++) {
         if (!calc_instrument_position(i, &l, &b, &r, &t)) continue;
-        const float n = (float)++ordinal[v.ins_type[i]], cx = (l + r) * 0.5f, cy = (b + t) * 0.5f;
+        const float n = (float)++ordinal[veh[0].ins_type[i]], cx = (l + r) * 0.5f, cy = (b + t) * 0.5f;
         char text[16];
         snprintf(text, sizeof text, "%1.0f", n);
         const float w = str_dx(text) + 6;
@@ -754,10 +840,10 @@ void PANEL_update(void)
     selection_drag();
     marquee_drag();
     release();
-    draw_panel_picture();
     hit_test();
     if (mnw.mouse_lifted) release();   // pressed and let go within one frame: a click
-    draw_instruments();
+    draw_panel();
+    draw_ordinals();
     draw_guides();
     OGL_scissors_end();
 

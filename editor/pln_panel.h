@@ -15,6 +15,8 @@ void PANEL_handlekey(int mode, int key);
 
 // One frame of the panel window.
 void PANEL_update(void);
+// This frame's drag drew the picture and the still instruments back from a kept copy (for tests).
+int PANEL_still_kept(void);
 
 //=== the view ===============================================================================
 // Zoom 1..8 about the screen centre, scroll in screen pixels.

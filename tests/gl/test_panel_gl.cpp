@@ -8,6 +8,7 @@
 #include "editor/ins_catalogue.h"
 #include "base/MACIBM_keys.h"
 #include "draw/ren_struct.h"
+#include "draw/HL_GRAPH.h"
 #include "model/acf_struct.h"
 #include "model/set_struct.h"
 #include "model/IO_ACF.h"
@@ -290,6 +291,47 @@ TEST_F(Panel, DamagedSlotsAreSkippedAndSizesClamped)
     ww_frames(2);
     key('a');
     EXPECT_EQ(glo_ins_sel, (std::set<int>{0, 1, 2}));   // the type outside the catalogue is no instrument
+}
+
+// The instruments' part of the screen as the frame drew it, then as a whole redraw of the same
+// state draws it (no drag under way: picture and every instrument in slot order), in one frame
+// so that the pulsing selection tint is the same.
+const int PX = 150, PY = 420, PDX = 420, PDY = 320;   // clear of the editor box
+std::vector<unsigned char> g_drawn(PDX * PDY * 4), g_whole(PDX * PDY * 4);
+int g_kept;
+void drawn_and_whole(void)
+{
+    g_kept = PANEL_still_kept();
+    OGL_read_pixels(PX, PY, PDX, PDY, g_drawn.data());
+    const int dragging = mnw.now_dragging;
+    mnw.now_dragging = 0;
+    PANEL_update();
+    mnw.now_dragging = dragging;
+    OGL_read_pixels(PX, PY, PDX, PDY, g_whole.data());
+}
+
+TEST_F(Panel, DragFramesDrawWhatAWholeRedrawDraws)
+{
+    place(0, 300, 560);
+    place(1, 340, 580);                             // dragged under slot 2 and over slot 0
+    place(2, 380, 560);
+    veh[0].ins_size[2] = 1.5f;
+    const rect a = rect_of(1);
+    ww_key_event(1, SDLK_CAPSLOCK, MACIBM_MOD_CAPS);   // no guides, which a whole redraw would not draw
+    click(a.cx(), a.cy(), false);
+    for (float step : {-60.0f, -20.0f, 30.0f, 70.0f}) {
+        ww_mouse_to(a.cx() + step - 4, a.cy() + 3);
+        ww_frames(1);                               // the still part kept again after the last check
+        ww_mouse_to(a.cx() + step, a.cy() - step / 4);
+        g_test_frame_hook = drawn_and_whole;
+        ww_frames(1);
+        g_test_frame_hook = nullptr;
+        EXPECT_TRUE(g_kept) << step;
+        EXPECT_TRUE(g_drawn == g_whole) << step;
+    }
+    ww_mouse_button(0);
+    ww_frames(1);
+    ww_key_event(0, SDLK_CAPSLOCK, 0);
 }
 
 TEST_F(Panel, TheEditorBoxLaysItsWidgetsOutApart)

@@ -6,6 +6,7 @@
 #include "draw/HL_GRAPH.h"
 #include "draw/io_obj.h"
 #include "draw/HL_DRPLANE.h"
+#include "draw/OGL_layer.h"
 #include <cstdio>
 
 //=== the platform ===========================================================================
@@ -49,6 +50,9 @@ void OGL_2dquad(int, int, float, float, float, float, float, float, float, float
                 float, float, float, float, int, int) {}
 void OGL_tiles_begin(int, int, float, int) {}
 void OGL_tile(float, float, float, float, float, float, float, float) {}
+int  OGL_layer_save(float, float, float, float) { return 0; }
+int  OGL_layer_draw(void) { return 0; }
+void OGL_layer_forget(void) {}
 void OGL_string(int, float, float, const char*, float, int) {}
 void OGL_number(int, float, float, float, int, int, int) {}
 
