@@ -2,6 +2,7 @@
 // and the entry point that loads a picture file into a slot. Decoding is OGL_decode.cpp's.
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
+#include "draw/OGL_layer.h"
 #include "draw/ogl.h"
 #include "base/records.h"
 #include "base/alert.h"
@@ -53,6 +54,7 @@ void OGL_load_tex(const std::string& path, int index, int reduction, int filter_
     // The background and the slots 180-190 are drawn unfiltered or blended on purpose.
     if (bytes == 4 && index != 480 && !(index >= 180 && index <= 190)) OGL_bleed_edges(array, w, h);
 
+    if (reduction == 0) OGL_layer_forget();         // the kept copy may show the old picture
     if (reduction == 0) ren.tex_vram[index] = w * h * bytes;
     else ren.tex_vram[index] += w * h * bytes;
 

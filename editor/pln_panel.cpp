@@ -33,6 +33,7 @@ std::set<int> glo_ins_sel;
 float panel_scroll_zoom = 1, panel_scroll_dx, panel_scroll_dy;
 float screen_l, screen_b, screen_r, screen_t;
 int ins_type_glo = -1;
+int panel_keep_still = 1;
 int ins_list_loc;
 std::string ins_ref_path, ins_wrk_path;
 
@@ -61,6 +62,7 @@ void PANEL_reset(void)
     panel_scroll_dx = panel_scroll_dy = 0;
     screen_l = screen_b = screen_r = screen_t = 0;
     ins_type_glo = -1;
+    panel_keep_still = 1;
     ins_list_loc = 0;
     ins_ref_path.clear();
     ins_wrk_path.clear();
@@ -603,11 +605,12 @@ static void draw_instruments(float cl, float cb, float cr, float ct, int still_o
     }
 }
 
-// While the selection is dragged, the picture and the still instruments do not change: they are
-// drawn once, kept, and drawn back each frame, and only where a moving instrument now lies is
-// the panel drawn anew, picture and every instrument there in slot order, so every pixel is
-// the one a whole redraw gives. What the kept copy shows is decided by its key.
-
+// The picture and the instruments that are not selected seldom change from one frame to the
+// next, least of all while the selection is dragged over them: they are drawn once, kept, and
+// drawn back each frame, and only where a selected instrument lies is the panel drawn anew,
+// picture and every instrument there in slot order, so every pixel is the one a whole redraw
+// gives (the selected ones pulse, so they are always drawn). What the copy shows is decided by
+// its key; any texture upload discards it.
 static void still_key(std::vector<float>* key)
 {
     key->assign({screen_l, screen_b, screen_r, screen_t, panel_scroll_zoom, panel_scroll_dx, panel_scroll_dy,
@@ -626,8 +629,8 @@ static void draw_panel(void)
     s_kept_drawn = 0;
     float pl = 0, pb = 0, pr = 0, pt = 0;
     const int opaque = picture_rect(&pl, &pb, &pr, &pt) && pl <= screen_l && pr >= screen_r && pb <= screen_b && pt >= screen_t;
-    // A large selection would redraw most of the panel once per moving instrument: drawn whole.
-    if (!sel_dragging || !mnw.now_dragging || glo_ins_sel.empty() || glo_ins_sel.size() > 16 || !opaque) {
+    // A large selection would redraw most of the panel once per selected instrument: drawn whole.
+    if (!panel_keep_still || glo_ins_sel.size() > 16 || !opaque) {
         s_still_key.clear();
         draw_panel_picture();
         draw_instruments(0, 0, 0, 0, 0);

@@ -15,7 +15,10 @@ void PANEL_handlekey(int mode, int key);
 
 // One frame of the panel window.
 void PANEL_update(void);
-// This frame's drag drew the picture and the still instruments back from a kept copy (for tests).
+// The picture and the instruments that are not selected are kept from frame to frame and drawn
+// back as one copy; 0 draws every frame whole (tests and benchmarks compare the two).
+extern int panel_keep_still;
+// This frame drew the picture and the unselected instruments back from the kept copy.
 int PANEL_still_kept(void);
 
 //=== the view ===============================================================================

@@ -294,8 +294,7 @@ TEST_F(Panel, DamagedSlotsAreSkippedAndSizesClamped)
 }
 
 // The instruments' part of the screen as the frame drew it, then as a whole redraw of the same
-// state draws it (no drag under way: picture and every instrument in slot order), in one frame
-// so that the pulsing selection tint is the same.
+// state draws it, in the same frame so that the pulsing selection tint is the same.
 const int PX = 150, PY = 420, PDX = 420, PDY = 320;   // clear of the editor box
 std::vector<unsigned char> g_drawn(PDX * PDY * 4), g_whole(PDX * PDY * 4);
 int g_kept;
@@ -303,35 +302,41 @@ void drawn_and_whole(void)
 {
     g_kept = PANEL_still_kept();
     OGL_read_pixels(PX, PY, PDX, PDY, g_drawn.data());
-    const int dragging = mnw.now_dragging;
-    mnw.now_dragging = 0;
+    panel_keep_still = 0;
     PANEL_update();
-    mnw.now_dragging = dragging;
+    panel_keep_still = 1;
     OGL_read_pixels(PX, PY, PDX, PDY, g_whole.data());
 }
 
-TEST_F(Panel, DragFramesDrawWhatAWholeRedrawDraws)
+// Frames drawn from the kept copy, while the middle one of three overlapping instruments is
+// dragged under and over its neighbours, then still with and without a selection, show what a
+// whole redraw shows.
+TEST_F(Panel, KeptFramesDrawWhatAWholeRedrawDraws)
 {
     place(0, 300, 560);
-    place(1, 340, 580);                             // dragged under slot 2 and over slot 0
+    place(1, 340, 580);
     place(2, 380, 560);
     veh[0].ins_size[2] = 1.5f;
     const rect a = rect_of(1);
-    ww_key_event(1, SDLK_CAPSLOCK, MACIBM_MOD_CAPS);   // no guides, which a whole redraw would not draw
-    click(a.cx(), a.cy(), false);
-    for (float step : {-60.0f, -20.0f, 30.0f, 70.0f}) {
-        ww_mouse_to(a.cx() + step - 4, a.cy() + 3);
-        ww_frames(1);                               // the still part kept again after the last check
-        ww_mouse_to(a.cx() + step, a.cy() - step / 4);
+    auto check = [&](const char* what) {
+        ww_frames(1);                               // the copy kept again after the last check
         g_test_frame_hook = drawn_and_whole;
         ww_frames(1);
         g_test_frame_hook = nullptr;
-        EXPECT_TRUE(g_kept) << step;
-        EXPECT_TRUE(g_drawn == g_whole) << step;
+        EXPECT_TRUE(g_kept) << what;
+        EXPECT_TRUE(g_drawn == g_whole) << what;
+    };
+    ww_key_event(1, SDLK_CAPSLOCK, MACIBM_MOD_CAPS);   // no guides, which a whole redraw would not draw
+    click(a.cx(), a.cy(), false);
+    for (float step : {-60.0f, -20.0f, 30.0f, 70.0f}) {
+        ww_mouse_to(a.cx() + step, a.cy() - step / 4);
+        check("drag");
     }
     ww_mouse_button(0);
-    ww_frames(1);
     ww_key_event(0, SDLK_CAPSLOCK, 0);
+    check("selected");
+    key('d');
+    check("none selected");
 }
 
 TEST_F(Panel, TheEditorBoxLaysItsWidgetsOutApart)
