@@ -3,7 +3,15 @@
 #include "base/records.h"
 #include "base/IO_UTILS.h"
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+// The linker's marks: the end of the data the file holds and the end of the zero-initialised
+// data after it. The pages between belong to no file, so a page handed back reads as zero.
+extern "C" char _edata[], _end[];
+#endif
 
 mnw_struct mnw;
 con_struct con;
@@ -74,11 +82,31 @@ void MACIBM_open_logs(void)
     xer = IO_fopen(app_path + "Error.out", "w");
 }
 
+void MACIBM_zero_fill(void* p, size_t n)
+{
+    unsigned char* const b = (unsigned char*)p;
+#ifdef __linux__
+    // Faulting in and clearing a page costs about as much as the system handing a fresh one
+    // over when it is first used, and most pages are never used by a start.
+    static const uintptr_t page = (uintptr_t)sysconf(_SC_PAGESIZE);
+    const uintptr_t first_free = ((uintptr_t)_edata + page - 1) & ~(page - 1), end = (uintptr_t)_end & ~(page - 1);
+    uintptr_t lo = ((uintptr_t)b + page - 1) & ~(page - 1), hi = ((uintptr_t)b + n) & ~(page - 1);
+    if (lo < first_free) lo = first_free;
+    if (hi > end) hi = end;
+    if (hi >= lo + 16 * page && lo >= (uintptr_t)b && madvise((void*)lo, hi - lo, MADV_DONTNEED) == 0) {
+        memset(b, 0, lo - (uintptr_t)b);
+        memset((void*)hi, 0, (uintptr_t)b + n - hi);
+        return;
+    }
+#endif
+    memset(b, 0, n);
+}
+
 void MACIBM_reset_records(void)
 {
-    memset(&mnw, 0, sizeof mnw);
+    MACIBM_zero_fill(&mnw, sizeof mnw);
     memset(&con, 0, sizeof con);
-    memset(&stl, 0, sizeof stl);
+    MACIBM_zero_fill(&stl, sizeof stl);
     g_done = g_OGL_inited = 0;
     MACIBM_close_logs();
     app_path.clear();

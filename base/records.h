@@ -29,6 +29,10 @@ void MACIBM_build_paths(const char* app_folder);   // app_folder ends in '/'
 void MACIBM_open_logs(void);                // "Data.out" and "Error.out" in the program folder
 void MACIBM_close_logs(void);
 void MACIBM_fill_constants(void);           // con, the sine/cosine tables and win_gamma
+// n bytes at p set to zero. The records are tens of megabytes of which a start touches little:
+// the whole pages of them that lie in the program's zero-initialised data go back to the system
+// instead of being written, so they read as zero again and cost nothing until used.
+void MACIBM_zero_fill(void* p, size_t n);
 // Every record of this file back to its state before start-up: records zeroed, no folders, the
 // logs closed. Part of the start-up reset.
 void MACIBM_reset_records(void);

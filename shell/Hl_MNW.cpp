@@ -53,8 +53,8 @@ void MACIBM_zero_records(void)
     INS_startup_reset();
     INS_reset();
     IO_afl_reset();
-    memset(veh, 0, sizeof veh);
-    memset(flt, 0, sizeof flt);
+    MACIBM_zero_fill(veh, sizeof veh);
+    MACIBM_zero_fill(flt, sizeof flt);
     memset(&set, 0, sizeof set);
     ACF_check_new_batch();
     OGL_reset();
@@ -270,6 +270,9 @@ void MACIBM_startwind(int new_top_win, const char* reason)
     mnw.now_dragging = mnw.mouse_clicked = mnw.mouse_wheel = mnw.mouse_is_joy = 0;
     MACIBM_close_popup_slot();
 
+    // The start screen's picture replaces the whole background texture: a flat one made first
+    // would be 4 MB filled and handed to GL for nothing. Without the picture, the flat colour.
+    if (new_top_win == MNW_WIN_START && OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_BACK, OGL_FILT_RGB, bmp_path + "intro.bmp")) return;
     const unsigned char r = (unsigned char)intround(col_rgb[30][0] * 255), g = (unsigned char)intround(col_rgb[30][1] * 255),
                         b = (unsigned char)intround(col_rgb[30][2] * 255);
     for (int i = 0; i < 1024 * 1024; i++) {
@@ -277,7 +280,6 @@ void MACIBM_startwind(int new_top_win, const char* reason)
         p[0] = r; p[1] = g; p[2] = b; p[3] = 255;
     }
     OGL_update_back_texes();
-    if (new_top_win == MNW_WIN_START) OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_BACK, OGL_FILT_RGB, bmp_path + "intro.bmp");
 }
 
 //=== the window procedure ===================================================================

@@ -3,6 +3,7 @@
 #include "shell/Hl_MNW.h"
 #include "base/IO_UTILS.h"
 #include "tests/support/ww_test.h"
+#include <cstring>
 #include <fstream>
 #include <filesystem>
 
@@ -31,6 +32,25 @@ TEST(HostPaths, ColonsBecomeSlashesAndCaseIsForgiven)
     EXPECT_EQ(IO_host_path(colon + "AIRCRAFT:new.acf"), d + "Aircraft/new.acf");
     EXPECT_TRUE(IO_file_exists(colon + "AIRCRAFT:old planes:CUB.acf"));
     EXPECT_FALSE(IO_file_exists(colon + "Aircraft:Old Planes"));   // a folder is no file
+}
+
+// Zeroing hands whole pages back to the system: exactly the range must read zero afterwards,
+// the bytes around it untouched, whether or not it starts and ends on page boundaries.
+TEST(Records, ZeroFillClearsExactlyItsRange)
+{
+    static unsigned char big[1 << 21];       // zero-initialised data, like the records
+    const struct { size_t at, n; } rows[] = {{0, 0}, {1, 1}, {4095, 2}, {4097, 70000}, {3, (1 << 20) + 5}, {8192, 65536}};
+    for (const auto& r : rows) {
+        memset(big, 0xAB, sizeof big);
+        MACIBM_zero_fill(big + 64 + r.at, r.n);
+        size_t wrong = 0;
+        for (size_t i = 0; i < sizeof big; i++) wrong += big[i] != (i >= 64 + r.at && i < 64 + r.at + r.n ? 0 : 0xAB);
+        EXPECT_EQ(wrong, 0u) << r.at << " " << r.n;
+    }
+    memset(stl.text[700], 'x', sizeof stl.text[700]);
+    mnw.item_code[900][5] = 3;
+    MACIBM_zero_records();
+    EXPECT_EQ(stl.text[700][100] | mnw.item_code[900][5], 0);
 }
 
 TEST(MappedFiles, WholeFileViewAndRetry)
