@@ -38,17 +38,7 @@ static int s_table_known;
 static int s_menus_used;
 static short s_items_used[MNW_NUM_MENUS];
 
-static void note_menu_used(int m)
-{
-    if (m < MNW_POPUP_MENU && m >= s_menus_used) s_menus_used = m + 1;
-}
-
-static void note_item_used(int m, int i)
-{
-    note_menu_used(m);
-    if (i >= s_items_used[m]) s_items_used[m] = (short)(i + 1);
-}
-
+// A menu's title and box, and its first items.
 static void clear_menu(int m, int items)
 {
     mnw.menu_prnt[m] = -1;
@@ -59,6 +49,30 @@ static void clear_menu(int m, int items)
     std::fill_n(mnw.is_korean[m], items, 0);
     for (auto* box : {mnw.itemx1, mnw.itemy1, mnw.itemx2, mnw.itemy2}) std::fill_n(box[m], items, MENU_NONE);
     for (int i = 0; i < items; i++) stl.item_name[m][i][0] = 0;
+}
+
+// A whole clear empties only each menu's title; the items of a menu (20 KB each, 30 MB in all,
+// which a start would otherwise page in) are emptied when the menu is first written. A menu
+// without a title cannot be opened, so nothing reads its items before then.
+static unsigned char s_items_stale[MNW_NUM_MENUS];
+
+static void note_menu_used(int m)
+{
+    if (m >= MNW_POPUP_MENU) return;
+    if (s_items_stale[m]) {
+        std::fill_n(mnw.item_code[m], (int)MNW_NUM_ITEMS, 0);
+        std::fill_n(mnw.is_korean[m], (int)MNW_NUM_ITEMS, 0);
+        for (auto* box : {mnw.itemx1, mnw.itemy1, mnw.itemx2, mnw.itemy2}) std::fill_n(box[m], (int)MNW_NUM_ITEMS, MENU_NONE);
+        for (char* name : stl.item_name[m]) name[0] = 0;
+        s_items_stale[m] = 0;
+    }
+    if (m >= s_menus_used) s_menus_used = m + 1;
+}
+
+static void note_item_used(int m, int i)
+{
+    note_menu_used(m);
+    if (i >= s_items_used[m]) s_items_used[m] = (short)(i + 1);
 }
 
 // Since the table was cleared, items at or past s_items_used[m] and menus at or past s_menus_used
@@ -91,7 +105,8 @@ static void clear_menus(void)
 {
     const bool partial = s_table_known && untouched_past_use();
     const int menus = partial ? s_menus_used : (int)MNW_POPUP_MENU;
-    for (int m = 0; m < menus; m++) clear_menu(m, partial ? (int)s_items_used[m] : (int)MNW_NUM_ITEMS);
+    for (int m = 0; m < menus; m++) clear_menu(m, partial ? (int)s_items_used[m] : 0);
+    if (!partial) std::fill_n(s_items_stale, (int)MNW_POPUP_MENU, 1);
     clear_menu(MNW_POPUP_MENU, MNW_NUM_ITEMS);
     std::fill_n(s_items_used, MNW_NUM_MENUS, 0);
     s_menus_used = 0;
@@ -514,6 +529,7 @@ void MACIBM_handlekey(int vkey, int chr)
 void MACIBM_menu_reset(void)
 {
     std::fill_n(s_parent_item, MNW_NUM_MENUS, -1);
+    std::fill_n(s_items_stale, MNW_NUM_MENUS, 1);
     s_bar_x = 10;
     s_table_known = 0;                       // the records were zeroed, not emptied
 }

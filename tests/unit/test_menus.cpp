@@ -5,6 +5,7 @@
 #include "base/IO_TYPED.h"
 #include "draw/HL_GRAPH.h"
 #include "tests/support/ww_test.h"
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -66,6 +67,19 @@ TEST_F(MenuFile, MenusAndItemsInFileOrderUpToTheSecondEmptyLine)
     load("0 Only\n1 one\n\n\n");
     EXPECT_EQ(items_of(0), (items{{"one", 1}}));
     EXPECT_STREQ(stl.menu_name[1], "");
+
+    // So does one after the records were overwritten from outside.
+    for (int m : {0, 1, 5}) {
+        memset(stl.item_name[m], 'x', sizeof stl.item_name[m]);
+        for (float& x : mnw.itemx1[m]) x = 7;
+        mnw.menux1[m] = 7;
+    }
+    load("0 File\n300 New\n\n0 View\n\n\n");
+    EXPECT_EQ(items_of(0), (items{{"New", 300}}));
+    EXPECT_EQ(items_of(1), items{});
+    EXPECT_EQ(mnw.itemx1[0][1], -9999);
+    EXPECT_EQ(mnw.itemx1[1][0], -9999);
+    EXPECT_EQ(mnw.menux1[5], -9999);
 }
 
 TEST_F(MenuFile, TitlesRunAlongTheBarAndItemsHangBelowThem)
