@@ -52,6 +52,8 @@ int OGL_texbmp(int type, int index, int filter_type, const std::string& hard_pat
 // top row first, colours corrected as the loader corrects them) goes into its slot with
 // OGL_texbmp_decoded exactly as OGL_texbmp(-100, index, filter_type, path) would put it there.
 // ok is 0 when there is no PNG or it does not decode; OGL_texbmp then finds the BMP or says why.
+// px holds at least w * h * 4 bytes: it only grows, so an OGL_decoded used again for the next
+// picture costs no new memory.
 struct OGL_decoded {
     std::vector<unsigned char> px;
     int w = 0, h = 0, ok = 0;

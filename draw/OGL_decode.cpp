@@ -141,6 +141,7 @@ struct png_job {
     size_t size;
     int channels;              // 3 or 4 decoded per pixel into raw
     unsigned char* raw;        // where the rows go, top row first (scratch_array_raw unless given)
+    std::vector<unsigned char>* into;   // or grown to fit and the rows put there
     int width, height;
     int has_alpha;             // the file carries alpha (its own channel or a tRNS chunk)
     const unsigned char* gamma;   // colour correction still to apply while staging, or null
@@ -261,7 +262,8 @@ static png_outcome decode_png(png_job* job)
     }
 
     const size_t row_bytes = (size_t)job->width * job->channels;
-    unsigned char* raw = job->raw ? job->raw : scratch_array_raw;
+    if (job->into && job->into->size() < row_bytes * job->height) job->into->resize(row_bytes * job->height);
+    unsigned char* raw = job->into ? job->into->data() : job->raw ? job->raw : scratch_array_raw;
     for (int i = 0; i < job->height; i++) rows[i] = raw + i * row_bytes;
     png_read_image(png, rows);
     png_read_end(png, nullptr);
@@ -695,14 +697,12 @@ void OGL_decode_png_file(const std::string& hard_path, OGL_decoded* out)
     job.data = data;
     job.size = (size_t)map.size();
     job.channels = 4;
-    static thread_local std::vector<unsigned char> raw((size_t)TEX_MAX_DIM * TEX_MAX_DIM * 4);   // one per thread
-    job.raw = raw.data();
+    job.into = &out->px;                        // straight into the picture's own buffer, no copy
     if (decode_png(&job) != PNG_DONE) return;
     out->w = job.width;
     out->h = job.height;
-    out->px.assign(raw.data(), raw.data() + (size_t)job.width * job.height * 4);
     if (const unsigned char* g = job.gamma)
-        for (size_t i = 0; i < out->px.size(); i += 4) {
+        for (size_t i = 0, n = (size_t)job.width * job.height * 4; i < n; i += 4) {
             out->px[i] = g[out->px[i]];
             out->px[i + 1] = g[out->px[i + 1]];
             out->px[i + 2] = g[out->px[i + 2]];

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <thread>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <dirent.h>
 #include <string>
 #include <sys/stat.h>
@@ -67,19 +69,62 @@ static void throttled_progress(const char* message)
 }
 
 // Decoding shared out: every worker and the main thread take the next picture not yet taken;
-// the main thread uploads them in catalogue order as they become ready.
+// the main thread uploads them in catalogue order as they become ready. Decoders stay at most
+// AHEAD pictures ahead of the upload, and an uploaded picture's buffer is handed to the next one
+// decoded, so a start pages in a few pictures' worth of buffers rather than all 611 (on this kind
+// of machine a page fault costs as much as decoding a few hundred pixels).
+enum { AHEAD = 24 };
 static OGL_decoded s_decoded[INS_NUM_TYPES];
 static std::atomic<int> s_next_decode, s_ready[INS_NUM_TYPES];
+static std::mutex s_lock;                   // guards s_uploaded and s_spare
+static std::condition_variable s_moved;     // s_uploaded grew
+static int s_uploaded;                      // pictures staged so far, or INS_NUM_TYPES to let workers finish
+static std::vector<std::vector<unsigned char>> s_spare;
 
-static int decode_next(void)
+static void decode(int k)
 {
-    const int k = s_next_decode++;
-    if (k >= INS_NUM_TYPES) return 0;
+    {
+        std::lock_guard<std::mutex> g(s_lock);
+        if (!s_spare.empty()) {
+            s_decoded[k].px = std::move(s_spare.back());
+            s_spare.pop_back();
+        }
+    }
     OGL_decode_png_file(INS_catalogue[k], &s_decoded[k]);
     s_ready[k] = 1;
-    return 1;
 }
-static int decode_worker(int) { while (decode_next()) {} return 0; }
+
+static int decode_worker(int)
+{
+    for (int k; (k = s_next_decode++) < INS_NUM_TYPES;) {
+        {
+            std::unique_lock<std::mutex> g(s_lock);
+            s_moved.wait(g, [k] { return k < s_uploaded + AHEAD; });
+        }
+        decode(k);
+    }
+    return 0;
+}
+
+// The main thread, waiting for picture `uploaded`, decodes the next one itself if it lies within
+// reach; it never waits on the others, so the picture it waits for is always being decoded.
+static void help_decode(int uploaded)
+{
+    int k = s_next_decode;
+    if (k < INS_NUM_TYPES && k < uploaded + AHEAD && s_next_decode.compare_exchange_strong(k, k + 1)) decode(k);
+    else std::this_thread::yield();
+}
+
+static void staged(int k)
+{
+    {
+        std::lock_guard<std::mutex> g(s_lock);
+        s_spare.push_back(std::move(s_decoded[k].px));
+        s_uploaded = k + 1;
+    }
+    s_moved.notify_all();
+    s_decoded[k] = OGL_decoded();
+}
 
 void MACIBM_load_instruments(void)
 {
@@ -88,6 +133,7 @@ void MACIBM_load_instruments(void)
     handle_ins_level("cockpit:");
 
     s_next_decode = 0;
+    s_uploaded = 0;
     for (std::atomic<int>& r : s_ready) r = 0;
     enum { CALL_ID = 0x7942 };
     const int workers = THREAD_IsInited() ? THREAD_LiveWorkers() : 0;
@@ -99,20 +145,25 @@ void MACIBM_load_instruments(void)
     s_last_panel = {};
     int missing = -1;
     for (int k = 0; k < INS_NUM_TYPES && missing < 0; k++) {
-        while (!s_ready[k])
-            if (!decode_next()) std::this_thread::yield();
+        while (!s_ready[k]) help_decode(k);
         // A picture the fast path cannot take (no PNG, a BMP, a damaged file) goes the usual way,
         // which finds the BMP or raises the picture's own alert.
         if (!OGL_texbmp_decoded(INS_TEX_BASE + k, OGL_FILT_KEY, INS_catalogue[k], s_decoded[k]) &&
             !OGL_texbmp(OGL_TYPE_UPLOAD, INS_TEX_BASE + k, OGL_FILT_KEY, INS_catalogue[k]))
             missing = k;
-        s_decoded[k] = OGL_decoded();
+        staged(k);
     }
     OGL_texbmp_progress = was;
-    s_next_decode = INS_NUM_TYPES;                  // a stop leaves the workers nothing to take
+    s_next_decode = INS_NUM_TYPES;                  // a stop leaves the workers nothing more to take
+    {
+        std::lock_guard<std::mutex> g(s_lock);
+        s_uploaded = INS_NUM_TYPES;                 // and none waiting
+    }
+    s_moved.notify_all();
     for (int w = 0; w < posted; w++)
         while (!THREAD_GetCall(CALL_ID + w, nullptr, nullptr, nullptr)) std::this_thread::yield();
     for (OGL_decoded& d : s_decoded) d = OGL_decoded();
+    s_spare = {};
     if (missing >= 0)
         MACIBM_alert(0, "I could not find an instrument!", "I need this instrument:", INS_catalogue[missing], "", 17);
 }

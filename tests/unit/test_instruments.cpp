@@ -177,22 +177,23 @@ TEST_F(Instruments, DecodedApartLoadsAsTheOneStepLoader)
     fs::create_directories(dir);
     const struct { int color_type; double gamma; } rows[] = {{6, 1 / 2.2}, {6, 0}, {2, 0.8}, {0, 0.45}, {4, 1 / 2.2}};
     int n = 0;
+    OGL_decoded d;                                   // one buffer for every picture, smaller ones after larger
     for (const auto& r : rows) {
         tex_png p;
-        p.w = 37, p.h = 21, p.color_type = r.color_type, p.gamma = r.gamma;
+        p.w = 37 - 5 * n, p.h = 21, p.color_type = r.color_type, p.gamma = r.gamma;
         unsigned seed = 7;
         for (int i = 0; i < p.w * p.h * tex_png_channels(r.color_type); i++) p.samples.push_back((seed = seed * 1103515245u + 12345u) >> 24);
         const std::string path = dir + std::to_string(n++) + ".png";
         ASSERT_TRUE(tex_write_png(path, p));
         ASSERT_TRUE(OGL_texbmp(OGL_TYPE_UPLOAD, 8000, OGL_FILT_KEY, path));
-        const std::vector<unsigned char> one_step(scratch_array, scratch_array + 64 * 32 * 4);
-        memset(scratch_array, 0x55, 64 * 32 * 4);
-        OGL_decoded d;
+        const size_t staged = (size_t)(ren.tex_dx_tot[8000] * ren.tex_dy_tot[8000] * 4);
+        const std::vector<unsigned char> one_step(scratch_array, scratch_array + staged);
+        memset(scratch_array, 0x55, staged);
         OGL_decode_png_file(path, &d);
         ASSERT_TRUE(OGL_texbmp_decoded(8001, OGL_FILT_KEY, path, d));
         EXPECT_EQ(0, memcmp(one_step.data(), scratch_array, one_step.size())) << "colour type " << r.color_type << " gamma " << r.gamma;
-        EXPECT_EQ(ren.tex_dx_tot[8001], 64);
-        EXPECT_EQ(ren.tex_dy_vis[8001], 21);
+        EXPECT_EQ(ren.tex_dx_tot[8001], ren.tex_dx_tot[8000]);
+        EXPECT_EQ(ren.tex_dx_vis[8001], p.w);
     }
     OGL_decoded none;
     OGL_decode_png_file(dir + "missing.png", &none);
