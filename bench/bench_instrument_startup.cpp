@@ -76,6 +76,7 @@ static double one_start(int kind)
 {
     auto t0 = clk::now();
     app_path = WW_AERODECK_DIR;
+    INS_decode_at_init(kind == PROGRAM);        // as the program's own start does
     MACIBM_init();
     MACIBM_read_editor_prefs();
     OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");

@@ -186,6 +186,7 @@ static void prepare_heap(void)
     if (done) return;
     done = true;
     const size_t grow = (size_t)128 << 20, huge = (size_t)2 << 20;
+    mallopt(M_ARENA_MAX, 1);                // the decoding workers' pictures from the same heap
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
     mallopt(M_TOP_PAD, (int)grow);
@@ -213,6 +214,7 @@ void MACIBM_init(void)
     OGL_texbmp_progress = MACIBM_showinit;
     OGL_swap_window = MACIBM_sys_swap;
     THREAD_Init();
+    INS_init_ready_to_decode();
 
     MACIBM_fill_constants();
     ren.current_alpha = 1.0f;
@@ -255,6 +257,7 @@ void MACIBM_init(void)
 int WinMain(int has_prev_instance)
 {
     if (has_prev_instance) return 0;
+    INS_decode_at_init(1);
     MACIBM_init();
     MACIBM_read_editor_prefs();
     OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");
@@ -479,6 +482,7 @@ void MACIBM_event_proc(void)
 //=== shutdown ===============================================================================
 void MACIBM_finishup(int is_normal_exit)
 {
+    INS_stop_decoding();                        // a fatal alert may come while the pool decodes
     THREAD_Cleanup();
     MOV_close();
     if (is_normal_exit) MACIBM_write_prefs();

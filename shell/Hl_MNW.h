@@ -49,6 +49,14 @@ void MACIBM_korean_text(const char* numbers, char* out, int out_len);
 const char* MACIBM_lang_folder(int lang);   // "english:" ... of language 0..6; English for any other
 int  MACIBM_lang_installed(int lang);       // the language's text and menu files are there
 void MACIBM_load_instruments(void);         // instrument bitmaps into their slots
+// The program's start decodes the instrument bitmaps on the worker pool while the window and GL
+// context are made, which the decoding does not need: INS_decode_at_init(1) before MACIBM_init
+// makes MACIBM_init start it, and MACIBM_load_instruments takes over what is decoded by then.
+// A setting of the process, not of the records: the start-up reset leaves it.
+void INS_decode_at_init(int on);
+void INS_init_ready_to_decode(void);        // MACIBM_init: the pool runs and the folders are known
+void INS_start_decoding(void);              // once until the load has taken the pictures
+void INS_stop_decoding(void);               // the workers finished and the buffers freed
 // The catalogue's check: two equal paths are fatal. The scan of the cockpit folder (one level,
 // descending into folders) into ins_file_found; 2444 files are fatal.
 void INS_check_catalogue(const char* const* table, int n);

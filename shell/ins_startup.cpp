@@ -69,11 +69,11 @@ static void throttled_progress(const char* message)
 }
 
 // Decoding shared out: every worker and the main thread take the next picture not yet taken;
-// the main thread uploads them in catalogue order as they become ready. Decoders stay at most
-// AHEAD pictures ahead of the upload, and an uploaded picture's buffer is handed to the next one
-// decoded, so a start pages in a few pictures' worth of buffers rather than all 611 (on this kind
-// of machine a page fault costs as much as decoding a few hundred pixels).
-enum { AHEAD = 24 };
+// the main thread uploads them in catalogue order as they become ready. The workers may begin
+// while the window is still being made (INS_decode_at_init). Decoders stay at most AHEAD
+// pictures ahead of the upload, and an uploaded picture's buffer is handed to the next one
+// decoded, so a start holds a fifth of the pictures' memory at a time rather than all of it.
+enum { AHEAD = 128 };
 static OGL_decoded s_decoded[INS_NUM_TYPES];
 static std::atomic<int> s_next_decode, s_ready[INS_NUM_TYPES];
 static std::mutex s_lock;                   // guards s_uploaded and s_spare
@@ -115,6 +115,43 @@ static void help_decode(int uploaded)
     else std::this_thread::yield();
 }
 
+static int s_at_init, s_decoding, s_posted;
+enum { CALL_ID = 0x7942 };
+
+void INS_decode_at_init(int on) { s_at_init = on; }
+void INS_init_ready_to_decode(void)
+{
+    if (s_at_init) INS_start_decoding();
+}
+
+void INS_start_decoding(void)
+{
+    if (s_decoding) return;
+    s_decoding = 1;
+    s_next_decode = 0;
+    s_uploaded = 0;
+    for (std::atomic<int>& r : s_ready) r = 0;
+    const int workers = THREAD_IsInited() ? THREAD_LiveWorkers() : 0;
+    s_posted = 0;
+    for (int w = 0; w < workers; w++) s_posted += THREAD_PostCall(CALL_ID + w, decode_worker, 0) == 0;
+}
+
+void INS_stop_decoding(void)
+{
+    if (!s_decoding) return;
+    s_next_decode = INS_NUM_TYPES;                  // a stop leaves the workers nothing more to take
+    {
+        std::lock_guard<std::mutex> g(s_lock);
+        s_uploaded = INS_NUM_TYPES;                 // and none waiting
+    }
+    s_moved.notify_all();
+    for (int w = 0; w < s_posted; w++)
+        while (!THREAD_GetCall(CALL_ID + w, nullptr, nullptr, nullptr)) std::this_thread::yield();
+    for (OGL_decoded& d : s_decoded) d = OGL_decoded();
+    s_spare = {};
+    s_decoding = s_posted = 0;
+}
+
 static void staged(int k)
 {
     {
@@ -131,14 +168,7 @@ void MACIBM_load_instruments(void)
     INS_check_catalogue(INS_catalogue, INS_NUM_TYPES);
     INS_startup_reset();
     handle_ins_level("cockpit:");
-
-    s_next_decode = 0;
-    s_uploaded = 0;
-    for (std::atomic<int>& r : s_ready) r = 0;
-    enum { CALL_ID = 0x7942 };
-    const int workers = THREAD_IsInited() ? THREAD_LiveWorkers() : 0;
-    int posted = 0;
-    for (int w = 0; w < workers; w++) posted += THREAD_PostCall(CALL_ID + w, decode_worker, 0) == 0;
+    INS_start_decoding();                           // unless the start began it already
 
     void (*was)(const char*) = OGL_texbmp_progress;
     if (was) OGL_texbmp_progress = throttled_progress;
@@ -154,16 +184,7 @@ void MACIBM_load_instruments(void)
         staged(k);
     }
     OGL_texbmp_progress = was;
-    s_next_decode = INS_NUM_TYPES;                  // a stop leaves the workers nothing more to take
-    {
-        std::lock_guard<std::mutex> g(s_lock);
-        s_uploaded = INS_NUM_TYPES;                 // and none waiting
-    }
-    s_moved.notify_all();
-    for (int w = 0; w < posted; w++)
-        while (!THREAD_GetCall(CALL_ID + w, nullptr, nullptr, nullptr)) std::this_thread::yield();
-    for (OGL_decoded& d : s_decoded) d = OGL_decoded();
-    s_spare = {};
+    INS_stop_decoding();
     if (missing >= 0)
         MACIBM_alert(0, "I could not find an instrument!", "I need this instrument:", INS_catalogue[missing], "", 17);
 }
