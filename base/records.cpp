@@ -86,8 +86,8 @@ void MACIBM_zero_fill(void* p, size_t n)
 {
     unsigned char* const b = (unsigned char*)p;
 #ifdef __linux__
-    // Faulting in and clearing a page costs about as much as the system handing a fresh one
-    // over when it is first used, and most pages are never used by a start.
+    // Writing zeros faults in every page at once; a page handed back costs nothing until it is
+    // used again, and most pages of these records no start uses. Too small a range is written.
     static const uintptr_t page = (uintptr_t)sysconf(_SC_PAGESIZE);
     const uintptr_t first_free = ((uintptr_t)_edata + page - 1) & ~(page - 1), end = (uintptr_t)_end & ~(page - 1);
     uintptr_t lo = ((uintptr_t)b + page - 1) & ~(page - 1), hi = ((uintptr_t)b + n) & ~(page - 1);
