@@ -196,6 +196,8 @@ struct livery {
     RGBA base, accent, trim;
     float stripe_y, stripe_h;           // the cheat line's bottom and height on the fuselage
     float number_z, number_y, number_h; // the tail number: its middle, its baseline, letter height
+    float screen_z, window_z0, window_z1, window_y0, window_y1, window_pitch;   // windscreen and side
+                                        // windows (a row of pitch feet, or one pane when 0)
 };
 
 struct sample {
@@ -492,12 +494,18 @@ void make_tail_sitter(veh_struct& v)
 }
 
 const sample s_samples[] = {
-    {"Trainer", make_trainer, {rgb8(246, 246, 242), rgb8(178, 34, 40), rgb8(40, 52, 110), -0.55f, 0.4f, 19.0f, 0.15f, 0.9f}},
-    {"Light Twin", make_twin, {rgb8(245, 244, 238), rgb8(24, 70, 140), rgb8(150, 110, 30), -0.5f, 0.45f, 20.5f, 0.2f, 0.9f}},
-    {"Regional Jet", make_regional_jet, {rgb8(248, 248, 250), rgb8(18, 60, 130), rgb8(200, 40, 50), -0.2f, 0.7f, 79.0f, 0.9f, 1.3f}},
-    {"Helicopter", make_helicopter, {rgb8(236, 190, 40), rgb8(30, 30, 36), rgb8(30, 30, 36), -0.5f, 0.5f, 20.0f, 1.25f, 0.75f}},
-    {"Sailplane", make_sailplane, {rgb8(252, 252, 252), rgb8(220, 60, 30), rgb8(40, 40, 48), 100, 0, 13.5f, -0.05f, 0.5f}},
-    {"Tail-Sitter", make_tail_sitter, {rgb8(200, 206, 212), rgb8(30, 40, 90), rgb8(30, 40, 90), -0.3f, 0.6f, 16.0f, 0.7f, 0.9f}},
+    {"Trainer", make_trainer,
+     {rgb8(246, 246, 242), rgb8(178, 34, 40), rgb8(40, 52, 110), -0.55f, 0.4f, 19.0f, 0.15f, 0.9f, 5.6f, 7.4f, 13.6f, 0.9f, 2.2f, 0}},
+    {"Light Twin", make_twin,
+     {rgb8(245, 244, 238), rgb8(24, 70, 140), rgb8(150, 110, 30), -0.5f, 0.45f, 20.5f, 0.2f, 0.9f, 6.0f, 8.3f, 16.5f, 0.6f, 1.7f, 2.1f}},
+    {"Regional Jet", make_regional_jet,
+     {rgb8(248, 248, 250), rgb8(18, 60, 130), rgb8(200, 40, 50), -0.2f, 0.7f, 79.0f, 0.9f, 1.3f, 3.6f, 12.0f, 62.0f, 0.9f, 2.1f, 1.75f}},
+    {"Helicopter", make_helicopter,
+     {rgb8(236, 190, 40), rgb8(30, 30, 36), rgb8(30, 30, 36), -0.5f, 0.5f, 20.0f, 1.25f, 0.75f, 0.6f, 3.2f, 9.5f, 0.3f, 2.3f, 3.2f}},
+    {"Sailplane", make_sailplane,
+     {rgb8(252, 252, 252), rgb8(220, 60, 30), rgb8(40, 40, 48), 100, 0, 13.5f, -0.05f, 0.5f, 1.6f, 7.2f, 7.2f, 0.35f, 9, 0}},
+    {"Tail-Sitter", make_tail_sitter,
+     {rgb8(200, 206, 212), rgb8(30, 40, 90), rgb8(30, 40, 90), -0.3f, 0.6f, 16.0f, 0.7f, 0.9f, 10.5f, 13.5f, 13.5f, 2.2f, 9, 0}},
 };
 
 //=== paint ==================================================================================
@@ -540,7 +548,7 @@ RGBA livery_at(const veh_struct& v, const livery& l, const Canvas& number, int p
         const float rad = (float)M_PI / 180;
         const float reach = std::fabs(v.Xarm[part]) + v.semilen_SEG[part] * std::cos(v.sweep1[part] * rad) *
                                                           std::fabs(std::cos(v.dihed1[part] * rad));
-        return std::fabs(x) > reach * 0.92f && reach > 6 ? l.accent : l.base;
+        return std::fabs(x) > reach * 0.92f && reach > 6 && v.Croot[part] > 1 ? l.accent : l.base;
     }
     // Fuselage: the tail number in the trim colour, read from nose to tail on the left and
     // from tail to nose on the right (both read left to right from outside), a cheat line with a
@@ -550,6 +558,11 @@ RGBA livery_at(const veh_struct& v, const livery& l, const Canvas& number, int p
     const float w = (y - l.number_y) * px_per_ft + 2;
     if (u >= 0 && w >= 0 && u < (float)number.w && w < (float)number.h && number.at((int)u, (int)w).a > 0.5f)
         return l.trim;
+    const RGBA glass = rgb8(40, 50, 66);
+    if (y >= l.window_y0 && z >= l.screen_z && z < l.window_z0 && (y < l.window_y1 || std::fabs(x) < 1.2f)) return glass;
+    if (y >= l.window_y0 && y < l.window_y1 && z >= l.window_z0 && z < l.window_z1 &&
+        (l.window_pitch <= 0 || std::fmod(z - l.window_z0, l.window_pitch) < 0.6f * l.window_pitch))
+        return glass;
     if (y >= l.stripe_y && y < l.stripe_y + l.stripe_h) return l.accent;
     if (y >= l.stripe_y + l.stripe_h + 0.08f && y < l.stripe_y + l.stripe_h + 0.22f) return l.trim;
     return y < l.stripe_y - 1.2f ? mix(l.base, rgb8(150, 155, 165), 0.5f) : l.base;
