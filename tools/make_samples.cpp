@@ -33,6 +33,7 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -656,9 +657,9 @@ void settle(veh_struct& v)
     APP_recompute();
 }
 
-int make_one(const sample& s, const std::string& aircraft_folder, const PixelFont& font)
+int make_one(const sample& s, const PixelFont& font)
 {
-    const std::string folder = aircraft_folder + s.name + "/";
+    const std::string folder = std::string("Aircraft/") + s.name + "/";
     const std::string base = folder + s.name;
     mkdir(folder.c_str(), 0755);
     for (const char* old : {"_paint.bmp", "_paint2.bmp", "_paint.bmpnew", "_paint2.bmpnew"}) remove((base + old).c_str());
@@ -669,7 +670,8 @@ int make_one(const sample& s, const std::string& aircraft_folder, const PixelFon
     for (int g = 67; g <= 72; g++) v.gear_type[g] = 0, v.part_eq[g] = 0;
     s.make(v);
     STR_put(v.name, std::string(s.name) + ".acf");
-    STR_put(v.path, base + ".acf");
+    // Where the program finds it, in its own form, so the file holds no path of the build machine.
+    STR_put(v.path, "Aircraft:" + std::string(s.name) + ":" + s.name + ".acf");
     if (v.gear_type[67] == 1) GEAR_default_skids();
     ACF_autoset(0);
     set_default_instruments();
@@ -683,7 +685,7 @@ int make_one(const sample& s, const std::string& aircraft_folder, const PixelFon
     for (const ACF_problem& p : problems)
         fprintf(stderr, "make_samples: %s: check %d: %s\n", s.name, p.check, p.lines[0].c_str());
     if (!problems.empty()) return 0;
-    if (!IO_acf_write_to(0, base + ".acf")) {
+    if (!IO_acf_write_to(0, STR_of(v.path))) {
         fprintf(stderr, "make_samples: could not write %s.acf\n", base.c_str());
         return 0;
     }
@@ -713,7 +715,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "make_samples: %s\n", err.c_str());
         return 1;
     }
-    // The records as the program starts them, with no window; alerts go to the terminal.
+    // The records as the program starts them, with no window, working in its folder (paths in the
+    // program's own form are taken from there); alerts go to the terminal.
+    if (chdir(aerodeck.c_str()) != 0) {
+        fprintf(stderr, "make_samples: no folder %s\n", aerodeck.c_str());
+        return 1;
+    }
     MACIBM_zero_records();
     MACIBM_build_paths(aerodeck.c_str());
     dat = fopen("/dev/null", "w");
@@ -722,9 +729,8 @@ int main(int argc, char** argv)
     MACIBM_res_defaults();
     MACIBM_compute_offsets();
     MACIBM_alert_terminal(1);
-    const std::string aircraft_folder = aerodeck + "Aircraft/";
-    mkdir(aircraft_folder.c_str(), 0755);
+    mkdir("Aircraft", 0755);
     int ok = 1;
-    for (const sample& s : s_samples) ok &= make_one(s, aircraft_folder, font);
+    for (const sample& s : s_samples) ok &= make_one(s, font);
     return ok ? 0 : 1;
 }
