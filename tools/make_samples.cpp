@@ -31,6 +31,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -641,6 +642,25 @@ bool paint_sample(const veh_struct& v, const livery& l, const PixelFont& font, c
     return true;
 }
 
+// The program has no default panel of its own for a glider: its light-aircraft panel without
+// what a glider lacks (engine, fuel, flaps, gyros and their suction, navigation receivers).
+void glider_panel(veh_struct& v)
+{
+    static const char* const lacks[] = {"engine", "fuel", "handles", "starter", "flaps", "Suction", "hobbs",
+                                        "horizons", "DGs", "VORs", "markers", "navcom2", "GPS", "audiopanel",
+                                        "brakes", "land_light", "pitot"};
+    int kept = 0;
+    for (int i = 0; i < ACF_INSTRUMENTS; i++) {
+        if (v.ins_type[i] < 0) continue;
+        const std::string path = INS_path(v.ins_type[i]);
+        if (std::any_of(std::begin(lacks), std::end(lacks), [&](const char* w) { return path.find(w) != std::string::npos; }))
+            continue;
+        v.ins_type[kept] = v.ins_type[i], v.ins_x[kept] = v.ins_x[i], v.ins_y[kept] = v.ins_y[i];
+        v.ins_size[kept++] = v.ins_size[i];
+    }
+    for (int i = kept; i < ACF_INSTRUMENTS; i++) v.ins_type[i] = -1, v.ins_x[i] = v.ins_y[i] = 0, v.ins_size[i] = 1;
+}
+
 //=== the run ================================================================================
 // The editor's frames, until the resting height and pitch on the gear have settled (they move a
 // small step per frame) and the derived values no longer change.
@@ -675,6 +695,7 @@ int make_one(const sample& s, const PixelFont& font)
     if (v.gear_type[67] == 1) GEAR_default_skids();
     ACF_autoset(0);
     set_default_instruments();
+    if (v.cockpit_type == 3) glider_panel(v);
     settle(v);
     if (v.gear_type[67] == 1) {   // the skid tubes follow the settled contact points
         GEAR_default_skids();
