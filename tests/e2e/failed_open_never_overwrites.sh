@@ -8,6 +8,7 @@ set -u
 . "$(dirname "$0")/common.bash"
 fresh_installation "$1"
 printf 'I\n740 version\n  1024   768    32     1     0     1    0.020000    0.020000' > "$PRF/Aerodeck 7 Resolution.prf"
+rm -rf "$TMP/Aircraft"/*/                    # the sample aircraft: the damaged one is alone in the dialog
 printf 'xyz' > "$TMP/Aircraft/damaged.acf"
 mkdir "$TMP/elsewhere"
 cd "$TMP/elsewhere"
