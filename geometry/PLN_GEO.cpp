@@ -11,7 +11,11 @@
 #include "model/acf_defaults.h"
 #include "base/con_struct.h"
 #include <cmath>
+#include <cstring>
 #include <iterator>
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
 
 const float GEO_crat[GEO_FOIL_POINTS] = {-0.25f, -0.22f, -0.15f, 0.0f, 0.2f, 0.5f, 0.75f,
                                          0.75f,  0.5f,   0.2f,   0.0f, -0.15f, -0.22f, -0.25f};
@@ -66,101 +70,148 @@ int GEO_element_has_control(int p, int en, int s)
     return v.ail1[en][s] || v.ail2[en][s] || v.elev[en][s] || v.rudd[en][s] || v.flap[en][s];
 }
 
+//=== four points at a time ==================================================================
+// The per-point loops take four neighbouring points at once in a vector of four floats (the
+// GCC and Clang vector extension). Every lane does exactly the one-point operations in the same
+// order, so the results are those of a loop over single points to the last bit.
+typedef float f4 __attribute__((vector_size(16)));
+typedef int i4 __attribute__((vector_size(16)));
+
+static inline f4 load4(const float* p)
+{
+    f4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+static inline void store4(float* p, f4 v) { std::memcpy(p, &v, sizeof v); }
+static inline f4 select4(i4 m, f4 a, f4 b) { return (f4)(((i4)a & m) | ((i4)b & ~m)); }
+static inline f4 sqrt4(f4 v)
+{
+#if defined(__SSE__)
+    return _mm_sqrt_ps(v);
+#else
+    return f4{std::sqrt(v[0]), std::sqrt(v[1]), std::sqrt(v[2]), std::sqrt(v[3])};
+#endif
+}
+// usable() of four numbers.
+static inline f4 usable4(f4 x) { return (f4)((i4)x & (((f4)((i4)x & 0x7fffffff)) <= 1e10f)); }
+
+// Four points' x, y and z out to a vertex-by-vertex array: o[0..3][0..2].
+static inline void store_xyz4(float (*o)[3], f4 x, f4 y, f4 z)
+{
+    float* d = o[0];
+    const f4 xy01 = __builtin_shufflevector(x, y, 0, 4, 1, 5);   // x0 y0 x1 y1
+    const f4 xy23 = __builtin_shufflevector(x, y, 2, 6, 3, 7);   // x2 y2 x3 y3
+    const f4 yz1 = __builtin_shufflevector(y, z, 1, 5, 1, 5);    // y1 z1
+    store4(d, __builtin_shufflevector(xy01, z, 0, 1, 4, 2));       // x0 y0 z0 x1
+    store4(d + 4, __builtin_shufflevector(yz1, xy23, 0, 1, 4, 5));   // y1 z1 x2 y2
+    store4(d + 8, __builtin_shufflevector(z, xy23, 2, 6, 7, 3));     // z2 x3 y3 z3
+}
+// Four points' texture coordinates: o[0..3][0..1].
+static inline void store_st4(float (*o)[2], f4 s, f4 t)
+{
+    store4(o[0], __builtin_shufflevector(s, t, 0, 4, 1, 5));
+    store4(o[2], __builtin_shufflevector(s, t, 2, 6, 3, 7));
+}
+
+// f(r) for the first point r of each group of four covering points r0..r1-1 (at least four):
+// every fourth, the last group moved back to end at r1. A point that two groups share is worked
+// out twice, the same both times, so f must not read what it writes.
+template <class F>
+static inline void each4(int r0, int r1, F f)
+{
+    for (int r = r0;; r += 4) {
+        if (r > r1 - 4) r = r1 - 4;
+        f(r);
+        if (r == r1 - 4) return;
+    }
+}
+
 //=== normals ================================================================================
 // A part's vertices while it is built, one array per axis, so the per-point loops run over
-// contiguous floats the compiler can take four at a time. They go out to the record's
-// vertex-by-vertex arrays once, at the end.
+// contiguous floats four at a time.
 struct soa_grid {
     float x[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     float y[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     float z[ACF_BODY_STATIONS][ACF_BODY_POINTS];
 };
 
-static void store_grid(const soa_grid& g, int sdim, int rdim, float (*out)[ACF_BODY_POINTS][3])
-{
-    for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            out[s][r][0] = g.x[s][r];
-            out[s][r][1] = g.y[s][r];
-            out[s][r][2] = g.z[s][r];
-        }
-}
-
 // Each vertex's normal is the cross product of the run along the part (the stations either
-// side) and the run round it (from point r_lo to point r_hi), so it follows the surface whatever
-// its spacing. Round a body ring the runs go from the point before to the point after; along a
-// wing section from the point to the next. Those points are done in one straight loop; the few
-// where a ring wraps, closes or doubles a point are done again from the index tables.
-// RDIM fixes the ring's size at compile time, so the short loops round it unroll whole; IS_BODY
-// chooses the ring's wrap rules over a wing section's.
+// side) and the run round it (from point lo[r] to point hi[r]), so it follows the surface
+// whatever its spacing. Round a body ring the runs go from the point before to the point after;
+// along a wing section from the point to the next. Those points form one straight run; the few
+// where a ring wraps, closes or doubles a point are done after it, each as a copy of an earlier
+// point whose runs it shares or from its own runs. The tables are fixed at compile time for
+// each ring size (IS_BODY: a ring's wrap rules rather than a wing section's).
+template <int RDIM, int IS_BODY>
+struct ring_runs {
+    static constexpr int rdim = RDIM, rsem = RDIM / 2;
+    // The straight run [r0, r1): lo = r + dl, hi = r + 1.
+    static constexpr int dl = IS_BODY ? -1 : 0, r0 = IS_BODY ? 1 : 0, r1 = RDIM - 1;
+    static_assert(RDIM <= ACF_BODY_POINTS && r1 - r0 >= 4);
+    int lo[RDIM] = {}, hi[RDIM] = {}, in_run[RDIM] = {}, off_run[RDIM] = {};   // off_run: all bits set
+    int odd[RDIM] = {}, same_as[RDIM] = {}, n_odd = 0;
+    constexpr ring_runs()
+    {
+        for (int r = 0; r < rdim; r++) {
+            if (IS_BODY) {
+                // A ring is two half-rings whose ends coincide: step over the duplicate points
+                // so the run round the ring never has zero length.
+                lo[r] = r == 0 ? rdim - 2 : r == rsem ? r - 2 : r - 1;
+                hi[r] = r == rdim - 1 ? 1 : r == rsem - 1 ? r + 2 : r + 1;
+            } else {
+                // The trailing edge is two coincident points, the leading edge too.
+                lo[r] = r == 6 ? 5 : r == rdim - 1 ? rdim - 2 : r;
+                hi[r] = r == 6 ? 6 : r == rdim - 1 ? rdim - 1 : r + 1;
+            }
+            in_run[r] = r >= r0 && r < r1 && lo[r] == r + dl && hi[r] == r + 1;
+            off_run[r] = in_run[r] ? 0 : -1;
+        }
+        for (int r = 0; r < rdim; r++) {
+            if (in_run[r]) continue;
+            int q = -1;
+            for (int e = 0; e < r && q < 0; e++)   // done before r, in the run or not
+                if (lo[e] == lo[r] && hi[e] == hi[r]) q = e;
+            for (int e = r + 1; e < rdim && q < 0; e++)
+                if (in_run[e] && lo[e] == lo[r] && hi[e] == hi[r]) q = e;
+            same_as[n_odd] = q;
+            odd[n_odd++] = r;
+        }
+    }
+};
+
 template <int RDIM, int IS_BODY>
 static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[ACF_BODY_POINTS][3])
 {
-    constexpr int rdim = RDIM, is_body = IS_BODY;
-    static_assert(rdim >= 2 && rdim <= ACF_BODY_POINTS);
+    static constexpr ring_runs<RDIM, IS_BODY> T{};
+    constexpr int r0 = T.r0, r1 = T.r1, dl = T.dl;
     if (sdim < 2) return;
-    int r_lo[ACF_BODY_POINTS], r_hi[ACF_BODY_POINTS];
-    const int rsem = rdim / 2;
-    for (int r = 0; r < rdim; r++) {
-        if (is_body) {
-            // A ring is two half-rings whose ends coincide: step over the duplicate points so the
-            // run round the ring never has zero length.
-            r_lo[r] = intlim(r - 1, 0, rdim - 1);
-            r_hi[r] = intlim(r + 1, 0, rdim - 1);
-            if (r == rsem - 1) r_hi[r]++;
-            if (r == rsem) r_lo[r]--;
-            if (r == 0) r_lo[r] = rdim - 2;
-            if (r == rdim - 1) r_hi[r] = 1;
-        } else {
-            r_lo[r] = r;
-            r_hi[r] = intlim(r + 1, 0, rdim - 1);
-            // The trailing edge is two coincident points, the leading edge too.
-            if (r == 6) { r_lo[r] = 5; r_hi[r] = 6; }
-            if (r == rdim - 1) { r_lo[r] = rdim - 2; r_hi[r] = rdim - 1; }
-        }
-    }
-    // The straight run [r0, r1) with r_lo = r + dl and r_hi = r + dh; the rest by the tables,
-    // or as a copy of a point of the run whose runs they share (a wing's doubled edge points).
-    const int dl = is_body ? -1 : 0, dh = 1, r0 = is_body ? 1 : 0, r1 = rdim - 1;
-    int odd[ACF_BODY_POINTS], same_as[ACF_BODY_POINTS], n_odd = 0, in_run[ACF_BODY_POINTS];
-    for (int r = 0; r < rdim; r++) {
-        in_run[r] = r >= r0 && r < r1 && r_lo[r] == r + dl && r_hi[r] == r + dh;
-        if (in_run[r]) continue;
-        const int q = r_lo[r] - dl;
-        same_as[n_odd] = q >= r0 && q < r1 && r_hi[r] == q + dh ? q : -1;
-        odd[n_odd++] = r;
-    }
-
     for (int s = 0; s < sdim; s++) {
-        const int lo_z = intlim(s - 1, 0, sdim - 1), hi_z = intlim(s + 1, 0, sdim - 1);
+        const int lo_z = s > 0 ? s - 1 : 0, hi_z = s < sdim - 1 ? s + 1 : sdim - 1;
         // A body's end stations close to a point: across and up, the run along it is taken
         // from the stations inside.
-        const int lo_xy = is_body ? intlim(lo_z, 1, sdim - 2) : lo_z;
-        const int hi_xy = is_body ? intlim(hi_z, 1, sdim - 2) : hi_z;
+        const int lo_xy = IS_BODY ? intlim(lo_z, 1, sdim - 2) : lo_z;
+        const int hi_xy = IS_BODY ? intlim(hi_z, 1, sdim - 2) : hi_z;
         const float *lx = g.x[lo_xy], *ly = g.y[lo_xy], *hx = g.x[hi_xy], *hy = g.y[hi_xy];
         const float *lz = g.z[lo_z], *hz = g.z[hi_z];
-        float ox[ACF_BODY_POINTS], oy[ACF_BODY_POINTS], oz[ACF_BODY_POINTS];
-        int careful = 0;
-        for (int r = r0; r < r1; r++) {
-            const int l = r + dl, h = r + dh;
-            const float ax = hx[l] - lx[l], ay = hy[l] - ly[l], az = hz[l] - lz[l];
-            const float bx = rfac * (lx[h] - lx[l]), by = rfac * (ly[h] - ly[l]), bz = rfac * (lz[h] - lz[l]);
-            const float nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
-            const float k = 1.0f / std::sqrt(nx * nx + ny * ny + nz * nz);
-            ox[r] = nx * k;
-            oy[r] = ny * k;
-            oz[r] = nz * k;
-            careful |= ((k > 0.0f) + (k < 1e30f) != 2) & in_run[r];
-        }
         float(*o)[3] = out[s];
-        for (int r = r0; r < r1; r++) {
-            o[r][0] = ox[r];
-            o[r][1] = oy[r];
-            o[r][2] = oz[r];
-        }
-        // The rare product that is zero or too large for a float is done again the careful way.
+        float kk[RDIM];
+        i4 fine = {-1, -1, -1, -1};
+        each4(r0, r1, [&](int r) {
+            const int l = r + dl, h = r + 1;
+            const f4 Lx = load4(lx + l), Ly = load4(ly + l), Lz = load4(lz + l);
+            const f4 ax = load4(hx + l) - Lx, ay = load4(hy + l) - Ly, az = load4(hz + l) - Lz;
+            const f4 bx = rfac * (load4(lx + h) - Lx), by = rfac * (load4(ly + h) - Ly), bz = rfac * (load4(lz + h) - Lz);
+            const f4 nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
+            const f4 k = 1.0f / sqrt4(nx * nx + ny * ny + nz * nz);
+            store_xyz4(o + r, nx * k, ny * k, nz * k);
+            store4(kk + r, k);
+            i4 off;
+            std::memcpy(&off, T.off_run + r, sizeof off);
+            fine &= ((k > 0.0f) & (k < 1e30f)) | off;   // the points after the run are done again anyway
+        });
         auto normal = [&](int r, int any) {
-            const int l = r_lo[r], h = r_hi[r];
+            const int l = T.lo[r], h = T.hi[r];
             const float a[3] = {hx[l] - lx[l], hy[l] - ly[l], hz[l] - lz[l]};
             const float b[3] = {rfac * (lx[h] - lx[l]), rfac * (ly[h] - ly[l]), rfac * (lz[h] - lz[l])};
             const float nx = a[1] * b[2] - a[2] * b[1], ny = a[2] * b[0] - a[0] * b[2], nz = a[0] * b[1] - a[1] * b[0];
@@ -171,11 +222,12 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
                 find_normal_vects(a, b, o[r]);
             }
         };
-        if (careful)
+        // The rare product that is zero or too large for a float is done again the careful way.
+        if ((fine[0] & fine[1] & fine[2] & fine[3]) == 0)
             for (int r = r0; r < r1; r++)
-                if (in_run[r]) normal(r, 0);
-        for (int i = 0; i < n_odd; i++) {
-            const int r = odd[i], q = same_as[i];
+                if (T.in_run[r] && !(kk[r] > 0.0f && kk[r] < 1e30f)) normal(r, 0);
+        for (int i = 0; i < T.n_odd; i++) {
+            const int r = T.odd[i], q = T.same_as[i];
             if (q < 0) {
                 normal(r, 1);
                 continue;
@@ -196,8 +248,8 @@ static const hinge_control k_hinge_controls[] = {
     {&veh_struct::rudd, DEFL_RUDD}, {&veh_struct::flap, DEFL_FLAP},
 };
 
-// The upper (1) and lower (-1) hinge points of a section; the others lie on the foil.
-static const int k_hinge_pt[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0};
+// The upper and lower hinge points of a section; the others lie on the foil.
+constexpr int k_upper_hinge = 5, k_lower_hinge = 8;
 
 static void build_wing(int p, int en)
 {
@@ -250,54 +302,6 @@ static void build_wing(int p, int en)
         chord_e[e] = interp(0.0f, croot, (float)els, ctip, (float)e, 1);
         thick_e[e] = interp(0.0f, troot, (float)els, ttip, (float)e, 1);
     }
-    // Each station's section: the foil's chord and thickness fractions with the hinge points'
-    // own, then every point by the same sums.
-    soa_grid g;
-    float(*co)[3] = v.co_xyz[en];
-    for (int s = 0; s < els; s++) {
-        // The hinge points sit on the chord of the last control this element carries.
-        float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
-        int has_control = 0;
-        for (int c = (int)std::size(k_hinge_controls); c-- > 0;) {
-            if (!(v.*k_hinge_controls[c].on)[en][s]) continue;
-            has_control = 1;
-            for (int k = 0; k < 2; k++)
-                hinge_crat[k] = usable(0.75f - control_crat(p, en, (float)(s + k), k_hinge_controls[c].code), GEO_crat[5]);
-            break;
-        }
-
-        for (int k = 0; k < 2; k++) {
-            const int e = s + k;
-            const float chord = chord_e[e], thick = thick_e[e];
-            // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
-            const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
-            const float hc = hinge_crat[k];
-            const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
-            float *X = g.x[2 * s + k], *Y = g.y[2 * s + k], *Z = g.z[2 * s + k];
-            for (int r = 0; r < GEO_FOIL_POINTS; r++) {
-                const float cr = k_hinge_pt[r] ? hc : GEO_crat[r];
-                const float vr = k_hinge_pt[r] > 0 ? vr_hinge : k_hinge_pt[r] < 0 ? -vr_hinge : GEO_vrat[r];
-                const float chrd = cr * chord, vert = vr * thick;
-                const float z = vert * sie + chrd * cie;
-                const float y = vert * cie - chrd * sie;
-                X[r] = bxe - z * sswe - y * sd;
-                Y[r] = bye + y * cd;
-                Z[r] = bze + z * cswe;
-            }
-            // Hinge line: midway between the hinge points, or below the wing for a flap that
-            // drops away from it.
-            const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
-            for (int i = 0; i < 3; i++) {
-                co[2 * s + k][i] = (h5[i] + h8[i]) * 0.5f;
-                if (v.flap[en][s] && moves_flap_hinge) co[2 * s + k][i] -= 2.0f * (h5[i] - h8[i]);
-            }
-        }
-        const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
-        for (int i = 0; i < 3; i++) v.ca_xyz[en][2 * s][i] = span_scale * (co[2 * s + 1][i] - co[2 * s][i]);
-    }
-    store_grid(g, sdim, GEO_FOIL_POINTS, v.a_xyz[en]);
-    part_normals<GEO_FOIL_POINTS, 0>(g, sdim, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
-
     // Texture: chordwise across the rectangle by position along the part, spanwise by station.
     const GEO_tex_rect rc = GEO_part_rect(en);
     const float z_lo = std::fmin(bz[els] - ctip * 0.25f, bz[0] - croot * 0.25f);
@@ -311,66 +315,119 @@ static void build_wing(int p, int en)
     const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
     float face[GEO_FOIL_POINTS];
     for (int r = 0; r < GEO_FOIL_POINTS; r++) face[r] = r >= 7 ? other_face : 0.0f;
+
+    // Each station's section: the foil's chord and thickness fractions with the hinge points'
+    // own, then every point by the same sums, stored with its texture coordinates as it is made.
+    soa_grid g;
+    float(*co)[3] = v.co_xyz[en];
+    float(*mesh)[ACF_BODY_POINTS][3] = v.a_xyz[en];
     grid2& st = v.st[en];
-    for (int k = 0; k < sdim; k++) {
-        const float span = (float)((k + 1) / 2) * 2.0f / (float)sdim * semilen;
-        const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
-        const float* Z = g.z[k];
-        for (int r = 0; r < GEO_FOIL_POINTS; r++) {
-            st[k][r][0] = s_base + (Z[r] - z_lo) * s_slope + face[r];
-            st[k][r][1] = t;
+    for (int s = 0; s < els; s++) {
+        // The hinge points sit on the chord of the last control this element carries.
+        float hinge_crat[2] = {GEO_crat[5], GEO_crat[5]};
+        int has_control = 0;
+        for (int c = (int)std::size(k_hinge_controls); c-- > 0;) {
+            if (!(v.*k_hinge_controls[c].on)[en][s]) continue;
+            has_control = 1;
+            for (int k = 0; k < 2; k++)
+                hinge_crat[k] = usable(0.75f - control_crat(p, en, (float)(s + k), k_hinge_controls[c].code), GEO_crat[5]);
+            break;
         }
+
+        for (int k = 0; k < 2; k++) {
+            const int e = s + k, j = 2 * s + k;
+            const float chord = chord_e[e], thick = thick_e[e];
+            // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
+            const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
+            float cr[GEO_FOIL_POINTS], vr[GEO_FOIL_POINTS];
+            std::memcpy(cr, GEO_crat, sizeof cr);
+            std::memcpy(vr, GEO_vrat, sizeof vr);
+            cr[k_upper_hinge] = cr[k_lower_hinge] = hinge_crat[k];
+            vr[k_upper_hinge] = vr_hinge;
+            vr[k_lower_hinge] = -vr_hinge;
+            const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
+            const float span = (float)((j + 1) / 2) * 2.0f / (float)sdim * semilen;
+            const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
+            float *X = g.x[j], *Y = g.y[j], *Z = g.z[j];
+            each4(0, GEO_FOIL_POINTS, [&](int r) {
+                const f4 chrd = load4(cr + r) * chord, vert = load4(vr + r) * thick;
+                const f4 z = vert * sie + chrd * cie;
+                const f4 y = vert * cie - chrd * sie;
+                const f4 px = bxe - z * sswe - y * sd, py = bye + y * cd, pz = bze + z * cswe;
+                store4(X + r, px);
+                store4(Y + r, py);
+                store4(Z + r, pz);
+                store_xyz4(mesh[j] + r, px, py, pz);
+                store_st4(st[j] + r, s_base + (pz - z_lo) * s_slope + load4(face + r), f4{t, t, t, t});
+            });
+            // Hinge line: midway between the hinge points, or below the wing for a flap that
+            // drops away from it.
+            const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
+            for (int i = 0; i < 3; i++) {
+                co[j][i] = (h5[i] + h8[i]) * 0.5f;
+                if (v.flap[en][s] && moves_flap_hinge) co[j][i] -= 2.0f * (h5[i] - h8[i]);
+            }
+        }
+        const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
+        for (int i = 0; i < 3; i++) v.ca_xyz[en][2 * s][i] = span_scale * (co[2 * s + 1][i] - co[2 * s][i]);
     }
+    part_normals<GEO_FOIL_POINTS, 0>(g, sdim, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
 }
 
 //=== bodies and weapons =====================================================================
+static inline f4 abs4(f4 x) { return (f4)((i4)x & 0x7fffffff); }
+
 // Texture coordinates of a body ring grid: one coordinate runs round the body (its girth,
 // measured along each half-ring from the body's mean height, so a side's markings line up
 // station to station), the other along it. girth[s][R] and len[s][r] receive both in 0..1
-// (girth only for the first half-ring, R < rdim/2).
-static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int along_axis,
-                                  float (*girth)[HALF_RING], float (*len)[ACF_BODY_POINTS])
+// (girth only for the first half-ring, R < RDIM/2).
+template <int RDIM>
+static void body_girth_and_length(const soa_grid& g, int sdim, int along_axis, float (*girth)[HALF_RING],
+                                  float (*len)[ACF_BODY_POINTS])
 {
-    const int rsem = rdim / 2;
+    constexpr int rdim = RDIM, rsem = RDIM / 2;
     // Reference height: the first twelve stations summed, divided by all of them.
     float y_sum = 0.0f;
     for (int s = 0; s < (sdim < 12 ? sdim : 12); s++)
         for (int r = 0; r < rdim; r++) y_sum += g.y[s][r];
     const float y_ctr = y_sum / (float)(rdim * sdim);
 
-    float lo = 999.0f, hi = -999.0f;
+    f4 lo4 = {999.0f, 999.0f, 999.0f, 999.0f}, hi4 = -lo4;
     for (int s = 0; s < sdim; s++) {
+        const float *X = g.x[s], *Y = g.y[s];
         // Each segment's share above and below the reference height.
         float above[HALF_RING], below[HALF_RING];
-        for (int r = 0; r < rsem; r++) {
-            const float y1 = g.y[s][r], y2 = g.y[s][r + 1];
-            const float dx = g.x[s][r + 1] - g.x[s][r];
-            const float seg = std::sqrt((y2 - y1) * (y2 - y1) + dx * dx);
-            if (y1 >= y_ctr && y2 >= y_ctr) { above[r] = seg; below[r] = 0.0f; }
-            else if (y1 < y_ctr && y2 < y_ctr) { above[r] = 0.0f; below[r] = seg; }
-            else {
-                const float dy = std::fabs(y1 - y2);
-                above[r] = seg * ((y1 > y2 ? y1 : y2) - y_ctr) / dy;
-                below[r] = seg * (y_ctr - (y1 < y2 ? y1 : y2)) / dy;
-            }
-        }
+        each4(0, rsem, [&](int r) {
+            const f4 y1 = load4(Y + r), y2 = load4(Y + r + 1), dx = load4(X + r + 1) - load4(X + r);
+            const f4 seg = sqrt4((y2 - y1) * (y2 - y1) + dx * dx);
+            const i4 up = (y1 >= y_ctr) & (y2 >= y_ctr), down = (y1 < y_ctr) & (y2 < y_ctr);
+            const f4 dy = abs4(y1 - y2);
+            const f4 share_up = seg * (select4(y1 > y2, y1, y2) - y_ctr) / dy;
+            const f4 share_down = seg * (y_ctr - select4(y1 < y2, y1, y2)) / dy;
+            store4(above + r, select4(up, seg, select4(down, f4{}, share_up)));
+            store4(below + r, select4(up, f4{}, select4(down, seg, share_down)));
+        });
         // A half-ring wholly above (below) the reference height reaches it straight down (up).
         float shift = 0.0f;
-        if (y_ctr <= g.y[s][rsem]) shift += g.y[s][rsem] - y_ctr;
-        if (g.y[s][0] <= y_ctr) shift += g.y[s][0] - y_ctr;
+        if (y_ctr <= Y[rsem]) shift += Y[rsem] - y_ctr;
+        if (Y[0] <= y_ctr) shift += Y[0] - y_ctr;
 
         float run_above[HALF_RING + 1], run_below[HALF_RING + 1];
         run_above[rsem] = 0.0f;
         for (int r = rsem - 1; r >= 0; r--) run_above[r] = run_above[r + 1] + above[r];
         run_below[0] = 0.0f;
         for (int r = 0; r < rsem; r++) run_below[r + 1] = run_below[r] + below[r];
-        for (int R = 0; R < rsem; R++) {
-            const float gr = (g.y[s][R] >= y_ctr ? run_above[R] : -run_below[R]) + shift;
-            girth[s][R] = gr;
-            lo = gr < lo ? gr : lo;
-            hi = gr > hi ? gr : hi;
-        }
+        each4(0, rsem, [&](int R) {
+            const f4 gr = select4(load4(Y + R) >= y_ctr, load4(run_above + R), -load4(run_below + R)) + shift;
+            store4(girth[s] + R, gr);
+            lo4 = select4(gr < lo4, gr, lo4);
+            hi4 = select4(gr > hi4, gr, hi4);
+        });
     }
+    // No girth is -0 (every run starts at +0 and adds shares of at least +0), so the lowest and
+    // highest do not depend on the order they are looked at in.
+    float lo = lo4[0], hi = hi4[0];
+    for (int i = 1; i < 4; i++) lo = lo4[i] < lo ? lo4[i] : lo, hi = hi4[i] > hi ? hi4[i] : hi;
     const float g_scale = hi - lo > k_least_length ? 1.0f / (hi - lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
         for (int R = 0; R < rsem; R++) girth[s][R] = (girth[s][R] - lo) * g_scale;
@@ -385,48 +442,58 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int rdim, int alo
             run[s] = run[s - 1] + std::sqrt(dz * dz + dy * dy);
         }
         const float k = run[sdim - 1] > k_least_length ? 1.0f / run[sdim - 1] : 0.0f;
-        for (int s = 0; s < sdim; s++)
-            for (int r = 0; r < rdim; r++) len[s][r] = run[s] * k;
+        for (int s = 0; s < sdim; s++) {
+            const float l = run[s] * k;
+            each4(0, rdim, [&](int r) { store4(len[s] + r, f4{l, l, l, l}); });
+        }
         return;
     }
-    float z_lo = g.z[0][0], z_hi = g.z[0][0];
+    // The body's length range. Where its lowest or highest Z is 0 the lanes may meet +0 and -0
+    // in another order than one point at a time would: that changes only the sign of a zero
+    // length fraction, which the texture coordinate's non-negative start then absorbs.
+    f4 zlo4 = {g.z[0][0], g.z[0][0], g.z[0][0], g.z[0][0]}, zhi4 = zlo4;
     for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            const float z = g.z[s][r];
-            z_lo = z < z_lo ? z : z_lo;
-            z_hi = z > z_hi ? z : z_hi;
-        }
+        each4(0, rdim, [&](int r) {
+            const f4 z = load4(g.z[s] + r);
+            zlo4 = select4(z < zlo4, z, zlo4);
+            zhi4 = select4(z > zhi4, z, zhi4);
+        });
+    float z_lo = zlo4[0], z_hi = zhi4[0];
+    for (int i = 1; i < 4; i++) z_lo = zlo4[i] < z_lo ? zlo4[i] : z_lo, z_hi = zhi4[i] > z_hi ? zhi4[i] : z_hi;
     const float k = z_hi - z_lo > k_least_length ? 1.0f / (z_hi - z_lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) len[s][r] = (g.z[s][r] - z_lo) * k;
+        each4(0, rdim, [&](int r) { store4(len[s] + r, (load4(g.z[s] + r) - z_lo) * k); });
 }
 
-// The record's ring points as they are: numbers that are no use count as 0.
-static void read_rings(const veh_struct& v, int en, int sdim, int rdim, soa_grid& g)
+// The record's ring points as they are (numbers that are no use count as 0), into g and, unless
+// it is null, the record's vertex-by-vertex mesh.
+template <int RDIM>
+static void read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, float (*mesh)[ACF_BODY_POINTS][3])
 {
     for (int s = 0; s < sdim; s++)
-        for (int r = 0; r < rdim; r++) {
-            g.x[s][r] = usable(v.body_X[en][s][r]);
-            g.y[s][r] = usable(v.body_Y[en][s][r]);
-            g.z[s][r] = usable(v.body_Z[en][s][r]);
-        }
+        each4(0, RDIM, [&](int r) {
+            const f4 x = usable4(load4(&v.body_X[en][s][r]));
+            const f4 y = usable4(load4(&v.body_Y[en][s][r]));
+            const f4 z = usable4(load4(&v.body_Z[en][s][r]));
+            store4(&g.x[s][r], x);
+            store4(&g.y[s][r], y);
+            store4(&g.z[s][r], z);
+            if (mesh) store_xyz4(mesh[s] + r, x, y, z);
+        });
 }
 
-static void build_body(int p, int en)
+template <int RDIM>
+static void build_body(int p, int en, int sdim)
 {
     veh_struct& v = veh[p];
-    const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
-    if (sdim < 2 || rdim < 2) return;
-    const int rsem = rdim / 2;
+    constexpr int rdim = RDIM, rsem = RDIM / 2;
     soa_grid g;
-    read_rings(v, en, sdim, rdim, g);
-    store_grid(g, sdim, rdim, v.a_xyz[en]);
-    if (rdim == ACF_BODY_POINTS) part_normals<ACF_BODY_POINTS, 1>(g, sdim, 1.0f, v.n_xyz[en]);
-    if (rdim == FAIRING_POINTS) part_normals<FAIRING_POINTS, 1>(g, sdim, 1.0f, v.n_xyz[en]);
+    read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
+    part_normals<RDIM, 1>(g, sdim, 1.0f, v.n_xyz[en]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
-    body_girth_and_length(g, sdim, rdim, jet, girth, len);
+    body_girth_and_length<RDIM>(g, sdim, jet, girth, len);
 
     const GEO_tex_rect rc = GEO_part_rect(en);
     const int girth_across = en >= FIRST_FAIRING;   // fairings lie the other way on the paint
@@ -435,25 +502,26 @@ static void build_body(int p, int en)
     // The fuselage's and the nacelles' two sides each have a band of their own.
     const float side_band = en == FUSELAGE ? 252.0f / rc.dy
                             : (en >= FIRST_NACELLE && en <= LAST_NACELLE) ? 126.0f / rc.dy : 0.0f;
-    float band[ACF_BODY_POINTS];
+    float band[RDIM];
     for (int r = 0; r < rdim; r++) band[r] = r >= rsem ? side_band : 0.0f;
     grid2& st = v.st[en];
     for (int s = 0; s < sdim; s++) {
         // The second half-ring runs back up the other side: its girth is the first's, mirrored.
-        float gs[ACF_BODY_POINTS];
-        for (int r = 0; r < rsem; r++) gs[r] = girth[s][r];
-        for (int r = rsem; r < rdim; r++) gs[r] = girth[s][rdim - r - 1];
+        float gs[RDIM];
+        each4(0, rsem, [&](int r) { store4(gs + r, load4(girth[s] + r)); });
+        each4(rsem, rdim, [&](int r) {
+            const f4 mirrored = load4(girth[s] + rdim - 4 - r);
+            store4(gs + r, __builtin_shufflevector(mirrored, mirrored, 3, 2, 1, 0));
+        });
         const float* ls = len[s];
         if (girth_across)
-            for (int r = 0; r < rdim; r++) {
-                st[s][r][0] = s0 + gs[r] * (s1 - s0);
-                st[s][r][1] = t0 + ls[r] * (t1 - t0) - band[r];
-            }
+            each4(0, rdim, [&](int r) {
+                store_st4(st[s] + r, s0 + load4(gs + r) * (s1 - s0), t0 + load4(ls + r) * (t1 - t0) - load4(band + r));
+            });
         else
-            for (int r = 0; r < rdim; r++) {
-                st[s][r][0] = s0 + ls[r] * (s1 - s0);
-                st[s][r][1] = t0 + gs[r] * (t1 - t0) - band[r];
-            }
+            each4(0, rdim, [&](int r) {
+                store_st4(st[s] + r, s0 + load4(ls + r) * (s1 - s0), t0 + load4(gs + r) * (t1 - t0) - load4(band + r));
+            });
     }
 }
 
@@ -462,11 +530,11 @@ static void build_weapon(int p, int w)
     veh_struct& v = veh[p];
     const int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
     soa_grid g;
-    read_rings(v, w, sdim, rdim, g);
+    read_rings<ACF_BODY_POINTS>(v, w, sdim, g, nullptr);
     part_normals<ACF_BODY_POINTS, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
 
     float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
-    body_girth_and_length(g, sdim, rdim, 1, girth, len);
+    body_girth_and_length<ACF_BODY_POINTS>(g, sdim, 1, girth, len);
     // The weapon's paint: its length across the left half, one side above the middle, the
     // other below.
     for (int s = 0; s < sdim; s++) {
@@ -486,8 +554,14 @@ void GEO_build(int p)
     if (p < 0 || p >= ACF_RECORDS) return;
     for (int en = 0; en < ACF_FOIL_PARTS; en++)
         if (have_this_part(p, en, 6)) build_wing(p, en);
-    for (int en = FIRST_BODY; en <= LAST_BODY; en++)
-        if (have_this_part(p, en, 6)) build_body(p, en);
+    for (int en = FIRST_BODY; en <= LAST_BODY; en++) {
+        if (!have_this_part(p, en, 6)) continue;
+        // Every body has the full ring but the gear fairings.
+        const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
+        if (sdim < 2) continue;
+        if (rdim == ACF_BODY_POINTS) build_body<ACF_BODY_POINTS>(p, en, sdim);
+        if (rdim == FAIRING_POINTS) build_body<FAIRING_POINTS>(p, en, sdim);
+    }
     for (int w = 0; w < ACF_WPN_POINTS; w++)
         if (wpn_can_exist(p, w)) build_weapon(p, w);
     build_weapon(p, ACF_WPN_SLOTS - 1);   // the weapon being built, shown in the builder
@@ -515,6 +589,8 @@ void GEO_plan_extents(int p)
             grow(x, z + 0.75f * chord[k]);
         }
     }
+    // The bodies four points at a time; the largest distance is the same whichever lane finds it.
+    f4 sx4 = {sx, sx, sx, sx}, sz4 = {sz, sz, sz, sz};
     for (int en = FIRST_BODY; en <= LAST_BODY; en++) {
         if (!have_this_part(p, en, 6)) continue;
         const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
@@ -523,11 +599,17 @@ void GEO_plan_extents(int p)
         const float sc = std::sin(c), cc = std::cos(c);
         const float xarm = usable(v.Xarm[en]), zarm = usable(v.Zarm[en]);
         for (int s = 0; s < sdim; s++)
-            for (int r = 0; r < rdim; r++) {
+            each4(0, rdim, [&](int r) {
                 const float* q = v.a_xyz[en][s][r];
-                grow(cc * q[0] + xarm - sc * q[2], sc * q[0] + cc * q[2] + zarm);
-            }
+                const f4 a = load4(q), b = load4(q + 4), d = load4(q + 8);   // x0 y0 z0 x1 | y1 z1 x2 y2 | z2 x3 y3 z3
+                const f4 x01 = __builtin_shufflevector(a, b, 0, 3, 6, 6), z01 = __builtin_shufflevector(a, b, 2, 5, 5, 5);
+                const f4 x = __builtin_shufflevector(x01, d, 0, 1, 2, 5), z = __builtin_shufflevector(z01, d, 0, 1, 4, 7);
+                const f4 ax = abs4(cc * x + xarm - sc * z), az = abs4(sc * x + cc * z + zarm);
+                sx4 = select4(ax > sx4, ax, sx4);
+                sz4 = select4(az > sz4, az, sz4);
+            });
     }
+    for (int i = 0; i < 4; i++) grow(sx4[i], sz4[i]);
     v.size_x = sx;
     v.size_z = sz;
     v.size_tot = pythag(sx, sz);

@@ -21,6 +21,18 @@ static int blade_last_element(const veh_struct& v, int en, float el)
     return intlim(n, 0, els - 1);
 }
 
+// Any other part runs straight from its root at its current sweep and dihedral: X, Y and Z of
+// element coordinate el.
+static inline void straight_part_loc(int p, int en, float el, float* xyz)
+{
+    const veh_struct& v = veh[p];
+    const flt_struct& f = flt[p];
+    const float run = el * v.element_len[en];
+    xyz[0] = run * f.cos_act_sweep[en] * f.cos_act_dihed[en] * v.lat_sign[en] + v.Xarm[en];
+    xyz[1] = run * f.cos_act_sweep[en] * f.sin_act_dihed[en] + v.Yarm[en];
+    xyz[2] = run * f.sin_act_sweep[en] + v.Zarm[en];
+}
+
 // The sum itself, trig[i] being element i's sweep cosine (across) or sine (along).
 static float blade_run(const float* trig, int n, float el, float len)
 {
@@ -45,11 +57,9 @@ float get_el_base_loc(int p, int en, float el, const char& axis)
         return blade_run(trig, n, el, v.element_len[en]);
     }
 
-    const flt_struct& f = flt[p];
-    const float run = el * v.element_len[en];
-    if (axis == 'X') return run * f.cos_act_sweep[en] * f.cos_act_dihed[en] * v.lat_sign[en] + v.Xarm[en];
-    if (axis == 'Y') return run * f.cos_act_sweep[en] * f.sin_act_dihed[en] + v.Yarm[en];
-    return run * f.sin_act_sweep[en] + v.Zarm[en];
+    float xyz[3];
+    straight_part_loc(p, en, el, xyz);
+    return xyz[axis == 'X' ? 0 : axis == 'Y' ? 1 : 2];
 }
 
 
@@ -60,24 +70,29 @@ void get_el_edge_locs(int p, int en, float* x, float* y, float* z)
     const int els = intlim(v.els[en], 0, ACF_ELEMENTS);
     if (en >= ACF_THRUST_POINTS) {
         for (int e = 0; e <= els; e++) {
-            x[e] = get_el_base_loc(p, en, (float)e, 'X');
-            y[e] = get_el_base_loc(p, en, (float)e, 'Y');
-            z[e] = get_el_base_loc(p, en, (float)e, 'Z');
+            float xyz[3];
+            straight_part_loc(p, en, (float)e, xyz);
+            x[e] = xyz[0], y[e] = xyz[1], z[e] = xyz[2];
         }
         return;
     }
-    // A blade: each element's sine and cosine once for all its edges.
+    // A blade: each element's sine and cosine once for all its edges. At a whole edge e the sum
+    // is that of every element before e in full, in the same order, so the edges carry it on one
+    // from the next; the element that starts at e adds its none-of-it share (0 times its run,
+    // which is not 0 when the run is not a number) as the one-edge-at-a-time sum does.
     float c[ACF_ELEMENTS], sn[ACF_ELEMENTS];
     for (int i = 0; i < els; i++) {
         const float a = v.bladesweep[en][i] * con.degtorad;
         c[i] = std::cos(a);
         sn[i] = std::sin(a);
     }
+    const float len = v.element_len[en], whole = 1.0f * len, none = 0.0f * len;
+    float run_x = 0.0f, run_z = 0.0f;
     for (int e = 0; e <= els; e++) {
-        const int n = blade_last_element(v, en, (float)e);
-        x[e] = blade_run(c, n, (float)e, v.element_len[en]);
+        x[e] = e < els ? run_x + none * c[e] : run_x;
         y[e] = 0.0f;
-        z[e] = blade_run(sn, n, (float)e, v.element_len[en]);
+        z[e] = e < els ? run_z + none * sn[e] : run_z;
+        if (e < els) run_x += whole * c[e], run_z += whole * sn[e];
     }
 }
 
