@@ -84,6 +84,14 @@ static inline f4 load4(const float* p)
     return v;
 }
 static inline void store4(float* p, f4 v) { std::memcpy(p, &v, sizeof v); }
+static inline f4 all4(float x) { return f4{x, x, x, x}; }
+static inline f4 abs4(f4 x) { return (f4)((i4)x & 0x7fffffff); }
+static inline i4 lanes4(const int* p)
+{
+    i4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 static inline f4 select4(i4 m, f4 a, f4 b) { return (f4)(((i4)a & m) | ((i4)b & ~m)); }
 static inline f4 sqrt4(f4 v)
 {
@@ -94,7 +102,7 @@ static inline f4 sqrt4(f4 v)
 #endif
 }
 // usable() of four numbers.
-static inline f4 usable4(f4 x) { return (f4)((i4)x & (((f4)((i4)x & 0x7fffffff)) <= 1e10f)); }
+static inline f4 usable4(f4 x) { return (f4)((i4)x & (abs4(x) <= 1e10f)); }
 
 // Four points' x, y and z out to a vertex-by-vertex array: o[0..3][0..2].
 static inline void store_xyz4(float (*o)[3], f4 x, f4 y, f4 z)
@@ -206,9 +214,7 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
             const f4 k = 1.0f / sqrt4(nx * nx + ny * ny + nz * nz);
             store_xyz4(o + r, nx * k, ny * k, nz * k);
             store4(kk + r, k);
-            i4 off;
-            std::memcpy(&off, T.off_run + r, sizeof off);
-            fine &= ((k > 0.0f) & (k < 1e30f)) | off;   // the points after the run are done again anyway
+            fine &= ((k > 0.0f) & (k < 1e30f)) | lanes4(T.off_run + r);   // the points after the run are done again anyway
         });
         auto normal = [&](int r, int any) {
             const int l = T.lo[r], h = T.hi[r];
@@ -248,8 +254,11 @@ static const hinge_control k_hinge_controls[] = {
     {&veh_struct::rudd, DEFL_RUDD}, {&veh_struct::flap, DEFL_FLAP},
 };
 
-// The upper and lower hinge points of a section; the others lie on the foil.
-constexpr int k_upper_hinge = 5, k_lower_hinge = 8;
+// Lane masks round a section: its upper and lower hinge points (the others lie on the foil) and
+// the points of its second face.
+static const int k_upper_hinge[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0};
+static const int k_lower_hinge[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0};
+static const int k_second_face[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1};
 
 static void build_wing(int p, int en)
 {
@@ -312,9 +321,7 @@ static void build_wing(int p, int en)
     const int has_length = std::fabs(z_hi - z_lo) > k_least_length;
     const float s_slope = has_length ? (s1 - s0) / (z_hi - z_lo) : 0.0f;
     const float s_base = has_length ? s0 : (s0 + s1) * 0.5f;
-    const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
-    float face[GEO_FOIL_POINTS];
-    for (int r = 0; r < GEO_FOIL_POINTS; r++) face[r] = r >= 7 ? other_face : 0.0f;
+    const f4 other_face = all4(en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f);
 
     // Each station's section: the foil's chord and thickness fractions with the hinge points'
     // own, then every point by the same sums, stored with its texture coordinates as it is made.
@@ -339,18 +346,16 @@ static void build_wing(int p, int en)
             const float chord = chord_e[e], thick = thick_e[e];
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
-            float cr[GEO_FOIL_POINTS], vr[GEO_FOIL_POINTS];
-            std::memcpy(cr, GEO_crat, sizeof cr);
-            std::memcpy(vr, GEO_vrat, sizeof vr);
-            cr[k_upper_hinge] = cr[k_lower_hinge] = hinge_crat[k];
-            vr[k_upper_hinge] = vr_hinge;
-            vr[k_lower_hinge] = -vr_hinge;
+            const f4 hc = all4(hinge_crat[k]), vh = all4(vr_hinge);
             const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
             const float span = (float)((j + 1) / 2) * 2.0f / (float)sdim * semilen;
             const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
             float *X = g.x[j], *Y = g.y[j], *Z = g.z[j];
             each4(0, GEO_FOIL_POINTS, [&](int r) {
-                const f4 chrd = load4(cr + r) * chord, vert = load4(vr + r) * thick;
+                const i4 up = lanes4(k_upper_hinge + r), down = lanes4(k_lower_hinge + r);
+                const f4 cr = select4(up | down, hc, load4(GEO_crat + r));
+                const f4 vr = select4(up, vh, select4(down, -vh, load4(GEO_vrat + r)));
+                const f4 chrd = cr * chord, vert = vr * thick;
                 const f4 z = vert * sie + chrd * cie;
                 const f4 y = vert * cie - chrd * sie;
                 const f4 px = bxe - z * sswe - y * sd, py = bye + y * cd, pz = bze + z * cswe;
@@ -358,7 +363,7 @@ static void build_wing(int p, int en)
                 store4(Y + r, py);
                 store4(Z + r, pz);
                 store_xyz4(mesh[j] + r, px, py, pz);
-                store_st4(st[j] + r, s_base + (pz - z_lo) * s_slope + load4(face + r), f4{t, t, t, t});
+                store_st4(st[j] + r, s_base + (pz - z_lo) * s_slope + (f4)((i4)other_face & lanes4(k_second_face + r)), f4{t, t, t, t});
             });
             // Hinge line: midway between the hinge points, or below the wing for a flap that
             // drops away from it.
@@ -375,24 +380,56 @@ static void build_wing(int p, int en)
 }
 
 //=== bodies and weapons =====================================================================
-static inline f4 abs4(f4 x) { return (f4)((i4)x & 0x7fffffff); }
 
-// Texture coordinates of a body ring grid: one coordinate runs round the body (its girth,
-// measured along each half-ring from the body's mean height, so a side's markings line up
-// station to station), the other along it. girth[s][R] and len[s][r] receive both in 0..1
-// (girth only for the first half-ring, R < RDIM/2).
+// The record's ring points as they are (numbers that are no use count as 0), into g and, unless
+// it is null, the record's vertex-by-vertex mesh. Returns the sum of the Y of the first twelve
+// stations, point by point in order: a long chain of additions that runs alongside the rest.
 template <int RDIM>
-static void body_girth_and_length(const soa_grid& g, int sdim, int along_axis, float (*girth)[HALF_RING],
-                                  float (*len)[ACF_BODY_POINTS])
+static float read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, float (*mesh)[ACF_BODY_POINTS][3])
+{
+    float y_sum = 0.0f;
+    for (int s = 0; s < sdim; s++) {
+        each4(0, RDIM, [&](int r) {
+            const f4 x = usable4(load4(&v.body_X[en][s][r]));
+            const f4 y = usable4(load4(&v.body_Y[en][s][r]));
+            const f4 z = usable4(load4(&v.body_Z[en][s][r]));
+            store4(&g.x[s][r], x);
+            store4(&g.y[s][r], y);
+            store4(&g.z[s][r], z);
+            if (mesh) store_xyz4(mesh[s] + r, x, y, z);
+        });
+        if (s < 12)
+            for (int r = 0; r < RDIM; r++) y_sum += g.y[s][r];
+    }
+    return y_sum;
+}
+
+// Where a body's points fall on its paint before the paint's rectangle is applied, each in 0..1:
+// round the body, the girth of the first half-ring's points (measured along each half-ring from
+// the body's mean height, so a side's markings line up station to station); along it, either a
+// fraction per station (by_run) or each point's Z between the body's lowest and highest.
+struct body_paint {
+    float girth[ACF_BODY_STATIONS][HALF_RING];
+    float along[ACF_BODY_STATIONS];
+    float z_lo, z_k;
+    int by_run;
+    f4 along4(const soa_grid& g, int s, int r) const
+    {
+        return by_run ? all4(along[s]) : (load4(g.z[s] + r) - z_lo) * z_k;
+    }
+};
+
+// y_sum: read_rings' sum. by_run: along the line through the top points rather than by Z (a jet
+// pipe or a weapon tapers, and its paint follows its outline rather than its length).
+template <int RDIM>
+static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_run, body_paint& bp)
 {
     constexpr int rdim = RDIM, rsem = RDIM / 2;
     // Reference height: the first twelve stations summed, divided by all of them.
-    float y_sum = 0.0f;
-    for (int s = 0; s < (sdim < 12 ? sdim : 12); s++)
-        for (int r = 0; r < rdim; r++) y_sum += g.y[s][r];
     const float y_ctr = y_sum / (float)(rdim * sdim);
 
-    f4 lo4 = {999.0f, 999.0f, 999.0f, 999.0f}, hi4 = -lo4;
+    float girth[ACF_BODY_STATIONS][HALF_RING];
+    float lo = 999.0f, hi = -999.0f;
     for (int s = 0; s < sdim; s++) {
         const float *X = g.x[s], *Y = g.y[s];
         // Each segment's share above and below the reference height.
@@ -417,24 +454,19 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int along_axis, f
         for (int r = rsem - 1; r >= 0; r--) run_above[r] = run_above[r + 1] + above[r];
         run_below[0] = 0.0f;
         for (int r = 0; r < rsem; r++) run_below[r + 1] = run_below[r] + below[r];
-        each4(0, rsem, [&](int R) {
-            const f4 gr = select4(load4(Y + R) >= y_ctr, load4(run_above + R), -load4(run_below + R)) + shift;
-            store4(girth[s] + R, gr);
-            lo4 = select4(gr < lo4, gr, lo4);
-            hi4 = select4(gr > hi4, gr, hi4);
-        });
+        for (int R = 0; R < rsem; R++) {
+            const float gr = (Y[R] >= y_ctr ? run_above[R] : -run_below[R]) + shift;
+            girth[s][R] = gr;
+            lo = gr < lo ? gr : lo;
+            hi = gr > hi ? gr : hi;
+        }
     }
-    // No girth is -0 (every run starts at +0 and adds shares of at least +0), so the lowest and
-    // highest do not depend on the order they are looked at in.
-    float lo = lo4[0], hi = hi4[0];
-    for (int i = 1; i < 4; i++) lo = lo4[i] < lo ? lo4[i] : lo, hi = hi4[i] > hi ? hi4[i] : hi;
     const float g_scale = hi - lo > k_least_length ? 1.0f / (hi - lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
-        for (int R = 0; R < rsem; R++) girth[s][R] = (girth[s][R] - lo) * g_scale;
+        each4(0, rsem, [&](int R) { store4(bp.girth[s] + R, (load4(girth[s] + R) - lo) * g_scale); });
 
-    if (along_axis) {
-        // Along the line through the top points: a jet pipe or a weapon tapers, and its paint
-        // follows its outline rather than its length.
+    bp.by_run = by_run;
+    if (by_run) {
         float run[ACF_BODY_STATIONS];
         run[0] = 0.0f;
         for (int s = 1; s < sdim; s++) {
@@ -442,16 +474,13 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int along_axis, f
             run[s] = run[s - 1] + std::sqrt(dz * dz + dy * dy);
         }
         const float k = run[sdim - 1] > k_least_length ? 1.0f / run[sdim - 1] : 0.0f;
-        for (int s = 0; s < sdim; s++) {
-            const float l = run[s] * k;
-            each4(0, rdim, [&](int r) { store4(len[s] + r, f4{l, l, l, l}); });
-        }
+        for (int s = 0; s < sdim; s++) bp.along[s] = run[s] * k;
         return;
     }
     // The body's length range. Where its lowest or highest Z is 0 the lanes may meet +0 and -0
     // in another order than one point at a time would: that changes only the sign of a zero
-    // length fraction, which the texture coordinate's non-negative start then absorbs.
-    f4 zlo4 = {g.z[0][0], g.z[0][0], g.z[0][0], g.z[0][0]}, zhi4 = zlo4;
+    // length fraction, which the texture coordinate's start (never -0) then absorbs.
+    f4 zlo4 = all4(g.z[0][0]), zhi4 = zlo4;
     for (int s = 0; s < sdim; s++)
         each4(0, rdim, [&](int r) {
             const f4 z = load4(g.z[s] + r);
@@ -460,26 +489,18 @@ static void body_girth_and_length(const soa_grid& g, int sdim, int along_axis, f
         });
     float z_lo = zlo4[0], z_hi = zhi4[0];
     for (int i = 1; i < 4; i++) z_lo = zlo4[i] < z_lo ? zlo4[i] : z_lo, z_hi = zhi4[i] > z_hi ? zhi4[i] : z_hi;
-    const float k = z_hi - z_lo > k_least_length ? 1.0f / (z_hi - z_lo) : 0.0f;
-    for (int s = 0; s < sdim; s++)
-        each4(0, rdim, [&](int r) { store4(len[s] + r, (load4(g.z[s] + r) - z_lo) * k); });
+    bp.z_lo = z_lo;
+    bp.z_k = z_hi - z_lo > k_least_length ? 1.0f / (z_hi - z_lo) : 0.0f;
 }
 
-// The record's ring points as they are (numbers that are no use count as 0), into g and, unless
-// it is null, the record's vertex-by-vertex mesh.
+// The first half-ring's girth at points r..r+3 of station s, and the second's, which runs back
+// up the other side (r >= RDIM/2): the first's, mirrored.
+static inline f4 girth4(const body_paint& bp, int s, int r) { return load4(bp.girth[s] + r); }
 template <int RDIM>
-static void read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, float (*mesh)[ACF_BODY_POINTS][3])
+static inline f4 girth4_mirrored(const body_paint& bp, int s, int r)
 {
-    for (int s = 0; s < sdim; s++)
-        each4(0, RDIM, [&](int r) {
-            const f4 x = usable4(load4(&v.body_X[en][s][r]));
-            const f4 y = usable4(load4(&v.body_Y[en][s][r]));
-            const f4 z = usable4(load4(&v.body_Z[en][s][r]));
-            store4(&g.x[s][r], x);
-            store4(&g.y[s][r], y);
-            store4(&g.z[s][r], z);
-            if (mesh) store_xyz4(mesh[s] + r, x, y, z);
-        });
+    const f4 m = load4(bp.girth[s] + RDIM - 4 - r);
+    return __builtin_shufflevector(m, m, 3, 2, 1, 0);
 }
 
 template <int RDIM>
@@ -488,64 +509,52 @@ static void build_body(int p, int en, int sdim)
     veh_struct& v = veh[p];
     constexpr int rdim = RDIM, rsem = RDIM / 2;
     soa_grid g;
-    read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
+    const float y_sum = read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
     part_normals<RDIM, 1>(g, sdim, 1.0f, v.n_xyz[en]);
 
-    float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
+    body_paint bp;
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
-    body_girth_and_length<RDIM>(g, sdim, jet, girth, len);
+    body_paint_coords<RDIM>(g, sdim, y_sum, jet, bp);
 
     const GEO_tex_rect rc = GEO_part_rect(en);
     const int girth_across = en >= FIRST_FAIRING;   // fairings lie the other way on the paint
     const float s0 = rc.s_from / 1024.0f, s1 = rc.s_to / 1024.0f;
     const float t0 = rc.t_from / rc.dy, t1 = rc.t_to / rc.dy;
-    // The fuselage's and the nacelles' two sides each have a band of their own.
+    // The fuselage's and the nacelles' second sides each have a band of their own.
     const float side_band = en == FUSELAGE ? 252.0f / rc.dy
                             : (en >= FIRST_NACELLE && en <= LAST_NACELLE) ? 126.0f / rc.dy : 0.0f;
-    float band[RDIM];
-    for (int r = 0; r < rdim; r++) band[r] = r >= rsem ? side_band : 0.0f;
     grid2& st = v.st[en];
-    for (int s = 0; s < sdim; s++) {
-        // The second half-ring runs back up the other side: its girth is the first's, mirrored.
-        float gs[RDIM];
-        each4(0, rsem, [&](int r) { store4(gs + r, load4(girth[s] + r)); });
-        each4(rsem, rdim, [&](int r) {
-            const f4 mirrored = load4(girth[s] + rdim - 4 - r);
-            store4(gs + r, __builtin_shufflevector(mirrored, mirrored, 3, 2, 1, 0));
-        });
-        const float* ls = len[s];
+    auto put = [&](int s, int r, f4 gs, f4 band) {
+        const f4 ls = bp.along4(g, s, r);
         if (girth_across)
-            each4(0, rdim, [&](int r) {
-                store_st4(st[s] + r, s0 + load4(gs + r) * (s1 - s0), t0 + load4(ls + r) * (t1 - t0) - load4(band + r));
-            });
+            store_st4(st[s] + r, s0 + gs * (s1 - s0), t0 + ls * (t1 - t0) - band);
         else
-            each4(0, rdim, [&](int r) {
-                store_st4(st[s] + r, s0 + load4(ls + r) * (s1 - s0), t0 + load4(gs + r) * (t1 - t0) - load4(band + r));
-            });
+            store_st4(st[s] + r, s0 + ls * (s1 - s0), t0 + gs * (t1 - t0) - band);
+    };
+    for (int s = 0; s < sdim; s++) {
+        each4(0, rsem, [&](int r) { put(s, r, girth4(bp, s, r), f4{}); });
+        each4(rsem, rdim, [&](int r) { put(s, r, girth4_mirrored<RDIM>(bp, s, r), all4(side_band)); });
     }
 }
 
 static void build_weapon(int p, int w)
 {
     veh_struct& v = veh[p];
-    const int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
+    constexpr int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
     soa_grid g;
-    read_rings<ACF_BODY_POINTS>(v, w, sdim, g, nullptr);
-    part_normals<ACF_BODY_POINTS, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
+    const float y_sum = read_rings<rdim>(v, w, sdim, g, nullptr);
+    part_normals<rdim, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
 
-    float girth[ACF_BODY_STATIONS][HALF_RING], len[ACF_BODY_STATIONS][ACF_BODY_POINTS];
-    body_girth_and_length<ACF_BODY_POINTS>(g, sdim, 1, girth, len);
+    body_paint bp;
+    body_paint_coords<rdim>(g, sdim, y_sum, 1, bp);
     // The weapon's paint: its length across the left half, one side above the middle, the
     // other below.
     for (int s = 0; s < sdim; s++) {
-        for (int r = 0; r < rsem; r++) {
-            v.wpn_st[w][s][r][0] = len[s][r] * 0.5078125f;
-            v.wpn_st[w][s][r][1] = 0.515625f + girth[s][r] * (1.0f - 0.515625f);
-        }
-        for (int r = rsem; r < rdim; r++) {
-            v.wpn_st[w][s][r][0] = len[s][r] * 0.5078125f;
-            v.wpn_st[w][s][r][1] = 0.515625f + girth[s][rdim - r - 1] * (1.0f - 0.515625f) - 0.515625f;
-        }
+        const f4 ls = all4(bp.along[s] * 0.5078125f);
+        each4(0, rsem, [&](int r) { store_st4(v.wpn_st[w][s] + r, ls, 0.515625f + girth4(bp, s, r) * (1.0f - 0.515625f)); });
+        each4(rsem, rdim, [&](int r) {
+            store_st4(v.wpn_st[w][s] + r, ls, 0.515625f + girth4_mirrored<rdim>(bp, s, r) * (1.0f - 0.515625f) - 0.515625f);
+        });
     }
 }
 
@@ -590,7 +599,7 @@ void GEO_plan_extents(int p)
         }
     }
     // The bodies four points at a time; the largest distance is the same whichever lane finds it.
-    f4 sx4 = {sx, sx, sx, sx}, sz4 = {sz, sz, sz, sz};
+    f4 sx4 = all4(sx), sz4 = all4(sz);
     for (int en = FIRST_BODY; en <= LAST_BODY; en++) {
         if (!have_this_part(p, en, 6)) continue;
         const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
