@@ -70,6 +70,16 @@ int GEO_element_has_control(int p, int en, int s)
     return v.ail1[en][s] || v.ail2[en][s] || v.elev[en][s] || v.rudd[en][s] || v.flap[en][s];
 }
 
+// The builder is compiled twice, the second time for processors with AVX2 (its instructions
+// leave the operands in place and choose lanes in one step), and the one the processor can run is
+// picked when the program loads. Both do the same operations on the same floats: no fused
+// multiply-add, which would round differently, is allowed into either.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define GEO_WIDE __attribute__((target_clones("avx2", "default"), flatten))
+#else
+#define GEO_WIDE
+#endif
+
 //=== four points at a time ==================================================================
 // The per-point loops take four neighbouring points at once in a vector of four floats (the
 // GCC and Clang vector extension). Every lane does exactly the one-point operations in the same
@@ -91,6 +101,14 @@ static inline i4 lanes4(const int* p)
     i4 v;
     std::memcpy(&v, p, sizeof v);
     return v;
+}
+static inline int all_lanes(i4 m)
+{
+#if defined(__SSE__)
+    return _mm_movemask_ps((__m128)m) == 0xF;
+#else
+    return (m[0] & m[1] & m[2] & m[3]) != 0;
+#endif
 }
 static inline f4 select4(i4 m, f4 a, f4 b) { return (f4)(((i4)a & m) | ((i4)b & ~m)); }
 static inline f4 sqrt4(f4 v)
@@ -212,9 +230,18 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
             const f4 bx = rfac * (load4(lx + h) - Lx), by = rfac * (load4(ly + h) - Ly), bz = rfac * (load4(lz + h) - Lz);
             const f4 nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
             const f4 k = 1.0f / sqrt4(nx * nx + ny * ny + nz * nz);
-            store_xyz4(o + r, nx * k, ny * k, nz * k);
-            store4(kk + r, k);
-            fine &= ((k > 0.0f) & (k < 1e30f)) | lanes4(T.off_run + r);   // the points after the run are done again anyway
+            const i4 ok = ((k > 0.0f) & (k < 1e30f)) | lanes4(T.off_run + r);   // points off the run are done again anyway
+            if (all_lanes(ok)) {
+                store_xyz4(o + r, nx * k, ny * k, nz * k);
+                store4(kk + r, k);
+                return;
+            }
+            // A run of no length (a ring closed to a point, a body of zeros) makes no face: the
+            // normal is the way up, as find_normal_vects gives it, without its sums in double.
+            const i4 flat = ((ax == 0.0f) & (ay == 0.0f) & (az == 0.0f)) | ((bx == 0.0f) & (by == 0.0f) & (bz == 0.0f));
+            store_xyz4(o + r, select4(flat, f4{}, nx * k), select4(flat, all4(1.0f), ny * k), select4(flat, f4{}, nz * k));
+            store4(kk + r, select4(flat, all4(1.0f), k));
+            fine &= ok | flat;
         });
         auto normal = [&](int r, int any) {
             const int l = T.lo[r], h = T.hi[r];
@@ -558,7 +585,7 @@ static void build_weapon(int p, int w)
     }
 }
 
-void GEO_build(int p)
+GEO_WIDE void GEO_build(int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
     for (int en = 0; en < ACF_FOIL_PARTS; en++)
@@ -577,7 +604,7 @@ void GEO_build(int p)
 }
 
 //=== plan-view extents ======================================================================
-void GEO_plan_extents(int p)
+GEO_WIDE void GEO_plan_extents(int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
     veh_struct& v = veh[p];
