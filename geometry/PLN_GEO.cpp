@@ -110,7 +110,7 @@ static inline int all_lanes(i4 m)
     return (m[0] & m[1] & m[2] & m[3]) != 0;
 #endif
 }
-static inline f4 select4(i4 m, f4 a, f4 b) { return (f4)(((i4)a & m) | ((i4)b & ~m)); }
+static inline f4 select4(i4 m, f4 a, f4 b) { return m ? a : b; }
 static inline f4 sqrt4(f4 v)
 {
 #if defined(__SSE__)
@@ -140,16 +140,19 @@ static inline void store_st4(float (*o)[2], f4 s, f4 t)
     store4(o[2], __builtin_shufflevector(s, t, 2, 6, 3, 7));
 }
 
-// f(r) for the first point r of each group of four covering points r0..r1-1 (at least four):
-// every fourth, the last group moved back to end at r1. A point that two groups share is worked
-// out twice, the same both times, so f must not read what it writes.
-template <class F>
-static inline void each4(int r0, int r1, F f)
+// f(r) for the first point r of each group of four covering points R0..R1-1 (at least four):
+// every fourth, the last group moved back to end at R1. A point that two groups share is worked
+// out twice, the same both times, so f must not read what it writes. The groups are laid out at
+// compile time, so each is straight code with its points' offsets fixed.
+template <int R0, int R1, class F>
+static inline void each4(F&& f)
 {
-    for (int r = r0;; r += 4) {
-        if (r > r1 - 4) r = r1 - 4;
-        f(r);
-        if (r == r1 - 4) return;
+    static_assert(R1 >= 4);
+    if constexpr (R1 - R0 <= 4) {
+        f(R1 - 4);
+    } else {
+        f(R0);
+        each4<R0 + 4, R1>(f);
     }
 }
 
@@ -223,7 +226,7 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
         float(*o)[3] = out[s];
         float kk[RDIM];
         i4 fine = {-1, -1, -1, -1};
-        each4(r0, r1, [&](int r) {
+        each4<r0, r1>([&](int r) {
             const int l = r + dl, h = r + 1;
             const f4 Lx = load4(lx + l), Ly = load4(ly + l), Lz = load4(lz + l);
             const f4 ax = load4(hx + l) - Lx, ay = load4(hy + l) - Ly, az = load4(hz + l) - Lz;
@@ -280,12 +283,6 @@ static const hinge_control k_hinge_controls[] = {
     {&veh_struct::ail1, DEFL_AIL1}, {&veh_struct::ail2, DEFL_AIL2}, {&veh_struct::elev, DEFL_ELEV},
     {&veh_struct::rudd, DEFL_RUDD}, {&veh_struct::flap, DEFL_FLAP},
 };
-
-// Lane masks round a section: its upper and lower hinge points (the others lie on the foil) and
-// the points of its second face.
-static const int k_upper_hinge[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0};
-static const int k_lower_hinge[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0};
-static const int k_second_face[GEO_FOIL_POINTS] = {0, 0, 0, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1};
 
 static void build_wing(int p, int en)
 {
@@ -348,7 +345,7 @@ static void build_wing(int p, int en)
     const int has_length = std::fabs(z_hi - z_lo) > k_least_length;
     const float s_slope = has_length ? (s1 - s0) / (z_hi - z_lo) : 0.0f;
     const float s_base = has_length ? s0 : (s0 + s1) * 0.5f;
-    const f4 other_face = all4(en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f);
+    const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
 
     // Each station's section: the foil's chord and thickness fractions with the hinge points'
     // own, then every point by the same sums, stored with its texture coordinates as it is made.
@@ -373,15 +370,12 @@ static void build_wing(int p, int en)
             const float chord = chord_e[e], thick = thick_e[e];
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
-            const f4 hc = all4(hinge_crat[k]), vh = all4(vr_hinge);
             const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
             const float span = (float)((j + 1) / 2) * 2.0f / (float)sdim * semilen;
             const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
             float *X = g.x[j], *Y = g.y[j], *Z = g.z[j];
-            each4(0, GEO_FOIL_POINTS, [&](int r) {
-                const i4 up = lanes4(k_upper_hinge + r), down = lanes4(k_lower_hinge + r);
-                const f4 cr = select4(up | down, hc, load4(GEO_crat + r));
-                const f4 vr = select4(up, vh, select4(down, -vh, load4(GEO_vrat + r)));
+            // Points r..r+3 from their chord and thickness fractions; face: their second-face offset.
+            auto section4 = [&](int r, f4 cr, f4 vr, f4 face) {
                 const f4 chrd = cr * chord, vert = vr * thick;
                 const f4 z = vert * sie + chrd * cie;
                 const f4 y = vert * cie - chrd * sie;
@@ -390,8 +384,18 @@ static void build_wing(int p, int en)
                 store4(Y + r, py);
                 store4(Z + r, pz);
                 store_xyz4(mesh[j] + r, px, py, pz);
-                store_st4(st[j] + r, s_base + (pz - z_lo) * s_slope + (f4)((i4)other_face & lanes4(k_second_face + r)), f4{t, t, t, t});
-            });
+                store_st4(st[j] + r, s_base + (pz - z_lo) * s_slope + face, all4(t));
+            };
+            // Four groups: 0-3; 4-7 with the upper hinge point in lane 1 and the second face
+            // starting in lane 3; 8-11 with the lower hinge point in lane 0; 10-13.
+            static_assert(GEO_FOIL_POINTS == 14);
+            const f4 hc = all4(hinge_crat[k]), vh = all4(vr_hinge);
+            section4(0, load4(GEO_crat), load4(GEO_vrat), f4{});
+            section4(4, __builtin_shufflevector(load4(GEO_crat + 4), hc, 0, 4, 2, 3),
+                     __builtin_shufflevector(load4(GEO_vrat + 4), vh, 0, 4, 2, 3), f4{0.0f, 0.0f, 0.0f, other_face});
+            section4(8, __builtin_shufflevector(load4(GEO_crat + 8), hc, 4, 1, 2, 3),
+                     __builtin_shufflevector(load4(GEO_vrat + 8), -vh, 4, 1, 2, 3), all4(other_face));
+            section4(10, load4(GEO_crat + 10), load4(GEO_vrat + 10), all4(other_face));
             // Hinge line: midway between the hinge points, or below the wing for a flap that
             // drops away from it.
             const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
@@ -416,7 +420,7 @@ static float read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, floa
 {
     float y_sum = 0.0f;
     for (int s = 0; s < sdim; s++) {
-        each4(0, RDIM, [&](int r) {
+        each4<0, RDIM>([&](int r) {
             const f4 x = usable4(load4(&v.body_X[en][s][r]));
             const f4 y = usable4(load4(&v.body_Y[en][s][r]));
             const f4 z = usable4(load4(&v.body_Z[en][s][r]));
@@ -461,7 +465,7 @@ static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_r
         const float *X = g.x[s], *Y = g.y[s];
         // Each segment's share above and below the reference height.
         float above[HALF_RING], below[HALF_RING];
-        each4(0, rsem, [&](int r) {
+        each4<0, rsem>([&](int r) {
             const f4 y1 = load4(Y + r), y2 = load4(Y + r + 1), dx = load4(X + r + 1) - load4(X + r);
             const f4 seg = sqrt4((y2 - y1) * (y2 - y1) + dx * dx);
             const i4 up = (y1 >= y_ctr) & (y2 >= y_ctr), down = (y1 < y_ctr) & (y2 < y_ctr);
@@ -490,7 +494,7 @@ static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_r
     }
     const float g_scale = hi - lo > k_least_length ? 1.0f / (hi - lo) : 0.0f;
     for (int s = 0; s < sdim; s++)
-        each4(0, rsem, [&](int R) { store4(bp.girth[s] + R, (load4(girth[s] + R) - lo) * g_scale); });
+        each4<0, rsem>([&](int R) { store4(bp.girth[s] + R, (load4(girth[s] + R) - lo) * g_scale); });
 
     bp.by_run = by_run;
     if (by_run) {
@@ -509,7 +513,7 @@ static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_r
     // length fraction, which the texture coordinate's start (never -0) then absorbs.
     f4 zlo4 = all4(g.z[0][0]), zhi4 = zlo4;
     for (int s = 0; s < sdim; s++)
-        each4(0, rdim, [&](int r) {
+        each4<0, rdim>([&](int r) {
             const f4 z = load4(g.z[s] + r);
             zlo4 = select4(z < zlo4, z, zlo4);
             zhi4 = select4(z > zhi4, z, zhi4);
@@ -559,8 +563,8 @@ static void build_body(int p, int en, int sdim)
             store_st4(st[s] + r, s0 + ls * (s1 - s0), t0 + gs * (t1 - t0) - band);
     };
     for (int s = 0; s < sdim; s++) {
-        each4(0, rsem, [&](int r) { put(s, r, girth4(bp, s, r), f4{}); });
-        each4(rsem, rdim, [&](int r) { put(s, r, girth4_mirrored<RDIM>(bp, s, r), all4(side_band)); });
+        each4<0, rsem>([&](int r) { put(s, r, girth4(bp, s, r), f4{}); });
+        each4<rsem, rdim>([&](int r) { put(s, r, girth4_mirrored<RDIM>(bp, s, r), all4(side_band)); });
     }
 }
 
@@ -578,8 +582,8 @@ static void build_weapon(int p, int w)
     // other below.
     for (int s = 0; s < sdim; s++) {
         const f4 ls = all4(bp.along[s] * 0.5078125f);
-        each4(0, rsem, [&](int r) { store_st4(v.wpn_st[w][s] + r, ls, 0.515625f + girth4(bp, s, r) * (1.0f - 0.515625f)); });
-        each4(rsem, rdim, [&](int r) {
+        each4<0, rsem>([&](int r) { store_st4(v.wpn_st[w][s] + r, ls, 0.515625f + girth4(bp, s, r) * (1.0f - 0.515625f)); });
+        each4<rsem, rdim>([&](int r) {
             store_st4(v.wpn_st[w][s] + r, ls, 0.515625f + girth4_mirrored<rdim>(bp, s, r) * (1.0f - 0.515625f) - 0.515625f);
         });
     }
@@ -634,8 +638,7 @@ GEO_WIDE void GEO_plan_extents(int p)
                             ? usable(v.side_cant_init[en - FIRST_NACELLE]) * con.degtorad : 0.0f;
         const float sc = std::sin(c), cc = std::cos(c);
         const float xarm = usable(v.Xarm[en]), zarm = usable(v.Zarm[en]);
-        for (int s = 0; s < sdim; s++)
-            each4(0, rdim, [&](int r) {
+        auto grow4 = [&](int s, int r) {
                 const float* q = v.a_xyz[en][s][r];
                 const f4 a = load4(q), b = load4(q + 4), d = load4(q + 8);   // x0 y0 z0 x1 | y1 z1 x2 y2 | z2 x3 y3 z3
                 const f4 x01 = __builtin_shufflevector(a, b, 0, 3, 6, 6), z01 = __builtin_shufflevector(a, b, 2, 5, 5, 5);
@@ -643,7 +646,11 @@ GEO_WIDE void GEO_plan_extents(int p)
                 const f4 ax = abs4(cc * x + xarm - sc * z), az = abs4(sc * x + cc * z + zarm);
                 sx4 = select4(ax > sx4, ax, sx4);
                 sz4 = select4(az > sz4, az, sz4);
-            });
+        };
+        for (int s = 0; s < sdim; s++) {
+            if (rdim == ACF_BODY_POINTS) each4<0, ACF_BODY_POINTS>([&](int r) { grow4(s, r); });
+            if (rdim == FAIRING_POINTS) each4<0, FAIRING_POINTS>([&](int r) { grow4(s, r); });
+        }
     }
     for (int i = 0; i < 4; i++) grow(sx4[i], sz4[i]);
     v.size_x = sx;
