@@ -10,7 +10,9 @@
 #include "model/acf_struct.h"
 #include "model/acf_defaults.h"
 #include "base/con_struct.h"
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #if defined(__SSE__)
@@ -224,7 +226,6 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
         const float *lx = g.x[lo_xy], *ly = g.y[lo_xy], *hx = g.x[hi_xy], *hy = g.y[hi_xy];
         const float *lz = g.z[lo_z], *hz = g.z[hi_z];
         float(*o)[3] = out[s];
-        float kk[RDIM];
         i4 fine = {-1, -1, -1, -1};
         each4<r0, r1>([&](int r) {
             const int l = r + dl, h = r + 1;
@@ -236,14 +237,12 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
             const i4 ok = ((k > 0.0f) & (k < 1e30f)) | lanes4(T.off_run + r);   // points off the run are done again anyway
             if (all_lanes(ok)) {
                 store_xyz4(o + r, nx * k, ny * k, nz * k);
-                store4(kk + r, k);
                 return;
             }
             // A run of no length (a ring closed to a point, a body of zeros) makes no face: the
             // normal is the way up, as find_normal_vects gives it, without its sums in double.
             const i4 flat = ((ax == 0.0f) & (ay == 0.0f) & (az == 0.0f)) | ((bx == 0.0f) & (by == 0.0f) & (bz == 0.0f));
             store_xyz4(o + r, select4(flat, f4{}, nx * k), select4(flat, all4(1.0f), ny * k), select4(flat, f4{}, nz * k));
-            store4(kk + r, select4(flat, all4(1.0f), k));
             fine &= ok | flat;
         });
         auto normal = [&](int r, int any) {
@@ -259,9 +258,9 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
             }
         };
         // The rare product that is zero or too large for a float is done again the careful way.
-        if ((fine[0] & fine[1] & fine[2] & fine[3]) == 0)
+        if (!all_lanes(fine))
             for (int r = r0; r < r1; r++)
-                if (T.in_run[r] && !(kk[r] > 0.0f && kk[r] < 1e30f)) normal(r, 0);
+                if (T.in_run[r]) normal(r, 0);
         for (int i = 0; i < T.n_odd; i++) {
             const int r = T.odd[i], q = T.same_as[i];
             if (q < 0) {
@@ -313,8 +312,10 @@ static void build_wing(int p, int en)
     // Incidence and sweep at each element edge: the mean of the two elements that meet there,
     // at the root and tip continued from the one neighbour there is (a lone element keeps its
     // own). Both elements at an edge see the same angles, so each edge's sines and cosines are
-    // worked out once.
+    // worked out once, and an edge at the very angle of the one before (a part of one incidence
+    // throughout) takes that edge's.
     float si[ACF_ELEMENTS + 1], ci[ACF_ELEMENTS + 1], ssw[ACF_ELEMENTS + 1], csw[ACF_ELEMENTS + 1];
+    float last_angin = 0.0f, last_sweep = 0.0f;
     for (int e = 0; e <= els; e++) {
         auto at_edge = [&](const float* x) {
             if (els == 1) return x[0];
@@ -323,11 +324,15 @@ static void build_wing(int p, int en)
             return x[e - 1] + (x[e] - x[e - 1]) * 0.5f;
         };
         const float angin = at_edge(inc) * pdir * d2r;
-        si[e] = std::sin(angin);
-        ci[e] = std::cos(angin);
+        const int same_inc = e > 0 && std::bit_cast<uint32_t>(angin) == std::bit_cast<uint32_t>(last_angin);
+        si[e] = same_inc ? si[e - 1] : std::sin(angin);
+        ci[e] = same_inc ? ci[e - 1] : std::cos(angin);
+        last_angin = angin;
         const float sweep = is_prop ? at_edge(swp) * d2r : 0.0f;
-        ssw[e] = is_prop ? std::sin(sweep) : 0.0f;
-        csw[e] = is_prop ? std::cos(sweep) : 1.0f;
+        const int same_sweep = e > 0 && std::bit_cast<uint32_t>(sweep) == std::bit_cast<uint32_t>(last_sweep);
+        ssw[e] = !is_prop ? 0.0f : same_sweep ? ssw[e - 1] : std::sin(sweep);
+        csw[e] = !is_prop ? 1.0f : same_sweep ? csw[e - 1] : std::cos(sweep);
+        last_sweep = sweep;
     }
 
     float chord_e[ACF_ELEMENTS + 1], thick_e[ACF_ELEMENTS + 1];
@@ -340,6 +345,7 @@ static void build_wing(int p, int en)
     const float z_lo = std::fmin(bz[els] - ctip * 0.25f, bz[0] - croot * 0.25f);
     const float z_hi = std::fmax(bz[els] + ctip * 0.75f, bz[0] + croot * 0.75f);
     const float s0 = rc.s_from / 1024.0f, s1 = rc.s_to / 1024.0f;
+    const float t_root = rc.t_from / rc.dy, t_tip = rc.t_to / rc.dy;
     // A part too short to measure (a chord of a few millionths of a foot, as a damaged file may
     // hold) sits in the middle of its rectangle rather than being stretched to infinity.
     const int has_length = std::fabs(z_hi - z_lo) > k_least_length;
@@ -372,7 +378,7 @@ static void build_wing(int p, int en)
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
             const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
             const float span = (float)((j + 1) / 2) * 2.0f / (float)sdim * semilen;
-            const float t = interp(0.0f, rc.t_from / rc.dy, semilen, rc.t_to / rc.dy, span, 1);
+            const float t = interp(0.0f, t_root, semilen, t_tip, span, 1);
             float *X = g.x[j], *Y = g.y[j], *Z = g.z[j];
             // Points r..r+3 from their chord and thickness fractions; face: their second-face offset.
             auto section4 = [&](int r, f4 cr, f4 vr, f4 face) {
@@ -399,9 +405,10 @@ static void build_wing(int p, int en)
             // Hinge line: midway between the hinge points, or below the wing for a flap that
             // drops away from it.
             const float h5[3] = {X[5], Y[5], Z[5]}, h8[3] = {X[8], Y[8], Z[8]};
+            const int drops = v.flap[en][s] && moves_flap_hinge;
             for (int i = 0; i < 3; i++) {
                 co[j][i] = (h5[i] + h8[i]) * 0.5f;
-                if (v.flap[en][s] && moves_flap_hinge) co[j][i] -= 2.0f * (h5[i] - h8[i]);
+                if (drops) co[j][i] -= 2.0f * (h5[i] - h8[i]);
             }
         }
         const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
