@@ -212,12 +212,18 @@ struct ring_runs {
 };
 
 template <int RDIM, int IS_BODY>
-static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[ACF_BODY_POINTS][3])
+static float part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[ACF_BODY_POINTS][3])
 {
     static constexpr ring_runs<RDIM, IS_BODY> T{};
     constexpr int r0 = T.r0, r1 = T.r1, dl = T.dl;
-    if (sdim < 2) return;
+    float y_sum = 0.0f;
+    if (sdim < 2) return y_sum;
     for (int s = 0; s < sdim; s++) {
+        // A body's reference height is the sum of the Y of its first twelve stations, point by
+        // point in order: a long chain of additions, done a station at a time beside the
+        // normals so that it costs no time of its own.
+        if (IS_BODY && s < 12)
+            for (int r = 0; r < RDIM; r++) y_sum += g.y[s][r];
         const int lo_z = s > 0 ? s - 1 : 0, hi_z = s < sdim - 1 ? s + 1 : sdim - 1;
         // A body's end stations close to a point: across and up, the run along it is taken
         // from the stations inside.
@@ -272,6 +278,7 @@ static void part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[A
             o[r][2] = o[q][2];
         }
     }
+    return y_sum;
 }
 
 //=== wing-type parts ========================================================================
@@ -420,12 +427,10 @@ static void build_wing(int p, int en)
 //=== bodies and weapons =====================================================================
 
 // The record's ring points as they are (numbers that are no use count as 0), into g and, unless
-// it is null, the record's vertex-by-vertex mesh. Returns the sum of the Y of the first twelve
-// stations, point by point in order: a long chain of additions that runs alongside the rest.
+// it is null, the record's vertex-by-vertex mesh.
 template <int RDIM>
-static float read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, float (*mesh)[ACF_BODY_POINTS][3])
+static void read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, float (*mesh)[ACF_BODY_POINTS][3])
 {
-    float y_sum = 0.0f;
     for (int s = 0; s < sdim; s++) {
         each4<0, RDIM>([&](int r) {
             const f4 x = usable4(load4(&v.body_X[en][s][r]));
@@ -436,10 +441,7 @@ static float read_rings(const veh_struct& v, int en, int sdim, soa_grid& g, floa
             store4(&g.z[s][r], z);
             if (mesh) store_xyz4(mesh[s] + r, x, y, z);
         });
-        if (s < 12)
-            for (int r = 0; r < RDIM; r++) y_sum += g.y[s][r];
     }
-    return y_sum;
 }
 
 // Where a body's points fall on its paint before the paint's rectangle is applied, each in 0..1:
@@ -457,7 +459,7 @@ struct body_paint {
     }
 };
 
-// y_sum: read_rings' sum. by_run: along the line through the top points rather than by Z (a jet
+// y_sum: the Y of the first twelve stations summed (part_normals). by_run: along the line through the top points rather than by Z (a jet
 // pipe or a weapon tapers, and its paint follows its outline rather than its length).
 template <int RDIM>
 static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_run, body_paint& bp)
@@ -466,34 +468,40 @@ static void body_paint_coords(const soa_grid& g, int sdim, float y_sum, int by_r
     // Reference height: the first twelve stations summed, divided by all of them.
     const float y_ctr = y_sum / (float)(rdim * sdim);
 
-    float girth[ACF_BODY_STATIONS][HALF_RING];
-    float lo = 999.0f, hi = -999.0f;
+    // Each segment's share above and below the reference height, every station first: the
+    // stations' running sums below are then short chains side by side.
+    float above[ACF_BODY_STATIONS][HALF_RING], below[ACF_BODY_STATIONS][HALF_RING];
     for (int s = 0; s < sdim; s++) {
         const float *X = g.x[s], *Y = g.y[s];
-        // Each segment's share above and below the reference height.
-        float above[HALF_RING], below[HALF_RING];
         each4<0, rsem>([&](int r) {
             const f4 y1 = load4(Y + r), y2 = load4(Y + r + 1), dx = load4(X + r + 1) - load4(X + r);
             const f4 seg = sqrt4((y2 - y1) * (y2 - y1) + dx * dx);
-            const i4 up = (y1 >= y_ctr) & (y2 >= y_ctr), down = (y1 < y_ctr) & (y2 < y_ctr);
-            const f4 dy = abs4(y1 - y2);
-            const f4 share_up = seg * (select4(y1 > y2, y1, y2) - y_ctr) / dy;
-            const f4 share_down = seg * (y_ctr - select4(y1 < y2, y1, y2)) / dy;
-            store4(above + r, select4(up, seg, select4(down, f4{}, share_up)));
-            store4(below + r, select4(up, f4{}, select4(down, seg, share_down)));
+            const i4 up = (y1 >= y_ctr) & (y2 >= y_ctr), down = (y1 < y_ctr) & (y2 < y_ctr), across = ~(up | down);
+            f4 a = select4(up, seg, f4{}), b = select4(down, seg, f4{});
+            if (!all_lanes(~across)) {   // a segment the reference height crosses is split
+                const f4 dy = abs4(y1 - y2);
+                a = select4(across, seg * (select4(y1 > y2, y1, y2) - y_ctr) / dy, a);
+                b = select4(across, seg * (y_ctr - select4(y1 < y2, y1, y2)) / dy, b);
+            }
+            store4(above[s] + r, a);
+            store4(below[s] + r, b);
         });
+    }
+    float girth[ACF_BODY_STATIONS][HALF_RING];
+    float lo = 999.0f, hi = -999.0f;
+    for (int s = 0; s < sdim; s++) {
+        const float* Y = g.y[s];
         // A half-ring wholly above (below) the reference height reaches it straight down (up).
         float shift = 0.0f;
         if (y_ctr <= Y[rsem]) shift += Y[rsem] - y_ctr;
         if (Y[0] <= y_ctr) shift += Y[0] - y_ctr;
 
-        float run_above[HALF_RING + 1], run_below[HALF_RING + 1];
+        float run_above[HALF_RING + 1], run_below = 0.0f;
         run_above[rsem] = 0.0f;
-        for (int r = rsem - 1; r >= 0; r--) run_above[r] = run_above[r + 1] + above[r];
-        run_below[0] = 0.0f;
-        for (int r = 0; r < rsem; r++) run_below[r + 1] = run_below[r] + below[r];
+        for (int r = rsem - 1; r >= 0; r--) run_above[r] = run_above[r + 1] + above[s][r];
         for (int R = 0; R < rsem; R++) {
-            const float gr = (Y[R] >= y_ctr ? run_above[R] : -run_below[R]) + shift;
+            const float gr = (Y[R] >= y_ctr ? run_above[R] : -run_below) + shift;
+            run_below += below[s][R];
             girth[s][R] = gr;
             lo = gr < lo ? gr : lo;
             hi = gr > hi ? gr : hi;
@@ -547,8 +555,8 @@ static void build_body(int p, int en, int sdim)
     veh_struct& v = veh[p];
     constexpr int rdim = RDIM, rsem = RDIM / 2;
     soa_grid g;
-    const float y_sum = read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
-    part_normals<RDIM, 1>(g, sdim, 1.0f, v.n_xyz[en]);
+    read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
+    const float y_sum = part_normals<RDIM, 1>(g, sdim, 1.0f, v.n_xyz[en]);
 
     body_paint bp;
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
@@ -580,8 +588,8 @@ static void build_weapon(int p, int w)
     veh_struct& v = veh[p];
     constexpr int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
     soa_grid g;
-    const float y_sum = read_rings<rdim>(v, w, sdim, g, nullptr);
-    part_normals<rdim, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
+    read_rings<rdim>(v, w, sdim, g, nullptr);
+    const float y_sum = part_normals<rdim, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
 
     body_paint bp;
     body_paint_coords<rdim>(g, sdim, y_sum, 1, bp);
