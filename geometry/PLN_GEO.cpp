@@ -156,8 +156,10 @@ static inline void each4(F&& f)
 // cost: where the processor has eight-float vectors they go eight to an instruction, elsewhere
 // as two of four.
 // (Every function taking or giving one is static and inlined, so no call between files passes
-// one and GCC's note on how such calls pass them does not apply.)
-#if defined(__GNUC__) && !defined(__clang__)
+// one and the compilers' note on how such calls pass them does not apply.)
+#if defined(__clang__)
+#pragma clang diagnostic ignored "-Wpsabi"
+#elif defined(__GNUC__)
 #pragma GCC diagnostic ignored "-Wpsabi"
 #endif
 typedef float f8 __attribute__((vector_size(32)));
