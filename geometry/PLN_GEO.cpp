@@ -176,16 +176,16 @@ static inline i8 lanes8(const int* p)
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-static inline f8 sqrt8(f8 v)
+static inline f8 sqrt8(const f8& v)
 {
     f8 r;
     for (int i = 0; i < 8; i++) r[i] = std::sqrt(v[i]);
     return r;
 }
-static inline f4 low4(f8 v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
-static inline f4 high4(f8 v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7); }
-static inline int all_lanes8(i8 m) { return all_lanes(__builtin_shufflevector(m & __builtin_shufflevector(m, m, 4, 5, 6, 7, 0, 1, 2, 3), m, 0, 1, 2, 3)); }
-static inline void store_xyz8(float (*o)[3], f8 x, f8 y, f8 z)
+static inline f4 low4(const f8& v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
+static inline f4 high4(const f8& v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7); }
+static inline int all_lanes8(const i8& m) { return all_lanes(__builtin_shufflevector(m & __builtin_shufflevector(m, m, 4, 5, 6, 7, 0, 1, 2, 3), m, 0, 1, 2, 3)); }
+static inline void store_xyz8(float (*o)[3], const f8& x, const f8& y, const f8& z)
 {
     store_xyz4(o, low4(x), low4(y), low4(z));
     store_xyz4(o + 4, high4(x), high4(y), high4(z));
