@@ -405,6 +405,13 @@ static void build_wing(int p, int en)
     const float s_base = has_length ? s0 : (s0 + s1) * 0.5f;
     const float other_face = en == 18 || en == 19 ? 252.0f / 1024.0f : 0.0f;
 
+    // Spanwise on the paint: both stations at an element edge sit at the edge's span.
+    float t_e[ACF_ELEMENTS + 1];
+    for (int e = 0; e <= els; e++) {
+        const float span = (float)e * 2.0f / (float)sdim * semilen;
+        t_e[e] = interp(0.0f, t_root, semilen, t_tip, span, 1);
+    }
+
     // Each station's section: the foil's chord and thickness fractions with the hinge points'
     // own, then every point by the same sums, stored with its texture coordinates as it is made.
     soa_grid g;
@@ -429,8 +436,7 @@ static void build_wing(int p, int en)
             // Thinning from full half-thickness at 20 % chord to nothing at the trailing edge.
             const float vr_hinge = has_control ? interp(0.2f, 0.5f, 0.75f, 0.0f, hinge_crat[k], 1) : GEO_vrat[5];
             const float sie = si[e], cie = ci[e], sswe = ssw[e], cswe = csw[e], bxe = bx[e], bye = by[e], bze = bz[e];
-            const float span = (float)((j + 1) / 2) * 2.0f / (float)sdim * semilen;
-            const float t = interp(0.0f, t_root, semilen, t_tip, span, 1);
+            const float t = t_e[e];
             float *X = g.x[j], *Y = g.y[j], *Z = g.z[j];
             // Points r..r+3 from their chord and thickness fractions; face: their second-face offset.
             auto section4 = [&](int r, f4 cr, f4 vr, f4 face) {
