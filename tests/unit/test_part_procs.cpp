@@ -154,6 +154,33 @@ TEST_F(Parts, PointsAlongBladesAndParts)
     EXPECT_NEAR(get_el_base_loc(2, w, 2.0f, 'q'), 4.0f, 1e-5);   // any other axis is Z
 }
 
+// The mesh builder takes every element edge at once; each must be the very point asked for alone,
+// bit for bit, on blades (whose edges carry their sum from one to the next) and straight parts,
+// with elements whose sweep or length is not a number.
+TEST_F(Parts, EdgePointsAreThePointsAskedForOneByOne)
+{
+    const struct { int en, els; float sweep1, len; } rows[] = {
+        {1, 4, 25.0f, 2.0f}, {1, 10, 7.0f, 0.3f}, {1, 3, kNaN, 2.0f}, {1, 3, 10.0f, kInf}, {1, 0, 5.0f, 1.0f}, {12, 6, 0.0f, 1.5f},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        v.els[row.en] = row.els;
+        v.element_len[row.en] = row.len;
+        for (int e = 0; e < ACF_ELEMENTS; e++) v.bladesweep[row.en][e] = e == 1 ? row.sweep1 : 3.0f * (float)e;
+        v.Xarm[row.en] = 1.0f, v.Yarm[row.en] = 2.0f, v.Zarm[row.en] = 3.0f, v.lat_sign[row.en] = -1.0f;
+        flt[2].cos_act_sweep[row.en] = 0.9f, flt[2].sin_act_sweep[row.en] = 0.3f;
+        flt[2].cos_act_dihed[row.en] = 0.8f, flt[2].sin_act_dihed[row.en] = 0.6f;
+        float x[ACF_ELEMENTS + 1], y[ACF_ELEMENTS + 1], z[ACF_ELEMENTS + 1];
+        get_el_edge_locs(2, row.en, x, y, z);
+        for (int e = 0; e <= row.els; e++) {
+            const float want[3] = {get_el_base_loc(2, row.en, (float)e, 'X'), get_el_base_loc(2, row.en, (float)e, 'Y'),
+                                   get_el_base_loc(2, row.en, (float)e, 'Z')};
+            const float got[3] = {x[e], y[e], z[e]};
+            EXPECT_EQ(std::memcmp(got, want, sizeof got), 0) << "part " << row.en << " of " << row.els << ", edge " << e;
+        }
+    }
+}
+
 TEST_F(Parts, ClampsRangesAndSigns)
 {
     EXPECT_EQ(fltlim(kNaN, -1.0f, 1.0f), -1.0f);
