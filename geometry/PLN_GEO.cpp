@@ -153,53 +153,89 @@ static inline void each4(F&& f)
 }
 
 // Eight points at a time, for the normals, whose square roots and divisions are most of their
-// cost: where the processor has eight-float vectors they go eight to an instruction, elsewhere
-// as two of four.
-// (Every function taking or giving one is static and inlined, so no call between files passes
-// one and the compilers' note on how such calls pass them does not apply.)
+// cost: where the processor has eight-float vectors they go eight to an instruction. Elsewhere the
+// normals go four at a time (eight-float vectors emulated there are slower than fours).
 #if defined(__clang__)
 #pragma clang diagnostic ignored "-Wpsabi"
 #elif defined(__GNUC__)
 #pragma GCC diagnostic ignored "-Wpsabi"
 #endif
+// (Every function taking or giving one is static and inlined, so no call between files passes
+// one and the compilers' note on how such calls pass them does not apply.)
 typedef float f8 __attribute__((vector_size(32)));
 typedef int i8 __attribute__((vector_size(32)));
-static inline f8 load8(const float* p)
-{
-    f8 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-static inline i8 lanes8(const int* p)
-{
-    i8 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-static inline f8 sqrt8(const f8& v)
-{
-    f8 r;
-    for (int i = 0; i < 8; i++) r[i] = std::sqrt(v[i]);
-    return r;
-}
 static inline f4 low4(const f8& v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
 static inline f4 high4(const f8& v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7); }
-static inline int all_lanes8(const i8& m) { return all_lanes(__builtin_shufflevector(m & __builtin_shufflevector(m, m, 4, 5, 6, 7, 0, 1, 2, 3), m, 0, 1, 2, 3)); }
-static inline void store_xyz8(float (*o)[3], const f8& x, const f8& y, const f8& z)
+
+// The vectors of W floats (and lane masks) and what the normals do with them.
+template <int W>
+struct vec;
+template <>
+struct vec<4> {
+    using f = f4;
+    using i = i4;
+    static f load(const float* p) { return load4(p); }
+    static i mask(const int* p)
+    {
+        i v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    static f sqrt(const f& v) { return sqrt4(v); }
+    static int all(const i& m) { return all_lanes(m); }
+    static void store_xyz(float (*o)[3], const f& x, const f& y, const f& z) { store_xyz4(o, x, y, z); }
+};
+template <>
+struct vec<8> {
+    using f = f8;
+    using i = i8;
+    static f load(const float* p)
+    {
+        f v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    static i mask(const int* p)
+    {
+        i v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    static f sqrt(const f& v)
+    {
+        f r;
+        for (int k = 0; k < 8; k++) r[k] = std::sqrt(v[k]);
+        return r;
+    }
+    static int all(const i& m) { return all_lanes(__builtin_shufflevector(m & __builtin_shufflevector(m, m, 4, 5, 6, 7, 0, 1, 2, 3), m, 0, 1, 2, 3)); }
+    static void store_xyz(float (*o)[3], const f& x, const f& y, const f& z)
+    {
+        store_xyz4(o, low4(x), low4(y), low4(z));
+        store_xyz4(o + 4, high4(x), high4(y), high4(z));
+    }
+};
+
+// each4 for groups of W.
+template <int W, int R0, int R1, class F>
+static inline void each_group(F&& f)
 {
-    store_xyz4(o, low4(x), low4(y), low4(z));
-    store_xyz4(o + 4, high4(x), high4(y), high4(z));
-}
-template <int R0, int R1, class F>
-static inline void each8(F&& f)
-{
-    static_assert(R1 >= 8);
-    if constexpr (R1 - R0 <= 8) {
-        f(R1 - 8);
+    static_assert(R1 >= W);
+    if constexpr (R1 - R0 <= W) {
+        f(R1 - W);
     } else {
         f(R0);
-        each8<R0 + 8, R1>(f);
+        each_group<W, R0 + W, R1>(f);
     }
+}
+
+// Whether this processor takes eight floats to an instruction.
+static inline int eight_wide(void)
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    return __builtin_cpu_supports("avx2");
+#else
+    return 0;
+#endif
 }
 
 //=== normals ================================================================================
@@ -255,7 +291,7 @@ struct ring_runs {
     }
 };
 
-template <int RDIM, int IS_BODY>
+template <int RDIM, int IS_BODY, int W>
 static float part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[ACF_BODY_POINTS][3])
 {
     static constexpr ring_runs<RDIM, IS_BODY> T{};
@@ -276,24 +312,27 @@ static float part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[
         const float *lx = g.x[lo_xy], *ly = g.y[lo_xy], *hx = g.x[hi_xy], *hy = g.y[hi_xy];
         const float *lz = g.z[lo_z], *hz = g.z[hi_z];
         float(*o)[3] = out[s];
-        i8 fine = ~i8{};
-        each8<r0, r1>([&](int r) {
+        using V = vec<W>;
+        using fv = typename V::f;
+        using iv = typename V::i;
+        iv fine = ~iv{};
+        each_group<W, r0, r1>([&](int r) {
             const int l = r + dl, h = r + 1;
-            const f8 Lx = load8(lx + l), Ly = load8(ly + l), Lz = load8(lz + l);
-            const f8 ax = load8(hx + l) - Lx, ay = load8(hy + l) - Ly, az = load8(hz + l) - Lz;
-            const f8 bx = rfac * (load8(lx + h) - Lx), by = rfac * (load8(ly + h) - Ly), bz = rfac * (load8(lz + h) - Lz);
-            const f8 nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
-            const f8 k = 1.0f / sqrt8(nx * nx + ny * ny + nz * nz);
-            const i8 ok = ((k > 0.0f) & (k < 1e30f)) | lanes8(T.off_run + r);   // points off the run are done again anyway
-            if (all_lanes8(ok)) {
-                store_xyz8(o + r, nx * k, ny * k, nz * k);
+            const fv Lx = V::load(lx + l), Ly = V::load(ly + l), Lz = V::load(lz + l);
+            const fv ax = V::load(hx + l) - Lx, ay = V::load(hy + l) - Ly, az = V::load(hz + l) - Lz;
+            const fv bx = rfac * (V::load(lx + h) - Lx), by = rfac * (V::load(ly + h) - Ly), bz = rfac * (V::load(lz + h) - Lz);
+            const fv nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
+            const fv k = 1.0f / V::sqrt(nx * nx + ny * ny + nz * nz);
+            const iv ok = ((k > 0.0f) & (k < 1e30f)) | V::mask(T.off_run + r);   // points off the run are done again anyway
+            if (V::all(ok)) {
+                V::store_xyz(o + r, nx * k, ny * k, nz * k);
                 return;
             }
             // A run of no length (a ring closed to a point, a body of zeros) makes no face: the
             // normal is the way up, as find_normal_vects gives it, without its sums in double.
-            const i8 flat = ((ax == 0.0f) & (ay == 0.0f) & (az == 0.0f)) | ((bx == 0.0f) & (by == 0.0f) & (bz == 0.0f));
-            const f8 zero = f8{}, one = zero + 1.0f;
-            store_xyz8(o + r, flat ? zero : nx * k, flat ? one : ny * k, flat ? zero : nz * k);
+            const iv flat = ((ax == 0.0f) & (ay == 0.0f) & (az == 0.0f)) | ((bx == 0.0f) & (by == 0.0f) & (bz == 0.0f));
+            const fv zero = fv{}, one = zero + 1.0f;
+            V::store_xyz(o + r, flat ? zero : nx * k, flat ? one : ny * k, flat ? zero : nz * k);
             fine &= ok | flat;
         });
         auto normal = [&](int r, int any) {
@@ -309,7 +348,7 @@ static float part_normals(const soa_grid& g, int sdim, float rfac, float (*out)[
             }
         };
         // The rare product that is zero or too large for a float is done again the careful way.
-        if (!all_lanes8(fine))
+        if (!V::all(fine))
             for (int r = r0; r < r1; r++)
                 if (T.in_run[r]) normal(r, 0);
         for (int i = 0; i < T.n_odd; i++) {
@@ -335,7 +374,7 @@ static const hinge_control k_hinge_controls[] = {
     {&veh_struct::rudd, DEFL_RUDD}, {&veh_struct::flap, DEFL_FLAP},
 };
 
-static void build_wing(int p, int en)
+static void build_wing(int p, int en, int wide)
 {
     veh_struct& v = veh[p];
     const int els = intlim(v.els[en], 0, ACF_ELEMENTS);
@@ -472,7 +511,11 @@ static void build_wing(int p, int en)
         const float span_scale = std::fabs(semilen) > 1e-6f ? (float)els / semilen : 0.0f;
         for (int i = 0; i < 3; i++) v.ca_xyz[en][2 * s][i] = span_scale * (co[2 * s + 1][i] - co[2 * s][i]);
     }
-    part_normals<GEO_FOIL_POINTS, 0>(g, sdim, is_prop ? -1.0f : -usable(v.lat_sign[en]), v.n_xyz[en]);
+    const float rfac = is_prop ? -1.0f : -usable(v.lat_sign[en]);
+    if (wide)
+        part_normals<GEO_FOIL_POINTS, 0, 8>(g, sdim, rfac, v.n_xyz[en]);
+    else
+        part_normals<GEO_FOIL_POINTS, 0, 4>(g, sdim, rfac, v.n_xyz[en]);
 }
 
 //=== bodies and weapons =====================================================================
@@ -601,13 +644,14 @@ static inline f4 girth4_mirrored(const body_paint& bp, int s, int r)
 }
 
 template <int RDIM>
-static void build_body(int p, int en, int sdim)
+static void build_body(int p, int en, int sdim, int wide)
 {
     veh_struct& v = veh[p];
     constexpr int rdim = RDIM, rsem = RDIM / 2;
     soa_grid g;
     read_rings<RDIM>(v, en, sdim, g, v.a_xyz[en]);
-    const float y_sum = part_normals<RDIM, 1>(g, sdim, 1.0f, v.n_xyz[en]);
+    const float y_sum = wide ? part_normals<RDIM, 1, 8>(g, sdim, 1.0f, v.n_xyz[en])
+                             : part_normals<RDIM, 1, 4>(g, sdim, 1.0f, v.n_xyz[en]);
 
     body_paint bp;
     const int jet = en >= FIRST_NACELLE && en <= LAST_NACELLE && en_is_jet(p, en - FIRST_NACELLE);
@@ -634,13 +678,14 @@ static void build_body(int p, int en, int sdim)
     }
 }
 
-static void build_weapon(int p, int w)
+static void build_weapon(int p, int w, int wide)
 {
     veh_struct& v = veh[p];
     constexpr int sdim = ACF_WPN_STATIONS, rdim = ACF_BODY_POINTS, rsem = rdim / 2;
     soa_grid g;
     read_rings<rdim>(v, w, sdim, g, nullptr);
-    const float y_sum = part_normals<rdim, 1>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
+    const float y_sum = wide ? part_normals<rdim, 1, 8>(g, sdim, 1.0f, v.wpn_n_xyz[w])
+                             : part_normals<rdim, 1, 4>(g, sdim, 1.0f, v.wpn_n_xyz[w]);
 
     body_paint bp;
     body_paint_coords<rdim>(g, sdim, y_sum, 1, bp);
@@ -658,19 +703,20 @@ static void build_weapon(int p, int w)
 GEO_WIDE void GEO_build(int p)
 {
     if (p < 0 || p >= ACF_RECORDS) return;
+    const int wide = eight_wide();
     for (int en = 0; en < ACF_FOIL_PARTS; en++)
-        if (have_this_part(p, en, 6)) build_wing(p, en);
+        if (have_this_part(p, en, 6)) build_wing(p, en, wide);
     for (int en = FIRST_BODY; en <= LAST_BODY; en++) {
         if (!have_this_part(p, en, 6)) continue;
         // Every body has the full ring but the gear fairings.
         const int sdim = f_body_s_DIM(p, en, 0), rdim = f_body_r_DIM(en, 0);
         if (sdim < 2) continue;
-        if (rdim == ACF_BODY_POINTS) build_body<ACF_BODY_POINTS>(p, en, sdim);
-        if (rdim == FAIRING_POINTS) build_body<FAIRING_POINTS>(p, en, sdim);
+        if (rdim == ACF_BODY_POINTS) build_body<ACF_BODY_POINTS>(p, en, sdim, wide);
+        if (rdim == FAIRING_POINTS) build_body<FAIRING_POINTS>(p, en, sdim, wide);
     }
     for (int w = 0; w < ACF_WPN_POINTS; w++)
-        if (wpn_can_exist(p, w)) build_weapon(p, w);
-    build_weapon(p, ACF_WPN_SLOTS - 1);   // the weapon being built, shown in the builder
+        if (wpn_can_exist(p, w)) build_weapon(p, w, wide);
+    build_weapon(p, ACF_WPN_SLOTS - 1, wide);   // the weapon being built, shown in the builder
 }
 
 //=== plan-view extents ======================================================================
