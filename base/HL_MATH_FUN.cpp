@@ -32,13 +32,6 @@ float fltlim(float in, float min, float max)
     return in;
 }
 
-int intlim(int x, int lo, int hi)
-{
-    if (x < lo) return lo;
-    if (x > hi) return hi;
-    return x;
-}
-
 int fltrange(float x, float lo, float hi) { return x >= lo && x <= hi; }
 int intrange(int x, int lo, int hi) { return x >= lo && x <= hi; }
 
@@ -79,14 +72,6 @@ float sign(float x)
 
 float pythag(float a, float b) { return std::sqrt(a * a + b * b); }
 float pythag(float x, float y, float z) { return std::sqrt(x * x + y * y + z * z); }
-
-float interp(float x1, float y1, float x2, float y2, float x, int extrap)
-{
-    if (x1 == x2) return (y1 + y2) * 0.5f;
-    float y = y1 + (x - x1) * (y2 - y1) / (x2 - x1);
-    if (extrap) return y;
-    return fltlim(y, fltmin2(y1, y2), fltmax2(y1, y2));
-}
 
 void find_normal_vects(const float* a, const float* b, float* out)
 {

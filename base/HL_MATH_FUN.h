@@ -10,6 +10,8 @@ int   intround(float x);                    // round to nearest
 
 //=== scalar functions =======================================================================
 float fltlim(float in, float min, float max);      // min also when in is not a number
+// intlim and interp are defined inline below: the geometry builder calls them for every
+// element edge and station of every part, every frame.
 int   intlim(int x, int lo, int hi);
 int   fltrange(float x, float lo, float hi);       // 1 when lo <= x <= hi
 int   intrange(int x, int lo, int hi);
@@ -43,3 +45,19 @@ void  int_to_str(int i, std::string* out, int digits);
 // fmt is a printf format of the program's own with two floating-point conversions; the text is
 // cut at 499 characters.
 void  stl_sprint(std::string* out, const std::string& fmt, float a, float b);
+
+//=== inline definitions =====================================================================
+inline int intlim(int x, int lo, int hi)
+{
+    if (x < lo) return lo;
+    if (x > hi) return hi;
+    return x;
+}
+
+inline float interp(float x1, float y1, float x2, float y2, float x, int extrap)
+{
+    if (x1 == x2) return (y1 + y2) * 0.5f;
+    float y = y1 + (x - x1) * (y2 - y1) / (x2 - x1);
+    if (extrap) return y;
+    return fltlim(y, fltmin2(y1, y2), fltmax2(y1, y2));
+}
