@@ -135,6 +135,13 @@ inline constexpr ART_rect ART_ARROW_DEC = {96, 60, 10, 10};
 // The smaller pair used on the panel editor's title bar (drawn at y + 11 and y - 10).
 inline constexpr ART_rect ART_ARROW_INC_SMALL = {108, 60, 10, 10};
 inline constexpr ART_rect ART_ARROW_DEC_SMALL = {120, 60, 10, 10};
+// Each of the four arrows again, ART_ARROW_ROW_CELLS times side by side: a field's row of arrows
+// is then one quad instead of one a digit. A window holds hundreds of digit cells.
+inline constexpr int ART_ARROW_ROW_CELLS = 16;
+inline constexpr ART_rect ART_ARROW_ROW_INC       = {150, 208, 10 * ART_ARROW_ROW_CELLS, 10};
+inline constexpr ART_rect ART_ARROW_ROW_DEC       = {150, 196, 10 * ART_ARROW_ROW_CELLS, 10};
+inline constexpr ART_rect ART_ARROW_ROW_INC_SMALL = {150, 184, 10 * ART_ARROW_ROW_CELLS, 10};
+inline constexpr ART_rect ART_ARROW_ROW_DEC_SMALL = {150, 172, 10 * ART_ARROW_ROW_CELLS, 10};
 // Tabs, 90 x 26: drawn centred on (x - 5, y) for a tab whose label starts at x - 35, so that the
 // picture covers the tab's hit box x - 50 .. x + 40.
 inline constexpr ART_rect ART_TAB_SELECTED   = {140, 60, 90, 26};

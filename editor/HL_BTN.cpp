@@ -329,24 +329,24 @@ void BTN_subwin(float tab_dy, int win_type, float x, float y, float dx, float dy
     if (y2) *y2 = y + dy + 10;
 }
 
-static void tile(const ART_rect& r, float xc, float yc)
-{
-    OGL_tile(xc - r.w * 0.5f, yc - r.h * 0.5f, xc + r.w * 0.5f, yc + r.h * 0.5f,
-             (float)r.s, (float)r.t, (float)r.s2(), (float)r.t2());
-}
-
 void BTN_util_draw_boxed_button(float x_center, float y_center, float dx_control, float box_os, int num_boxes)
 {
     BTN_frame1(9, x_center, y_center, dx_control, 45);
     // The arrow pair above and below each 10-px cell, all in one batch: a window holds dozens of
-    // these fields. The panel editor's own window uses the small pair, set closer to the box.
+    // these fields. Each row of cells is one quad from the sheet's rows of arrows, which a
+    // software renderer sets up once instead of once a digit. The panel editor's own window uses
+    // the small pair, set closer to the box.
     int small = mnw.top_win == 602;
     float left = x_center - dx_control * 0.5f + box_os;
+    const ART_rect& up = small ? ART_ARROW_ROW_INC_SMALL : ART_ARROW_ROW_INC;
+    const ART_rect& down = small ? ART_ARROW_ROW_DEC_SMALL : ART_ARROW_ROW_DEC;
+    const float y_up = y_center + (small ? 8 : 12) - 5, y_down = y_center - (small ? 13 : 16) - 5;
     OGL_tiles_begin(REN_TEX_INTERFACE, 45, 1.0f, 7);
-    for (int k = 0; k < num_boxes; k++) {
-        float cx = left + 10 * k + 5;
-        tile(small ? ART_ARROW_INC_SMALL : ART_ARROW_INC, cx, y_center + (small ? 8 : 12));
-        tile(small ? ART_ARROW_DEC_SMALL : ART_ARROW_DEC, cx, y_center - (small ? 13 : 16));
+    for (int k = 0; k < num_boxes; k += ART_ARROW_ROW_CELLS) {
+        const int n = std::min(num_boxes - k, ART_ARROW_ROW_CELLS);
+        const float x1 = left + 10 * k, x2 = x1 + 10 * n;
+        OGL_tile(x1, y_up, x2, y_up + 10, (float)up.s, (float)up.t, (float)(up.s + 10 * n), (float)up.t2());
+        OGL_tile(x1, y_down, x2, y_down + 10, (float)down.s, (float)down.t, (float)(down.s + 10 * n), (float)down.t2());
     }
 }
 

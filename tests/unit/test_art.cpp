@@ -70,7 +70,8 @@ std::vector<Placed> everything_on_the_sheet()
     const std::pair<const char*, ART_rect> elements[] = {
         {"check box", ART_CHECK_BOX}, {"tick", ART_CHECK_TICK}, {"radio", ART_RADIO_BOX}, {"radio dot", ART_RADIO_DOT},
         {"arrow inc", ART_ARROW_INC}, {"arrow dec", ART_ARROW_DEC}, {"small inc", ART_ARROW_INC_SMALL},
-        {"small dec", ART_ARROW_DEC_SMALL}, {"tab on", ART_TAB_SELECTED}, {"tab off", ART_TAB_UNSELECTED},
+        {"small dec", ART_ARROW_DEC_SMALL}, {"inc row", ART_ARROW_ROW_INC}, {"dec row", ART_ARROW_ROW_DEC},
+        {"small inc row", ART_ARROW_ROW_INC_SMALL}, {"small dec row", ART_ARROW_ROW_DEC_SMALL}, {"tab on", ART_TAB_SELECTED}, {"tab off", ART_TAB_UNSELECTED},
         {"file button", ART_FILE_BUTTON}, {"close", ART_CLOSE_BOX}, {"close pressed", ART_CLOSE_BOX_PRESSED},
         {"show panel off", ART_ICON_SHOW_PANEL_OFF}, {"show panel on", ART_ICON_SHOW_PANEL_ON},
         {"folder up off", ART_ICON_FOLDER_UP_OFF}, {"folder up on", ART_ICON_FOLDER_UP_ON},

@@ -616,6 +616,12 @@ Canvas draw_interface_sheet(const PixelFont& prop, const PixelFont& mono)
     stamp(sheet, draw_arrow(10, 10, 6, 6, 4, false, kGlyph), ART_ARROW_DEC.s, ART_ARROW_DEC.t);
     stamp(sheet, draw_arrow(10, 10, 6, 9, 3, true, kGlyph), ART_ARROW_INC_SMALL.s, ART_ARROW_INC_SMALL.t);
     stamp(sheet, draw_arrow(10, 10, 6, 4, 3, false, kGlyph), ART_ARROW_DEC_SMALL.s, ART_ARROW_DEC_SMALL.t);
+    for (int k = 0; k < ART_ARROW_ROW_CELLS; k++) {
+        stamp(sheet, draw_arrow(10, 10, 6, 7, 4, true, kGlyph), ART_ARROW_ROW_INC.s + 10 * k, ART_ARROW_ROW_INC.t);
+        stamp(sheet, draw_arrow(10, 10, 6, 6, 4, false, kGlyph), ART_ARROW_ROW_DEC.s + 10 * k, ART_ARROW_ROW_DEC.t);
+        stamp(sheet, draw_arrow(10, 10, 6, 9, 3, true, kGlyph), ART_ARROW_ROW_INC_SMALL.s + 10 * k, ART_ARROW_ROW_INC_SMALL.t);
+        stamp(sheet, draw_arrow(10, 10, 6, 4, 3, false, kGlyph), ART_ARROW_ROW_DEC_SMALL.s + 10 * k, ART_ARROW_ROW_DEC_SMALL.t);
+    }
 
     stamp(sheet, draw_tab(true), ART_TAB_SELECTED.s, ART_TAB_SELECTED.t);
     stamp(sheet, draw_tab(false), ART_TAB_UNSELECTED.s, ART_TAB_UNSELECTED.t);
