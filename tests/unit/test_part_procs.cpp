@@ -166,7 +166,9 @@ TEST_F(Parts, EdgePointsAreThePointsAskedForOneByOne)
         SetUp();
         v.els[row.en] = row.els;
         v.element_len[row.en] = row.len;
-        for (int e = 0; e < ACF_ELEMENTS; e++) v.bladesweep[row.en][e] = e == 1 ? row.sweep1 : 3.0f * (float)e;
+        const int blades = (int)(sizeof v.bladesweep / sizeof v.bladesweep[0]);   // only propellers carry a blade sweep
+        if (row.en < blades)
+            for (int e = 0; e < ACF_ELEMENTS; e++) v.bladesweep[row.en][e] = e == 1 ? row.sweep1 : 3.0f * (float)e;
         v.Xarm[row.en] = 1.0f, v.Yarm[row.en] = 2.0f, v.Zarm[row.en] = 3.0f, v.lat_sign[row.en] = -1.0f;
         flt[2].cos_act_sweep[row.en] = 0.9f, flt[2].sin_act_sweep[row.en] = 0.3f;
         flt[2].cos_act_dihed[row.en] = 0.8f, flt[2].sin_act_dihed[row.en] = 0.6f;
