@@ -76,7 +76,8 @@ int GEO_element_has_control(int p, int en, int s)
 // leave the operands in place and choose lanes in one step), and the one the processor can run is
 // picked when the program loads. Both do the same operations on the same floats: no fused
 // multiply-add, which would round differently, is allowed into either.
-#if defined(__x86_64__) && defined(__GNUC__)
+// Clang (the sanitizer and fuzzing builds) builds the one plain copy: its clones do not link there.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define GEO_WIDE __attribute__((target_clones("avx2", "default"), flatten))
 #else
 #define GEO_WIDE
