@@ -257,7 +257,9 @@ void MACIBM_init(void)
 int WinMain(int has_prev_instance)
 {
     if (has_prev_instance) return 0;
-    INS_decode_at_init(1);
+    // The instrument pictures are decoded once the window, the context and the interface art are
+    // known good: decoding them while the window was made crashed a start whose installation
+    // was incomplete before its fatal message could be shown.
     MACIBM_init();
     MACIBM_read_editor_prefs();
     OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");
