@@ -640,7 +640,7 @@ static inline f4 girth4(const body_paint& bp, int s, int r) { return load4(bp.gi
 template <int RDIM>
 static inline f4 girth4_mirrored(const body_paint& bp, int s, int r)
 {
-    const f4 m = load4(bp.girth[s] + RDIM - 4 - r);
+    const f4 m = load4(bp.girth[s] + (RDIM - 4 - r));
     return __builtin_shufflevector(m, m, 3, 2, 1, 0);
 }
 
