@@ -7,6 +7,7 @@
 #include <climits>
 #include <cerrno>
 #include <strings.h>
+#include <mutex>
 #include <vector>
 #include <cstring>
 #include <dirent.h>
@@ -47,7 +48,10 @@ static bool path_exists(const std::string& p)
 
 // The last folder searched for a name in another case, as long as it is unchanged: a run over
 // a folder of many aircraft looks there for each one's missing cockpit object, and reading the
-// whole folder for each would make the run grow with the square of its size.
+// whole folder for each would make the run grow with the square of its size. The start decodes
+// pictures on worker threads while the main thread opens its own files, and a missing file
+// sends both here: the lock keeps one thread's folder from being read while another refills it.
+static std::mutex s_case_lock;
 static struct {
     std::string dir;
     dev_t dev;
@@ -62,6 +66,7 @@ static std::string match_case(const std::string& dir_in, const std::string& name
     const std::string dir = dir_in.empty() ? "/" : dir_in;
     struct stat st;
     if (stat(dir.c_str(), &st) != 0) return name;
+    std::lock_guard<std::mutex> hold(s_case_lock);
     if (dir != s_case_dir.dir || st.st_dev != s_case_dir.dev || st.st_ino != s_case_dir.ino ||
         st.st_mtim.tv_sec != s_case_dir.mtime.tv_sec || st.st_mtim.tv_nsec != s_case_dir.mtime.tv_nsec) {
         DIR* d = opendir(dir.c_str());

@@ -257,9 +257,9 @@ void MACIBM_init(void)
 int WinMain(int has_prev_instance)
 {
     if (has_prev_instance) return 0;
-    // The instrument pictures are decoded once the window, the context and the interface art are
-    // known good: decoding them while the window was made crashed a start whose installation
-    // was incomplete before its fatal message could be shown.
+    // The instrument pictures need neither the window nor the context: the worker pool decodes
+    // them while the main thread makes those, and the main thread uploads them afterwards.
+    INS_decode_at_init(1);
     MACIBM_init();
     MACIBM_read_editor_prefs();
     OGL_texbmp(OGL_TYPE_UPLOAD, REN_TEX_LIGHTS, OGL_FILT_BRIGHT_MIP, bmp_path + "world:lites:lights.bmp");

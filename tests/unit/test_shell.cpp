@@ -6,6 +6,9 @@
 #include <cstring>
 #include <fstream>
 #include <filesystem>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 TEST(Resolution, InterfaceIsCentredInLargerScreens)
 {
@@ -32,6 +35,28 @@ TEST(HostPaths, ColonsBecomeSlashesAndCaseIsForgiven)
     EXPECT_EQ(IO_host_path(colon + "AIRCRAFT:new.acf"), d + "Aircraft/new.acf");
     EXPECT_TRUE(IO_file_exists(colon + "AIRCRAFT:old planes:CUB.acf"));
     EXPECT_FALSE(IO_file_exists(colon + "Aircraft:Old Planes"));   // a folder is no file
+}
+
+// The start decodes pictures on worker threads while the main thread opens its own files; when
+// files are missing, all of them look for names in another case at once, each in its own folder.
+TEST(HostPaths, CaseIsForgivenFromManyThreadsAtOnce)
+{
+    std::string d = ww_temp_dir("hostpaths_threads");
+    for (const char* sub : {"A", "B", "C", "D"}) {
+        ASSERT_TRUE(std::filesystem::create_directories(d + sub));
+        for (int i = 0; i < 40; i++) std::ofstream(d + sub + "/File" + std::to_string(i) + ".png") << "x";
+    }
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> threads;
+    for (const char* sub : {"A", "B", "C", "D"})
+        threads.emplace_back([&, sub] {
+            for (int i = 0; i < 400; i++) {
+                const std::string want = d + sub + "/File" + std::to_string(i % 40) + ".png";
+                wrong += IO_host_path(d + sub + "/file" + std::to_string(i % 40) + ".PNG") != want;
+            }
+        });
+    for (std::thread& t : threads) t.join();
+    EXPECT_EQ(wrong, 0);
 }
 
 // Zeroing hands whole pages back to the system: exactly the range must read zero afterwards,
