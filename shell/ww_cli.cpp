@@ -57,14 +57,13 @@ struct cli_command {
     const char* help;
 };
 
+}  // namespace
+
 //=== set-up =================================================================================
-// The records as the start-up leaves them, without a window: folders from the program's own
-// place (airfoils and objects are found there), constants, palette, and alerts on the terminal.
-// The logs go nowhere: the terminal gets every line a person must see.
-void cli_setup(void)
+void CLI_setup(const std::string& folder)
 {
     MACIBM_zero_records();
-    MACIBM_build_paths(MACIBM_own_folder().c_str());
+    MACIBM_build_paths(folder.c_str());
     dat = fopen("/dev/null", "w");
     xer = fopen("/dev/null", "w");
     MACIBM_fill_constants();
@@ -72,6 +71,8 @@ void cli_setup(void)
     MACIBM_compute_offsets();
     MACIBM_alert_terminal(1);
 }
+
+namespace {
 
 std::string absolute_path(const std::string& path)
 {
@@ -776,7 +777,7 @@ int CLI_run(int argc, char** argv)
         return CLI_OK;
     }
     MACIBM_command_line(1, argv);
-    cli_setup();
+    CLI_setup(MACIBM_own_folder());
     const int status = c->run(args);
     fflush(stdout);
     return status;

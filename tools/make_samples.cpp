@@ -24,6 +24,7 @@
 #include "model/acf_defaults.h"
 #include "model/acf_struct.h"
 #include "shell/Hl_MNW.h"
+#include "shell/ww_cli.h"
 #include "tools/mkart/canvas.h"
 #include "tools/mkart/mkart.h"
 #include "tools/mkart/pixel_font.h"
@@ -742,14 +743,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "make_samples: no folder %s\n", aerodeck.c_str());
         return 1;
     }
-    MACIBM_zero_records();
-    MACIBM_build_paths(aerodeck.c_str());
-    dat = fopen("/dev/null", "w");
-    xer = fopen("/dev/null", "w");
-    MACIBM_fill_constants();
-    MACIBM_res_defaults();
-    MACIBM_compute_offsets();
-    MACIBM_alert_terminal(1);
+    CLI_setup(aerodeck);
     mkdir("Aircraft", 0755);
     int ok = 1;
     for (const sample& s : s_samples) ok &= make_one(s, font);
