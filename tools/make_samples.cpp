@@ -571,11 +571,48 @@ RGBA livery_at(const veh_struct& v, const livery& l, const Canvas& number, int p
     return y < l.stripe_y - 1.2f ? mix(l.base, rgb8(150, 155, 165), 0.5f) : l.base;
 }
 
+// One triangle of a mesh cell on the paint, each pixel in the livery's colour at its point on the
+// aircraft (the point interpolated across the triangle). Pixels are painted whole, never blended:
+// neighbouring cells blended at their shared edges would leave light seams on the aircraft, and
+// a cell blended over another part of the same body laid on the same paint would leave a faint
+// copy of that part's markings. Pixels whose centre lies within a pixel outside the triangle
+// are painted too (`fringe`), so that the texture's filtering never reaches the background at a
+// part's edge; they yield to any pixel that some triangle covers (`mine` in `owner`).
+template <class F>
+void paint_triangle(Canvas& c, std::vector<unsigned char>& owner, const Pt& a, const Pt& b, const Pt& d, F&& colour_at)
+{
+    const float den = (b.y - d.y) * (a.x - d.x) + (d.x - b.x) * (a.y - d.y);
+    if (std::fabs(den) < 1e-4f) return;
+    const float grow = 1.0f;   // pixels
+    const int x0 = std::max(0, (int)std::floor(std::min({a.x, b.x, d.x}) - grow));
+    const int x1 = std::min(c.w - 1, (int)std::ceil(std::max({a.x, b.x, d.x}) + grow));
+    const int y0 = std::max(0, (int)std::floor(std::min({a.y, b.y, d.y}) - grow));
+    const int y1 = std::min(c.h - 1, (int)std::ceil(std::max({a.y, b.y, d.y}) + grow));
+    // Each weight's change over one pixel, to turn "within a pixel of the edge" into a weight.
+    const float ga = std::hypot(b.y - d.y, d.x - b.x) / std::fabs(den), gb = std::hypot(d.y - a.y, a.x - d.x) / std::fabs(den);
+    const float gd = std::hypot(a.y - b.y, b.x - a.x) / std::fabs(den);
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            const float px = x + 0.5f, py = y + 0.5f;
+            const float wa = ((b.y - d.y) * (px - d.x) + (d.x - b.x) * (py - d.y)) / den;
+            const float wb = ((d.y - a.y) * (px - d.x) + (a.x - d.x) * (py - d.y)) / den;
+            const float wd = 1 - wa - wb;
+            const bool inside = wa >= 0 && wb >= 0 && wd >= 0;
+            if (!inside && (wa < -ga * grow || wb < -gb * grow || wd < -gd * grow)) continue;
+            unsigned char& own = owner[(size_t)y * c.w + x];
+            if (!inside && own == 2) continue;
+            own = inside ? 2 : 1;
+            // The colour at the nearest point of the triangle, for a fringe pixel.
+            const float ca = std::max(wa, 0.0f), cb = std::max(wb, 0.0f), cd = std::max(wd, 0.0f), sum = ca + cb + cd;
+            c.at(x, y) = colour_at(ca / sum, cb / sum, cd / sum);
+        }
+}
+
 // Each mesh cell of every painted part, filled where its texture coordinates put it, in the
-// livery's colour at each pixel's point on the aircraft (two triangles per cell, the point
-// interpolated across them).
+// livery's colour at each pixel's point on the aircraft (two triangles per cell).
 void paint_parts(const veh_struct& v, const livery& l, const Canvas& number, int paint, Canvas& c)
 {
+    std::vector<unsigned char> owner((size_t)c.w * c.h, 0);
     for (int part = 0; part < ACF_PARTS; part++) {
         if (part >= 67) continue;   // legs carry no paint
         if (!have_this_part(0, part, 6) || GEO_part_rect(part).paint != paint) continue;
@@ -595,13 +632,7 @@ void paint_parts(const veh_struct& v, const livery& l, const Canvas& number, int
                 }
                 for (int tri = 0; tri < 2; tri++) {
                     const int i0 = 0, i1 = tri ? 2 : 1, i2 = tri ? 3 : 2;
-                    const Pt a = tex[i0], b = tex[i1], d = tex[i2];
-                    const float den = (b.y - d.y) * (a.x - d.x) + (d.x - b.x) * (a.y - d.y);
-                    if (std::fabs(den) < 1e-4f) continue;
-                    fill_polygon(c, {a, b, d}, [&](float px, float py) {
-                        const float wa = ((b.y - d.y) * (px - d.x) + (d.x - b.x) * (py - d.y)) / den;
-                        const float wb = ((d.y - a.y) * (px - d.x) + (a.x - d.x) * (py - d.y)) / den;
-                        const float wd = 1 - wa - wb;
+                    paint_triangle(c, owner, tex[i0], tex[i1], tex[i2], [&](float wa, float wb, float wd) {
                         float p[3];
                         for (int i = 0; i < 3; i++) p[i] = wa * at[i0][i] + wb * at[i1][i] + wd * at[i2][i];
                         return livery_at(v, l, number, part, p[0], p[1], p[2]);
