@@ -7,6 +7,7 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
+#include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <png.h>
 #include <algorithm>
@@ -83,29 +84,8 @@ int write_instrument(const std::string& path, int seed)
 // The floor: read the file with libpng into RGBA and hand it to GL, nothing else.
 void plain_load(const std::string& path, unsigned name, std::vector<unsigned char>& buf)
 {
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_bytep rows[DIM];
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        fclose(f);
-        return;
-    }
-    png_init_io(png, f);
-    png_read_info(png, info);
-    const int w = (int)png_get_image_width(png, info), h = (int)png_get_image_height(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    for (int y = 0; y < h && y < DIM; y++) rows[y] = buf.data() + (size_t)y * w * 4;
-    png_read_image(png, rows);
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
-    fclose(f);
+    int w, h;
+    if (!tex_read_png_rgba(path, buf.data(), DIM, &w, &h)) return;
     gl_bind(TEXTURE_2D, name);
     gl_teximage(TEXTURE_2D, 0, (int)RGBA, w, h, 0, RGBA, UNSIGNED_BYTE, buf.data());
     gl_texparam(TEXTURE_2D, MIN_FILTER, (int)LINEAR);

@@ -91,3 +91,32 @@ int tex_write_bmp(const std::string& path, const tex_bmp& b)
     if (b.cut >= 0 && (size_t)b.cut < v.size()) v.resize((size_t)b.cut);
     return ww_write_bytes(path, v);
 }
+
+int tex_read_png_rgba(const std::string& path, unsigned char* buf, int max_rows, int* w, int* h)
+{
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return 0;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_bytep> rows((size_t)max_rows);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        fclose(f);
+        return 0;
+    }
+    png_init_io(png, f);
+    png_read_info(png, info);
+    *w = (int)png_get_image_width(png, info);
+    *h = (int)png_get_image_height(png, info);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    for (int y = 0; y < *h && y < max_rows; y++) rows[y] = buf + (size_t)y * *w * 4;
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    fclose(f);
+    return 1;
+}

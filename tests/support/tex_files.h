@@ -1,5 +1,6 @@
 // tex_files.h -- pictures written by the tests themselves: PNG through libpng's writer, BMP
-// byte by byte so that malformed headers can be made on purpose.
+// byte by byte so that malformed headers can be made on purpose; and the plain libpng read that
+// the texture benchmarks measure the program's loading against.
 #pragma once
 #include <string>
 #include <vector>
@@ -27,3 +28,7 @@ struct tex_bmp {
     long cut = -1;                          // >= 0: keep only this many bytes of the file
 };
 int  tex_write_bmp(const std::string& path, const tex_bmp& b);
+
+// The file read with libpng into RGBA, top row first, and nothing else: at most max_rows rows of
+// the picture's width into buf, which must hold them. 0 when the file cannot be read.
+int tex_read_png_rgba(const std::string& path, unsigned char* buf, int max_rows, int* w, int* h);
