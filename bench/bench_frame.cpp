@@ -145,6 +145,23 @@ static double median(std::vector<double> v)
 
 static void our_frame(void) { MACIBM_event_proc(); }
 
+// A frame alternating with the minimal loop, in rounds so that both see the same load on the
+// machine: each round's milliseconds per frame of both, and their ratio.
+struct alternated { std::vector<double> floor, ours, ratio; };
+static alternated alternate(void (*frame)(void), int rounds, int frames)
+{
+    alternated a;
+    for (int round = 0; round < rounds; round++) {
+        OGL_forget_state();
+        OGL_2d_projection();
+        a.floor.push_back(ms_per_frame(minimal_frame, frames));
+        OGL_forget_state();
+        a.ours.push_back(ms_per_frame(frame, frames));
+        a.ratio.push_back(a.ours.back() / a.floor.back());
+    }
+    return a;
+}
+
 // The main view with an aircraft, animated, beside the minimal loop of its triangles: the fully
 // populated aircraft, and the largest sample the installation ships, the regional airliner, as
 // a designer opens it (its paints loaded).
@@ -225,21 +242,13 @@ static void panel_section(int rounds, int frames)
     };
     // Each case alternates with the minimal loop: its median frame and the median of the rounds' ratios.
     struct timed { double ms, ratio, floor; };
-    auto alternate = [&](auto frame) {
-        std::vector<double> floor, ours, ratio;
-        for (int round = 0; round < rounds; round++) {
-            OGL_forget_state();
-            OGL_2d_projection();
-            floor.push_back(ms_per_frame(minimal_frame, frames));
-            OGL_forget_state();
-            ours.push_back(ms_per_frame(frame, frames));
-            ratio.push_back(ours.back() / floor.back());
-        }
-        return timed{median(ours), median(ratio), median(floor)};
+    auto alternate_median = [&](void (*frame)(void)) {
+        const alternated a = alternate(frame, rounds, frames);
+        return timed{median(a.ours), median(a.ratio), median(a.floor)};
     };
-    const timed kept = alternate(drag_frame);
+    const timed kept = alternate_median(drag_frame);
     panel_keep_still = 0;                          // every frame drawn whole, as before the kept copy
-    const timed whole = alternate(drag_frame);
+    const timed whole = alternate_median(drag_frame);
     panel_keep_still = 1;
     // The snapping alone: the 299 targets collected and one instrument aligned against them.
     std::vector<pnl_lockresult> gx, gy;
@@ -258,7 +267,7 @@ static void panel_section(int rounds, int frames)
     // The same panel still, the held instrument selected (it pulses, so it is drawn every frame).
     ww_mouse_button(0);
     ww_frames(1);
-    const timed still = alternate(our_frame);
+    const timed still = alternate_median(our_frame);
     MACIBM_startwind(0, "benchmark");
 
     auto row = [](const char* what, const timed& t) {
@@ -311,15 +320,10 @@ int main(int argc, char** argv)
     // The two loops alternate in rounds so that both see the same load on the machine; the
     // median of the rounds' ratios is the figure, the spread shows how steady the machine was.
     const int frames = 300, rounds = 11;
-    std::vector<double> ours, floor, ratio;
-    for (int round = 0; round < rounds; round++) {
-        OGL_forget_state();
-        OGL_2d_projection();
-        floor.push_back(ms_per_frame(minimal_frame, frames));
-        OGL_forget_state();
-        ours.push_back(ms_per_frame(our_frame, frames));
-        ratio.push_back(ours.back() / floor.back());
-    }
+    const alternated start = alternate(our_frame, rounds, frames);
+    const std::vector<double>& ours = start.ours;
+    const std::vector<double>& floor = start.floor;
+    const std::vector<double>& ratio = start.ratio;
     // Where the time goes, each stage on its own.
     OGL_forget_state();
     const double swap_only = ms_per_frame([] { OGL_sbuf(); }, frames);

@@ -149,30 +149,48 @@ void BM_Floor(benchmark::State& state)
 }
 BENCHMARK(BM_Floor);
 
-// The two side by side: rounds of 200 frames' specifications, then 200 floor passes, alternate,
-// so both see the same load from the rest of the machine; the ratio is the median of the rounds'.
-void BM_SpecsOverFloor(benchmark::State& state)
+double wall_us(void) { return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
+
+// The thread's own CPU clock: the time other jobs hold the core is not counted.
+double thread_cpu_us(void)
 {
-    settled_aircraft();
-    using clock = std::chrono::steady_clock;
-    std::vector<double> specs, floor, ratio;
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return (double)t.tv_sec * 1e6 + (double)t.tv_nsec * 1e-3;
+}
+
+// A piece of work and its floor side by side: each round runs the work n times, then the floor n
+// times, so both see the same load from the rest of the machine; the counters are the medians of
+// the rounds' times per run (`ours` and "floor_us") and of their ratios.
+template <class Work, class Floor>
+void paired_rounds(benchmark::State& state, int n, double (*now_us)(void), const char* ours, Work work, Floor floor)
+{
+    std::vector<double> mine, plain, ratio;
     for (auto _ : state) {
-        const clock::time_point t0 = clock::now();
-        for (int i = 0; i < 200; i++) update_plane_specs(), benchmark::ClobberMemory();
-        const clock::time_point t1 = clock::now();
-        for (int i = 0; i < 200; i++) floor_pass(veh[1]), benchmark::ClobberMemory();
-        const clock::time_point t2 = clock::now();
-        specs.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count() / 200);
-        floor.push_back(std::chrono::duration<double, std::micro>(t2 - t1).count() / 200);
-        ratio.push_back(specs.back() / floor.back());
+        const double t0 = now_us();
+        for (int i = 0; i < n; i++) work(), benchmark::ClobberMemory();
+        const double t1 = now_us();
+        for (int i = 0; i < n; i++) floor(), benchmark::ClobberMemory();
+        const double t2 = now_us();
+        mine.push_back((t1 - t0) / n);
+        plain.push_back((t2 - t1) / n);
+        ratio.push_back(mine.back() / plain.back());
     }
     auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v.empty() ? 0.0 : v[v.size() / 2];
     };
-    state.counters["specs_us"] = median(specs);
-    state.counters["floor_us"] = median(floor);
+    state.counters[ours] = median(mine);
+    state.counters["floor_us"] = median(plain);
     state.counters["ratio"] = median(ratio);
+}
+
+// The two side by side: rounds of 200 frames' specifications, then 200 floor passes, alternate,
+// so both see the same load from the rest of the machine; the ratio is the median of the rounds'.
+void BM_SpecsOverFloor(benchmark::State& state)
+{
+    settled_aircraft();
+    paired_rounds(state, 200, wall_us, "specs_us", [] { update_plane_specs(); }, [] { floor_pass(veh[1]); });
 }
 BENCHMARK(BM_SpecsOverFloor)->Iterations(101);
 
@@ -235,38 +253,14 @@ void BM_GeometryFloor(benchmark::State& state)
 }
 BENCHMARK(BM_GeometryFloor);
 
-// The two side by side: rounds of 100 builds, then 100 floor passes, alternate, so both see the
-// same load from the rest of the machine, timed by the thread's own CPU clock (the time other jobs
-// hold the core is not counted); the ratio is the median of the rounds'.
-double thread_cpu_us(void)
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return (double)t.tv_sec * 1e6 + (double)t.tv_nsec * 1e-3;
-}
+// The two side by side: rounds of 100 builds, then 100 floor passes, timed by the thread's own
+// CPU clock.
 
 void BM_GeometryOverFloor(benchmark::State& state)
 {
     const geometry_floor floor;
     update_def_angles(0);
-    std::vector<double> build, plain, ratio;
-    for (auto _ : state) {
-        const double t0 = thread_cpu_us();
-        for (int i = 0; i < 100; i++) load_plane_geo(0, 0, 0, 0), benchmark::ClobberMemory();
-        const double t1 = thread_cpu_us();
-        for (int i = 0; i < 100; i++) floor.run(veh[1]), benchmark::ClobberMemory();
-        const double t2 = thread_cpu_us();
-        build.push_back((t1 - t0) / 100);
-        plain.push_back((t2 - t1) / 100);
-        ratio.push_back(build.back() / plain.back());
-    }
-    auto median = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0.0 : v[v.size() / 2];
-    };
-    state.counters["build_us"] = median(build);
-    state.counters["floor_us"] = median(plain);
-    state.counters["ratio"] = median(ratio);
+    paired_rounds(state, 100, thread_cpu_us, "build_us", [] { load_plane_geo(0, 0, 0, 0); }, [&] { floor.run(veh[1]); });
 }
 BENCHMARK(BM_GeometryOverFloor)->Iterations(101);
 

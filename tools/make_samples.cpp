@@ -573,11 +573,10 @@ RGBA livery_at(const veh_struct& v, const livery& l, const Canvas& number, int p
 
 // One triangle of a mesh cell on the paint, each pixel in the livery's colour at its point on the
 // aircraft (the point interpolated across the triangle). Pixels are painted whole, never blended:
-// neighbouring cells blended at their shared edges would leave light seams on the aircraft, and
-// a cell blended over another part of the same body laid on the same paint would leave a faint
-// copy of that part's markings. Pixels whose centre lies within a pixel outside the triangle
-// are painted too (`fringe`), so that the texture's filtering never reaches the background at a
-// part's edge; they yield to any pixel that some triangle covers (`mine` in `owner`).
+// neighbouring cells blended at their shared edges would leave light seams on the aircraft, two
+// half-covered pixels never adding up to the full colour. Pixels within a pixel outside the
+// triangle are painted too, so that the texture's filtering never reaches the background at a
+// part's edge; in `owner` they are marked 1 and yield to any pixel a triangle covers (marked 2).
 template <class F>
 void paint_triangle(Canvas& c, std::vector<unsigned char>& owner, const Pt& a, const Pt& b, const Pt& d, F&& colour_at)
 {
