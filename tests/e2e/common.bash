@@ -48,7 +48,12 @@ start_program() {
     [ -n "$wid" ] && break
     sleep 0.1
   done
-  [ -n "$wid" ] || { echo "no window"; kill -KILL "$pid"; exit 1; }
+  if [ -z "$wid" ]; then
+    echo "no window; the windows on the display:"
+    xdotool search --name '.' getwindowname %@ 2>/dev/null
+    find "$TMP" -name Error.out -exec tail -n 5 {} \; 2>/dev/null
+    kill -KILL "$pid"; exit 1
+  fi
   sleep 2
 }
 
