@@ -320,10 +320,7 @@ int main(int argc, char** argv)
     // The two loops alternate in rounds so that both see the same load on the machine; the
     // median of the rounds' ratios is the figure, the spread shows how steady the machine was.
     const int frames = 300, rounds = 11;
-    const alternated start = alternate(our_frame, rounds, frames);
-    const std::vector<double>& ours = start.ours;
-    const std::vector<double>& floor = start.floor;
-    const std::vector<double>& ratio = start.ratio;
+    const auto [floor, ours, ratio] = alternate(our_frame, rounds, frames);
     // Where the time goes, each stage on its own.
     OGL_forget_state();
     const double swap_only = ms_per_frame([] { OGL_sbuf(); }, frames);

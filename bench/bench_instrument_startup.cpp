@@ -10,7 +10,6 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/ren_struct.h"
 #include "base/IO_UTILS.h"
-#include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <algorithm>
 #include <chrono>
@@ -29,25 +28,6 @@ static double ms_since(clk::time_point t0) { return std::chrono::duration<double
 static int s_frames_shown;
 static void count_frame(void) { s_frames_shown++; }
 
-typedef void (*bind_fn)(unsigned target, unsigned name);
-typedef void (*teximage_fn)(unsigned target, int level, int internal, int w, int h, int border, unsigned format,
-                            unsigned type, const void* pixels);
-typedef void (*texparam_fn)(unsigned target, unsigned pname, int value);
-static const unsigned TEXTURE_2D = 0x0DE1, RGBA = 0x1908, UNSIGNED_BYTE = 0x1401, MIN_FILTER = 0x2801, LINEAR = 0x2601;
-
-// The floor's loader: read the file with libpng into RGBA and hand it to GL, nothing else.
-static void plain_load(const std::string& path, unsigned name, std::vector<unsigned char>& buf)
-{
-    static bind_fn gl_bind = (bind_fn)MACIBM_sys_gl_proc("glBindTexture");
-    static teximage_fn gl_teximage = (teximage_fn)MACIBM_sys_gl_proc("glTexImage2D");
-    static texparam_fn gl_texparam = (texparam_fn)MACIBM_sys_gl_proc("glTexParameteri");
-    int w, h;
-    if (!tex_read_png_rgba(path, buf.data(), 1024, &w, &h)) return;
-    gl_bind(TEXTURE_2D, name);
-    gl_teximage(TEXTURE_2D, 0, (int)RGBA, w, h, 0, RGBA, UNSIGNED_BYTE, buf.data());
-    gl_texparam(TEXTURE_2D, MIN_FILTER, (int)LINEAR);
-}
-
 enum { PROGRAM, FLOOR, NO_INSTRUMENTS, KINDS };
 
 // One start in this process: milliseconds to the first frame shown.
@@ -62,7 +42,7 @@ static double one_start(int kind)
     if (kind == PROGRAM) MACIBM_load_instruments();
     if (kind == FLOOR) {
         std::vector<unsigned char> buf((size_t)1024 * 1024 * 4);
-        for (int k = 0; k < INS_NUM_TYPES; k++) plain_load(IO_host_path(bmp_path + INS_catalogue[k]), 30000u + (unsigned)k, buf);
+        for (int k = 0; k < INS_NUM_TYPES; k++) ww_plain_png_upload(IO_host_path(bmp_path + INS_catalogue[k]), 30000u + (unsigned)k, buf, 1024);
     }
     g_test_before_swap = count_frame;
     ww_paint_event();

@@ -255,7 +255,6 @@ BENCHMARK(BM_GeometryFloor);
 
 // The two side by side: rounds of 100 builds, then 100 floor passes, timed by the thread's own
 // CPU clock.
-
 void BM_GeometryOverFloor(benchmark::State& state)
 {
     const geometry_floor floor;

@@ -7,7 +7,6 @@
 #include "draw/HL_BITMAP.h"
 #include "draw/HL_GRAPH.h"
 #include "shell/Hl_MNW.h"
-#include "tests/support/tex_files.h"
 #include "tests/support/ww_test.h"
 #include <png.h>
 #include <algorithm>
@@ -22,18 +21,6 @@
 namespace {
 
 const int NUM_PICS = 611, DIM = 128;
-
-// GL stays behind draw/; the floor reaches the few calls it needs through the shell's lookup.
-typedef void (*bind_fn)(unsigned target, unsigned name);
-typedef void (*teximage_fn)(unsigned target, int level, int internal, int w, int h, int border, unsigned format,
-                            unsigned type, const void* pixels);
-typedef void (*texparam_fn)(unsigned target, unsigned pname, int value);
-typedef void (*finish_fn)(void);
-const unsigned TEXTURE_2D = 0x0DE1, RGBA = 0x1908, UNSIGNED_BYTE = 0x1401, MIN_FILTER = 0x2801, LINEAR = 0x2601;
-bind_fn gl_bind;
-teximage_fn gl_teximage;
-texparam_fn gl_texparam;
-finish_fn gl_finish;
 
 std::string s_dir;
 std::vector<std::string> s_files;
@@ -81,22 +68,12 @@ int write_instrument(const std::string& path, int seed)
     return fclose(f) == 0;
 }
 
-// The floor: read the file with libpng into RGBA and hand it to GL, nothing else.
-void plain_load(const std::string& path, unsigned name, std::vector<unsigned char>& buf)
-{
-    int w, h;
-    if (!tex_read_png_rgba(path, buf.data(), DIM, &w, &h)) return;
-    gl_bind(TEXTURE_2D, name);
-    gl_teximage(TEXTURE_2D, 0, (int)RGBA, w, h, 0, RGBA, UNSIGNED_BYTE, buf.data());
-    gl_texparam(TEXTURE_2D, MIN_FILTER, (int)LINEAR);
-}
-
 void BM_plain_libpng_upload(benchmark::State& state)
 {
     std::vector<unsigned char> buf((size_t)DIM * DIM * 4);
     for (auto _ : state) {
-        for (int i = 0; i < NUM_PICS; i++) plain_load(s_files[i], 20000u + (unsigned)i, buf);
-        gl_finish();
+        for (int i = 0; i < NUM_PICS; i++) ww_plain_png_upload(s_files[i], 20000u + (unsigned)i, buf, DIM);
+        ww_gl_finish();
     }
     state.counters["pictures/s"] = benchmark::Counter((double)NUM_PICS, benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -108,7 +85,7 @@ void BM_OGL_texbmp(benchmark::State& state)
 {
     for (auto _ : state) {
         for (int i = 0; i < NUM_PICS; i++) OGL_texbmp(-100, quiet_slot(i), -109, s_files[i]);
-        gl_finish();
+        ww_gl_finish();
     }
     state.counters["pictures/s"] = benchmark::Counter((double)NUM_PICS, benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -118,7 +95,7 @@ void BM_OGL_texbmp_startup_slots(benchmark::State& state)
 {
     for (auto _ : state) {
         for (int i = 0; i < NUM_PICS; i++) OGL_texbmp(-100, 7942 + i, -109, s_files[i]);
-        gl_finish();
+        ww_gl_finish();
     }
     state.counters["pictures/s"] = benchmark::Counter((double)NUM_PICS, benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -164,11 +141,7 @@ int main(int argc, char** argv)
     OGL_forget_state();
     ren.num_tex_units = 1;
     for (int i = 0; i < 256; i++) win_gamma[i] = (unsigned char)i;
-    gl_bind = (bind_fn)MACIBM_sys_gl_proc("glBindTexture");
-    gl_teximage = (teximage_fn)MACIBM_sys_gl_proc("glTexImage2D");
-    gl_texparam = (texparam_fn)MACIBM_sys_gl_proc("glTexParameteri");
-    gl_finish = (finish_fn)MACIBM_sys_gl_proc("glFinish");
-    if (!gl_bind || !gl_teximage || !gl_texparam || !gl_finish) {
+    if (!ww_gl_floor_ready()) {
         fprintf(stderr, "bench_textures: GL entry points not found\n");
         return 1;
     }

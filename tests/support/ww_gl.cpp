@@ -1,6 +1,7 @@
 // ww_gl.cpp -- test support for the suites that run the real program under Xvfb: start-up,
 // real frames, and real SDL events for the mouse and keys, as a designer's hand makes them.
 #include "tests/support/ww_test.h"
+#include "tests/support/tex_files.h"
 #include "shell/Hl_MNW.h"
 #include "base/MACIBM_keys.h"
 #include "editor/APPLICATION.h"
@@ -200,3 +201,44 @@ std::string ww_layout_problems(int win, int tab)
     if (hits.empty()) out = "no widgets drawn\n";
     return out;
 }
+
+//=== the texture floor ======================================================================
+// GL stays behind draw/; the floor reaches the few calls it needs through the shell's lookup.
+typedef void (*gl_bind_fn)(unsigned target, unsigned name);
+typedef void (*gl_teximage_fn)(unsigned target, int level, int internal, int w, int h, int border, unsigned format,
+                               unsigned type, const void* pixels);
+typedef void (*gl_texparam_fn)(unsigned target, unsigned pname, int value);
+typedef void (*gl_finish_fn)(void);
+static const unsigned GL_TEX_2D = 0x0DE1, GL_RGBA_ = 0x1908, GL_UBYTE = 0x1401, GL_MIN_FILT = 0x2801, GL_LIN = 0x2601;
+
+struct gl_floor_procs {
+    gl_bind_fn bind = (gl_bind_fn)MACIBM_sys_gl_proc("glBindTexture");
+    gl_teximage_fn teximage = (gl_teximage_fn)MACIBM_sys_gl_proc("glTexImage2D");
+    gl_texparam_fn texparam = (gl_texparam_fn)MACIBM_sys_gl_proc("glTexParameteri");
+    gl_finish_fn finish = (gl_finish_fn)MACIBM_sys_gl_proc("glFinish");
+};
+// Looked up once, with the context current.
+static const gl_floor_procs& floor_procs(void)
+{
+    static const gl_floor_procs p;
+    return p;
+}
+
+int ww_gl_floor_ready(void)
+{
+    const gl_floor_procs& gl = floor_procs();
+    return gl.bind && gl.teximage && gl.texparam && gl.finish;
+}
+
+int ww_plain_png_upload(const std::string& path, unsigned name, std::vector<unsigned char>& buf, int max_rows)
+{
+    const gl_floor_procs& gl = floor_procs();
+    int w, h;
+    if (!tex_read_png_rgba(path, buf.data(), max_rows, &w, &h)) return 0;
+    gl.bind(GL_TEX_2D, name);
+    gl.teximage(GL_TEX_2D, 0, (int)GL_RGBA_, w, h, 0, GL_RGBA_, GL_UBYTE, buf.data());
+    gl.texparam(GL_TEX_2D, GL_MIN_FILT, (int)GL_LIN);
+    return 1;
+}
+
+void ww_gl_finish(void) { floor_procs().finish(); }

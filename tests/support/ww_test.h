@@ -50,6 +50,12 @@ void ww_paint_event(void);
 // pair of widgets whose click rectangles overlap by more than an edge, and for each widget whose
 // rectangle leaves the window. Empty when the page's layout is sound.
 std::string ww_layout_problems(int win, int tab);
+// The floor the texture benchmarks measure the program's loading against: the PNG read with
+// libpng into buf (at most max_rows rows, which buf must hold) and handed to GL as texture `name`
+// with linear filtering, nothing else. 0 when the file cannot be read.
+int  ww_plain_png_upload(const std::string& path, unsigned name, std::vector<unsigned char>& buf, int max_rows);
+void ww_gl_finish(void);                     // every GL command issued so far carried out
+int  ww_gl_floor_ready(void);                // the GL calls of the two above found (a context current)
 
 int  ww_write_bytes(const std::string& path, const std::string& bytes);   // 0 when it cannot be written
 std::string ww_read_bytes(const std::string& path);   // empty when the file cannot be read
